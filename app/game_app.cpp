@@ -1,0 +1,15 @@
+// The application object does nothing but run the game window.
+#include "app/game_app.h"
+
+#include "ui/game_window.h"
+
+namespace escartinol {
+
+int CGameApp::Run() {
+    CGameWindow window;
+    window.exec();
+    // However the window ended, the game is over.
+    return 0;
+}
+
+}  // namespace escartinol

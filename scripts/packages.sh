@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# The Debian packages each kind of build needs, in one place.
+# shellcheck disable=SC2034
+BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins fonts-liberation fonts-dejavu-core wfrench)
+TEST_PACKAGES=("${BUILD_PACKAGES[@]}" googletest libgtest-dev)
+BENCH_PACKAGES=("${BUILD_PACKAGES[@]}" libbenchmark-dev wordplay an valgrind)
+FUZZ_PACKAGES=(cmake make clang libclang-rt-14-dev)

@@ -1,0 +1,154 @@
+// Start-up order, the weighted draw and the commands, driven through the recording window.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "game/control_ids.h"
+#include "game/draw_table.h"
+#include "game/game_dlg.h"
+#include "support/list_folder.h"
+#include "support/recording_window.h"
+
+namespace escartinol {
+namespace {
+
+using testing::CListFolder;
+using testing::CRecordingWindow;
+
+std::string Letters(const CGameDlg& game) { return std::string(game.m_letters.begin(), game.m_letters.end()); }
+
+void ExpectTilesInLowerRow(const CGameDlg& game, const CRecordingWindow& window) {
+    for (int i = 0; i < kTileCount; ++i) {
+        EXPECT_EQ(game.m_board.m_tileSlot[i], i + kFirstLowerSlot) << i;
+        EXPECT_EQ(game.m_board.m_tileRect[i], SlotRect(i + kFirstLowerSlot)) << i;
+        EXPECT_EQ(window.tileRect[i], game.m_board.m_tileRect[i]) << i;
+        EXPECT_TRUE(window.tileShown[i]) << i;
+    }
+    for (int s = 0; s < kSlotCount; ++s) EXPECT_EQ(game.m_board.m_slotTaken[s], s >= kFirstLowerSlot ? 1 : 0) << s;
+}
+
+TEST(DrawTable, BoundsPickTheFirstRowAtOrAboveR) {
+    EXPECT_EQ(LetterForDraw(0), 'E');
+    EXPECT_EQ(LetterForDraw(5215), 'E');
+    EXPECT_EQ(LetterForDraw(5216), 'R');
+    EXPECT_EQ(LetterForDraw(32340), 'Z');
+    EXPECT_EQ(LetterForDraw(32341), 'Q');
+    EXPECT_EQ(LetterForDraw(32763), 'K');
+    EXPECT_EQ(LetterForDraw(32764), 'Z');
+    EXPECT_EQ(LetterForDraw(32767), 'Z');
+    int perLetter[26] = {};
+    for (int r = 0; r < kDrawRange; ++r) ++perLetter[LetterForDraw(r) - 'A'];
+    EXPECT_EQ(perLetter['W' - 'A'], 0);
+    EXPECT_EQ(perLetter['E' - 'A'], 5216);
+    EXPECT_EQ(perLetter['Z' - 'A'], 32340 - 32035 + 4);
+    EXPECT_EQ(std::count(std::begin(perLetter), std::end(perLetter), 0), 1);
+}
+
+// The window must come up with letters and the notice before any list is read.
+TEST(StartUp, ShowsADrawAndTheNoticeThenSearchesWhenTheTimerFires) {
+    CListFolder folder;
+    CRecordingWindow window;
+    CGameDlg game(window, folder.Dir(), 7u);
+    EXPECT_TRUE(game.OnInitDialog());
+
+    const auto& calls = window.calls;
+    ASSERT_GE(calls.size(), 30u);
+    EXPECT_EQ(calls[0], "icon 128");
+    EXPECT_EQ(calls[1], "load 130");
+    EXPECT_EQ(calls[26], "load 155");
+    EXPECT_EQ(calls[27], "hide 0");
+    EXPECT_EQ(calls[35], "hide 8");
+    EXPECT_EQ(calls[36], "text 1013 ");
+    EXPECT_EQ(calls[calls.size() - 2], "text 1013 " + kLoadingNotice);
+    EXPECT_EQ(calls.back(), "start timer 1 5");
+    EXPECT_EQ(kLoadingNotice, std::string(57, ' ') + "CARGAMENT DEI TI\xC8RAS DE M\xD2TS EN CORS...");
+    EXPECT_EQ(game.m_listsLoaded, 0);
+    EXPECT_EQ(game.m_board.m_dragTile, -1);
+    ExpectTilesInLowerRow(game, window);
+    EXPECT_EQ(window.TileLetters(), Letters(game));
+    EXPECT_EQ(window.rowText[0], kLoadingNotice);
+
+    // The drawn letters decide what the lists must hold for the start-up search to find.
+    std::string key = Letters(game).substr(0, 4);
+    std::sort(key.begin(), key.end());
+    folder.WriteLines(4, {key + "/wxyz"});
+    window.calls.clear();
+    game.OnTimer(kLoadTimerId);
+    EXPECT_EQ(window.calls.front(), "stop timer 1");
+    EXPECT_EQ(game.m_listsLoaded, 1);
+    EXPECT_TRUE(std::is_sorted(game.m_letters.begin(), game.m_letters.end()));
+    EXPECT_EQ(window.rowText[0].substr(window.rowText[0].find(' ')), "  Quatre LETRAS");
+    EXPECT_EQ(game.m_rowWords[0].substr(0, 17), "4 LETRAS:  wxyz  ");
+}
+
+TEST(StartUp, LettersWithoutWordsKeepTheNoticeAndOtherTimersAreIgnored) {
+    CListFolder folder;
+    CRecordingWindow window;
+    CGameDlg game(window, folder.Dir(), 3u);
+    game.OnInitDialog();
+    game.OnTimer(2);
+    EXPECT_EQ(game.m_listsLoaded, 0);
+    EXPECT_EQ(window.calls.back(), "stop timer 1");
+    game.OnTimer(kLoadTimerId);
+    EXPECT_EQ(game.m_listsLoaded, 1);
+    EXPECT_EQ(window.rowText[0], kLoadingNotice);
+}
+
+TEST(StartUp, SameSeedGivesTheSameDrawAndTheClockSeedsOtherwise) {
+    CListFolder folder;
+    CRecordingWindow a, b, c;
+    CGameDlg first(a, folder.Dir(), 42u), second(b, folder.Dir(), 42u), clocked(c, folder.Dir());
+    first.OnInitDialog();
+    second.OnInitDialog();
+    clocked.OnInitDialog();
+    EXPECT_EQ(Letters(first), Letters(second));
+    for (char letter : Letters(clocked)) EXPECT_TRUE(letter >= 'A' && letter <= 'Z' && letter != 'W');
+}
+
+TEST(Draw, PutsEveryTileBackInTheLowerRowAndSearchesOnlyOnceLoaded) {
+    CListFolder folder;
+    CRecordingWindow window;
+    CGameDlg game(window, folder.Dir(), 11u);
+    game.OnInitDialog();
+    // Scatter the bookkeeping, as drags would, then draw.
+    game.m_board.m_slotTaken.fill(1);
+    game.m_board.m_tileSlot.fill(3);
+    game.DrawRandomLetters();
+    ExpectTilesInLowerRow(game, window);
+    EXPECT_EQ(game.m_wordLists.m_lookupCount[0], 0);
+
+    game.OnTimer(kLoadTimerId);
+    game.m_wordLists.m_lookupCount = {};
+    window.calls.clear();
+    game.DrawRandomLetters();
+    EXPECT_EQ(window.calls[0], "text 1013 ");
+    EXPECT_EQ(window.calls[1], "text 1014 ");
+    EXPECT_EQ(window.calls[2], "text 1016 ");
+    EXPECT_GT(game.m_wordLists.m_lookupCount[kMaxWordLength - kMinWordLength], 0);
+    EXPECT_EQ(window.TileLetters().size(), 9u);
+}
+
+TEST(Destroy, ReleasesTheImagesWhetherOrNotTheListsWereLoaded) {
+    CListFolder folder;
+    folder.WriteLines(4, {"ABCD/abcd"});
+    CRecordingWindow early;
+    CGameDlg before(early, folder.Dir(), 1u);
+    before.OnInitDialog();
+    before.OnDestroy();
+    EXPECT_EQ(early.released.size(), 26u);
+    EXPECT_EQ(before.m_wordLists.KeyCount(4), 0);
+
+    CRecordingWindow late;
+    CGameDlg after(late, folder.Dir(), 1u);
+    after.OnInitDialog();
+    after.OnTimer(kLoadTimerId);
+    EXPECT_EQ(after.m_wordLists.KeyCount(4), 1);
+    after.OnDestroy();
+    after.OnDestroy();  // a second destruction must not release anything twice
+    EXPECT_EQ(late.released.size(), 26u);
+    EXPECT_EQ(after.m_wordLists.KeyCount(4), 0);
+}
+
+}  // namespace
+}  // namespace escartinol

@@ -1,0 +1,47 @@
+// A temporary folder of word lists that a test writes line by line and removes afterwards.
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <unistd.h>
+#include <string>
+
+#include "words/word_lists.h"
+
+namespace escartinol::testing {
+
+class CListFolder {
+public:
+    CListFolder() {
+        static int counter = 0;
+        m_path = std::filesystem::temp_directory_path() /
+                 ("escartinol-test-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
+        std::filesystem::remove_all(m_path);
+        std::filesystem::create_directories(m_path);
+        for (int n = kMinWordLength; n <= kMaxWordLength; ++n) Write(n, "");
+    }
+    ~CListFolder() { std::filesystem::remove_all(m_path); }
+    CListFolder(const CListFolder&) = delete;
+    CListFolder& operator=(const CListFolder&) = delete;
+
+    std::string Dir() const { return m_path.string(); }
+    std::string File(int n) const { return (m_path / ListFileName(n)).string(); }
+
+    // Writes the exact bytes of list n.
+    void Write(int n, const std::string& bytes) const {
+        std::ofstream out(File(n), std::ios::binary | std::ios::trunc);
+        out << bytes;
+    }
+    // Writes the lines of list n, each ended by CR LF.
+    void WriteLines(int n, std::initializer_list<std::string> lines) const {
+        std::string bytes;
+        for (const std::string& line : lines) bytes += line + "\r\n";
+        Write(n, bytes);
+    }
+
+private:
+    std::filesystem::path m_path;
+};
+
+}  // namespace escartinol::testing

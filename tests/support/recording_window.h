@@ -1,0 +1,96 @@
+// A fake window that records every operation the core asks of it, in order.
+#pragma once
+
+#include <array>
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "game/control_ids.h"
+#include "game/window_ops.h"
+
+namespace escartinol::testing {
+
+class CRecordingWindow : public IWindowOps {
+public:
+    std::vector<std::string> calls;
+    std::array<std::string, 3> rowText;
+    std::array<Rect, 9> tileRect{};
+    std::array<bool, 9> tileShown{};
+    std::array<ImageHandle, 9> tileImage{};
+    std::vector<ImageHandle> released;
+    bool captured = false;
+    // Scripted answers of the letter-entry box: text and whether it ended with OK.
+    std::deque<std::pair<std::string, bool>> entryAnswers;
+    int helpRuns = 0;
+
+    int RowIndex(int controlId) const {
+        for (int row = 0; row < 3; ++row)
+            if (kRowIds[row] == controlId) return row;
+        return -1;
+    }
+
+    void SetControlText(int controlId, const std::string& text) override {
+        calls.push_back("text " + std::to_string(controlId) + " " + text);
+        if (const int row = RowIndex(controlId); row >= 0) rowText[row] = text;
+    }
+    void MoveTile(int tile, const Rect& r) override {
+        calls.push_back("move " + std::to_string(tile));
+        tileRect[tile] = r;
+    }
+    void CaptureMouse() override {
+        calls.push_back("capture");
+        captured = true;
+    }
+    void ReleaseMouse() override {
+        calls.push_back("release");
+        captured = false;
+    }
+    void SetIcon(int iconId) override { calls.push_back("icon " + std::to_string(iconId)); }
+    ImageHandle LoadImage(int imageId) override {
+        calls.push_back("load " + std::to_string(imageId));
+        return imageId;
+    }
+    void ReleaseImage(ImageHandle image) override {
+        calls.push_back("free " + std::to_string(image));
+        released.push_back(image);
+    }
+    void SetTileImage(int tile, ImageHandle image) override {
+        calls.push_back("image " + std::to_string(tile));
+        tileImage[tile] = image;
+    }
+    void HideTile(int tile) override {
+        calls.push_back("hide " + std::to_string(tile));
+        tileShown[tile] = false;
+    }
+    void ShowTile(int tile, const Rect& r) override {
+        calls.push_back("show " + std::to_string(tile));
+        tileShown[tile] = true;
+        tileRect[tile] = r;
+    }
+    void StartTimer(int timerId, int milliseconds) override {
+        calls.push_back("start timer " + std::to_string(timerId) + " " + std::to_string(milliseconds));
+    }
+    void StopTimer(int timerId) override { calls.push_back("stop timer " + std::to_string(timerId)); }
+    bool RunLetterEntry(std::string& text) override {
+        calls.push_back("letter entry");
+        if (entryAnswers.empty()) return false;
+        auto [answer, ok] = entryAnswers.front();
+        entryAnswers.pop_front();
+        text = answer;
+        return ok;
+    }
+    void RunHelp() override {
+        calls.push_back("help");
+        ++helpRuns;
+    }
+
+    // The letters the tiles show, read back from their images.
+    std::string TileLetters() const {
+        std::string letters;
+        for (const ImageHandle image : tileImage) letters += static_cast<char>('A' + image - kIdFirstLetterImage);
+        return letters;
+    }
+};
+
+}  // namespace escartinol::testing

@@ -1,0 +1,108 @@
+// The command-line tools as a player runs them: exit status and exact output.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sys/wait.h>
+#include <string>
+
+#include "game/game_dlg.h"
+#include "support/list_folder.h"
+#include "support/recording_window.h"
+
+namespace escartinol {
+namespace {
+
+using testing::CListFolder;
+using testing::CRecordingWindow;
+
+struct Outcome {
+    std::string out;
+    int status = -1;
+};
+
+Outcome RunCommand(const std::string& command) {
+    Outcome outcome;
+    FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r");
+    if (!pipe) return outcome;
+    char buffer[4096];
+    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) outcome.out.append(buffer, got);
+    const int status = pclose(pipe);
+    outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return outcome;
+}
+
+const std::string kSolve = ESCARTINOL_SOLVE;
+const std::string kLists = ESCARTINOL_LISTS;
+
+void WriteLists(const CListFolder& folder) {
+    folder.WriteLines(9, {"AEILNORST/relations"});
+    folder.WriteLines(7, {"AEILNRT/ralenti/reliant", "AILNORS/lorains"});
+    folder.WriteLines(6, {"AEINST/tisane/satine"});
+}
+
+// The solver must print what the game's own rows show for the same letters.
+TEST(Solver, RowsAgreeWithTheGameAfterAnEntry) {
+    CListFolder folder;
+    WriteLists(folder);
+    CRecordingWindow window;
+    CGameDlg game(window, folder.Dir(), 5u);
+    game.OnInitDialog();
+    game.OnTimer(kLoadTimerId);
+    window.entryAnswers.push_back({"TOLERIANS", true});
+    game.ChooseLetters();
+
+    const Outcome solved = RunCommand(kSolve + " --lists " + folder.Dir() + " --rows tolerians");
+    EXPECT_EQ(solved.status, 0);
+    std::string expected;
+    for (const std::string& text : window.rowText) expected += text + "\n";
+    for (const std::string& text : game.m_rowWords) expected += text + "\n";
+    // The game's texts are cp1252; the solver prints UTF-8.
+    const auto toUtf8 = [](std::string text) {
+        for (const auto& [from, to] : {std::pair{"\xE8", "\xC3\xA8"}, std::pair{"\xF2", "\xC3\xB2"}})
+            for (std::size_t at; (at = text.find(from)) != std::string::npos;) text.replace(at, 1, to);
+        return text;
+    };
+    EXPECT_EQ(solved.out, toUtf8(expected));
+    EXPECT_EQ(solved.out, "1  N\xC3\xB2u LETRAS\n3  S\xC3\xA8t LETRAS\n2  Si\xC3\xA8is LETRAS\n"
+                          "9 LETRAS:  relations\n7 LETRAS:  ralenti  reliant  lorains  \n6 LETRAS:  tisane  satine  \n");
+}
+
+TEST(Solver, ReadsOneSetALineAndRefusesWhatIsNotNineLetters) {
+    CListFolder folder;
+    WriteLists(folder);
+    const std::string input = folder.Dir() + "/draws.txt";
+    std::ofstream(input) << "ZZZZZZZZZ\nTOLERIAN\nAEINSTXXX\nABCD3FGHI\n";
+    const Outcome solved = RunCommand(kSolve + " --lists " + folder.Dir() + " --rows - < " + input);
+    EXPECT_EQ(solved.status, 2);
+    EXPECT_EQ(solved.out, "\n\n\n\n\n\n2  Si\xC3\xA8is LETRAS\n\n\n6 LETRAS:  tisane  satine  \n\n\n");
+
+    EXPECT_EQ(RunCommand(kSolve + " --lists " + folder.Dir() + " TOLERIAN").status, 2);
+    EXPECT_EQ(RunCommand(kSolve + " --lists " + folder.Dir() + " TOLERIAN\xC3\xA9").status, 2);
+    EXPECT_EQ(RunCommand(kSolve + " --lists " + folder.Dir() + " TOLER1ANS").status, 2);
+}
+
+TEST(ListsTool, BuildsListsInCp1252AndKeepsListsAlreadyThere) {
+    CListFolder folder;
+    const std::string words = folder.Dir() + "/words.txt";
+    std::ofstream(words) << "chien\nniche\n\xC3\xA9t\xC3\xA9s\n\xC5\x93ufs\nParis\nna\xC3\xAFve\nm\xC5\x93ur\xC3\xA2\n";
+    std::filesystem::remove(folder.File(4));
+    folder.WriteLines(5, {"AAAAA/mine"});
+    EXPECT_EQ(RunCommand(kLists + " build --from " + words + " --out " + folder.Dir()).status, 0);
+    std::ifstream four(folder.File(4), std::ios::binary);
+    const std::string fourBytes((std::istreambuf_iterator<char>(four)), {});
+    EXPECT_EQ(fourBytes, "EEST/\xE9t\xE9s\r\n");
+    std::ifstream five(folder.File(5), std::ios::binary);
+    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(five)), {}), "AAAAA/mine\r\n");
+
+    EXPECT_EQ(RunCommand(kLists + " build --from " + words + " --out " + folder.Dir() + " --force").status, 0);
+    std::ifstream rebuilt(folder.File(5), std::ios::binary);
+    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(rebuilt)), {}),
+              "AEINV/na\xEFve\r\nCEHIN/chien/niche\r\nEFOSU/oeufs\r\n");
+    EXPECT_EQ(RunCommand(kLists + " build --from " + folder.Dir() + "/absent --out " + folder.Dir()).status, 2);
+}
+
+}  // namespace
+}  // namespace escartinol

@@ -1,0 +1,16 @@
+// Writing a list file so that a crash or a full disk never leaves half of it behind.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace escartinol {
+
+// Writes lines, each ended by CR LF, to a temporary file beside path, flushes it to disk and
+// renames it over path. Returns an error message, empty on success; path is untouched on error.
+std::string WriteListAtomically(const std::string& path, const std::vector<std::string>& lines);
+
+// Same, with the file's exact bytes.
+std::string WriteFileAtomically(const std::string& path, const std::string& bytes);
+
+}  // namespace escartinol

@@ -1,0 +1,118 @@
+// escartinol-solve: the game's own search on the command line, with what its rows would show.
+#include <algorithm>
+#include <cctype>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "game/game_dlg.h"
+#include "tools/headless_window.h"
+#include "tools/text_encoding.h"
+
+namespace {
+
+using escartinol::CGameDlg;
+using escartinol::CHeadlessWindow;
+
+constexpr const char* kUsage =
+    "usage: escartinol-solve [--lists DIR] [--rows] LETTERS\n"
+    "       escartinol-solve [--lists DIR] [--rows] -     (one set of nine letters a line)\n"
+    "  LETTERS  nine letters A..Z, either case\n"
+    "  --lists  folder of DEF_4L.txt .. DEF_9L.txt (default: the current directory)\n"
+    "  --rows   print exactly six lines: the three rows, then the three word texts\n";
+
+std::optional<std::string> NineLetters(const std::string& text) {
+    if (text.size() != 9) return std::nullopt;
+    std::string letters;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte > 127 || !std::isalpha(byte)) return std::nullopt;
+        letters += static_cast<char>(std::toupper(byte));
+    }
+    return letters;
+}
+
+void PrintBlock(const CGameDlg& game, const CHeadlessWindow& window, bool rowsOnly) {
+    using escartinol::Cp1252ToUtf8;
+    if (rowsOnly) {
+        for (int row = 0; row < 3; ++row) std::cout << Cp1252ToUtf8(window.RowText(row)) << '\n';
+        for (int row = 0; row < 3; ++row) std::cout << Cp1252ToUtf8(game.m_rowWords[row]) << '\n';
+        return;
+    }
+    std::cout << std::string(game.m_letters.begin(), game.m_letters.end()) << '\n';
+    bool any = false;
+    for (int row = 0; row < 3; ++row) {
+        if (window.RowText(row).empty()) continue;
+        any = true;
+        std::cout << "  " << Cp1252ToUtf8(window.RowText(row)) << '\n';
+    }
+    if (!any) std::cout << "  no word of 4 to 9 letters\n";
+    for (int row = 0; row < 3; ++row)
+        if (!game.m_rowWords[row].empty()) std::cout << Cp1252ToUtf8(game.m_rowWords[row]) << '\n';
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string dir;
+    bool rowsOnly = false;
+    std::optional<std::string> input;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--lists" && i + 1 < argc) {
+            dir = argv[++i];
+        } else if (arg == "--rows") {
+            rowsOnly = true;
+        } else if (arg == "--help" || arg == "-h") {
+            std::cout << kUsage;
+            return 0;
+        } else if (!input && (arg == "-" || arg.empty() || arg[0] != '-')) {
+            input = arg;
+        } else {
+            std::cerr << "escartinol-solve: unexpected argument '" << arg << "'\n" << kUsage;
+            return 2;
+        }
+    }
+    if (!input) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    std::optional<std::string> single;
+    if (*input != "-") {
+        single = NineLetters(*input);
+        if (!single) {
+            std::cerr << "escartinol-solve: '" << *input << "' is not nine letters A..Z\n";
+            return 2;
+        }
+    }
+
+    CHeadlessWindow window;
+    // Fixed seed: the opening draw is thrown away, and a fixed one keeps runs repeatable.
+    CGameDlg game(window, dir, 1u);
+    game.OnInitDialog();
+    game.OnTimer(escartinol::kLoadTimerId);
+
+    // Each set is searched as the game searches letters the player typed in.
+    auto solve = [&](const std::string& letters) {
+        game.ClearRows();
+        game.ApplyLetterEntry(true, letters);
+        PrintBlock(game, window, rowsOnly);
+    };
+    if (single) {
+        solve(*single);
+        return 0;
+    }
+    int status = 0;
+    std::string line;
+    for (long number = 1; std::getline(std::cin, line); ++number) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (const auto letters = NineLetters(line)) {
+            solve(*letters);
+        } else {
+            std::cerr << "escartinol-solve: line " << number << ": '" << line << "' is not nine letters A..Z\n";
+            status = 2;
+        }
+    }
+    return status;
+}

@@ -1,0 +1,23 @@
+// Accent folding over the lower-case letters of cp1252; œ and æ are spelt out before this.
+#include "words/cp1252_letters.h"
+
+namespace escartinol {
+
+char KeyLetterOf(unsigned char c) {
+    if (c >= 'a' && c <= 'z') return static_cast<char>(c - 'a' + 'A');
+    switch (c) {
+        case 0xE0: case 0xE1: case 0xE2: case 0xE3: case 0xE4: case 0xE5: return 'A';  // à á â ã ä å
+        case 0xE7: return 'C';                                                        // ç
+        case 0xE8: case 0xE9: case 0xEA: case 0xEB: return 'E';                       // è é ê ë
+        case 0xEC: case 0xED: case 0xEE: case 0xEF: return 'I';                       // ì í î ï
+        case 0xF1: return 'N';                                                        // ñ
+        case 0xF2: case 0xF3: case 0xF4: case 0xF5: case 0xF6: case 0xF8: return 'O'; // ò ó ô õ ö ø
+        case 0xF9: case 0xFA: case 0xFB: case 0xFC: return 'U';                       // ù ú û ü
+        case 0xFD: case 0xFF: return 'Y';                                             // ý ÿ
+        case 0x9A: return 'S';                                                        // š
+        case 0x9E: return 'Z';                                                        // ž
+        default: return 0;
+    }
+}
+
+}  // namespace escartinol
