@@ -112,4 +112,10 @@ void CGameDlg::RepeatedDraw() {
 
 void CGameDlg::ShowHelp() { m_window.RunHelp(); }
 
+// Drag-and-drop is not wired yet: the tiles stay where the draws put them.
+void CGameDlg::OnLButtonDown(Point) {}
+void CGameDlg::OnMouseMove(Point) {}
+void CGameDlg::OnLButtonUp() {}
+void CGameDlg::OnCaptureLost() {}
+
 }  // namespace escartinol

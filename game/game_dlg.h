@@ -45,6 +45,13 @@ public:
     // Empties the three word texts and the three rows, top to bottom.
     void ClearRows();
 
+    // The mouse on the board, in client-area pixels: pick up, drag and drop a tile.
+    void OnLButtonDown(Point p);
+    void OnMouseMove(Point p);
+    void OnLButtonUp();
+    // The window lost the mouse capture in the middle of a drag.
+    void OnCaptureLost();
+
     // The game state record. Public so that the board handlers, the tools and the tests read it.
     int m_hIcon = kIdIcon;
     std::array<ImageHandle, kLetterImageCount> m_letterBitmap{};
