@@ -112,10 +112,10 @@ void CGameDlg::RepeatedDraw() {
 
 void CGameDlg::ShowHelp() { m_window.RunHelp(); }
 
-// Drag-and-drop is not wired yet: the tiles stay where the draws put them.
-void CGameDlg::OnLButtonDown(Point) {}
-void CGameDlg::OnMouseMove(Point) {}
-void CGameDlg::OnLButtonUp() {}
-void CGameDlg::OnCaptureLost() {}
+void CGameDlg::OnLButtonDown(Point p) { m_board.PickUp(p, m_window); }
+void CGameDlg::OnMouseMove(Point p) { m_board.Drag(p, m_window); }
+void CGameDlg::OnLButtonUp() { m_board.Drop(m_window); }
+// The capture is already gone; releasing it now could take it from whoever holds it.
+void CGameDlg::OnCaptureLost() { m_board.AbandonDrag(m_window); }
 
 }  // namespace escartinol
