@@ -1,0 +1,210 @@
+// Tile drags scripted through the game's mouse handlers, with the slot model checked after every step.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "game/game_dlg.h"
+#include "support/recording_window.h"
+
+namespace escartinol {
+namespace {
+
+using testing::CRecordingWindow;
+
+constexpr char kStartLayout[] = "......... 012345678";
+
+class BoardDrag : public ::testing::Test {
+protected:
+    CRecordingWindow window;
+    CGameDlg game{window, {}, 5u};
+    CTileBoard& board = game.m_board;
+
+    void SetUp() override { game.OnInitDialog(); }
+
+    // Upper row, a blank, lower row: the digit of the tile standing in each slot, '.' for none.
+    void Arrange(const std::string& layout) {
+        board.m_slotTaken.fill(0);
+        for (int s = 0; s < kSlotCount; ++s) {
+            const char c = layout[s < kFirstLowerSlot ? s : s + 1];
+            if (c == '.') continue;
+            board.m_tileSlot[c - '0'] = static_cast<std::int16_t>(s);
+            board.m_tileRect[c - '0'] = window.tileRect[c - '0'] = SlotRect(s);
+            board.m_slotTaken[s] = 1;
+        }
+        window.calls.clear();
+    }
+
+    std::string Layout() const {
+        std::string layout = "......... .........";
+        for (int i = 0; i < kTileCount; ++i) {
+            const int s = board.m_tileSlot[i];
+            char& c = layout[s < kFirstLowerSlot ? s : s + 1];
+            EXPECT_EQ(c, '.') << "two tiles in slot " << s;
+            c = static_cast<char>('0' + i);
+        }
+        return layout;
+    }
+
+    // Every tile but the dragged one stands in its slot, in the model and in the window alike.
+    void ExpectConsistent() {
+        std::array<int, kSlotCount> named{};
+        for (int i = 0; i < kTileCount; ++i) {
+            ++named[board.m_tileSlot[i]];
+            EXPECT_EQ(board.m_tileRect[i], SlotRect(board.m_tileSlot[i])) << "tile " << i;
+            if (i != board.m_dragTile) {
+                EXPECT_EQ(window.tileRect[i], board.m_tileRect[i]) << "tile " << i;
+            }
+        }
+        for (int s = 0; s < kSlotCount; ++s) EXPECT_EQ(board.m_slotTaken[s], named[s]) << "slot " << s;
+        EXPECT_EQ(window.captured, board.m_dragTile != -1);
+    }
+
+    void Press(Point p) {
+        game.OnLButtonDown(p);
+        ExpectConsistent();
+    }
+    void MoveTo(Point p) {
+        game.OnMouseMove(p);
+        if (const int tile = board.m_dragTile; tile != -1) {
+            const Rect expected = board.m_tileRect[tile].Offset(p.x - board.m_pressPoint.x, p.y - board.m_pressPoint.y);
+            EXPECT_EQ(window.tileRect[tile], expected);
+            EXPECT_EQ(board.m_dropPoint, expected.Centre());
+        }
+        ExpectConsistent();
+    }
+    void Release() {
+        game.OnLButtonUp();
+        ExpectConsistent();
+    }
+
+    // Grabs the tile near its top-left corner, so that only its centre can decide the drop.
+    void DragCentreTo(int tile, Point centre) {
+        const Rect home = board.m_tileRect[tile];
+        const Point grab{home.left + 2, home.top + 3};
+        Press(grab);
+        ASSERT_EQ(board.m_dragTile, tile);
+        const Point homeCentre = home.Centre();
+        MoveTo({grab.x + (centre.x - homeCentre.x) / 2, grab.y + (centre.y - homeCentre.y) / 2});
+        MoveTo({grab.x + centre.x - homeCentre.x, grab.y + centre.y - homeCentre.y});
+        Release();
+    }
+};
+
+TEST(DropSlot, FollowsTheColumnsOfBothAreasAndNothingBetweenOrBeside) {
+    const CTileBoard board;
+    struct Case {
+        Point p;
+        int slot;
+    };
+    const Case cases[] = {
+        {{224, 55}, 3},   {{223, 55}, 2},   {{26, 24}, 0},   {{619, 86}, 8},   // columns of the upper area
+        {{26, 130}, 9},   {{619, 192}, 17},                                    // and of the lower one
+        {{25, 55}, -1},   {{620, 55}, -1},  {{100, 23}, -1}, {{100, 87}, -1},  // beside, above, between
+        {{100, 129}, -1}, {{26, 193}, -1},
+    };
+    for (const auto& [p, slot] : cases) EXPECT_EQ(board.DropSlot(p), slot) << p.x << "," << p.y;
+}
+
+TEST_F(BoardDrag, ATileLandsWhereItsCentreIsNotWhereThePointerIs) {
+    DragCentreTo(0, {224, 55});
+    EXPECT_EQ(Layout(), "...0..... .12345678");
+    DragCentreTo(1, {223, 55});
+    EXPECT_EQ(Layout(), "..10..... ..2345678");
+}
+
+TEST_F(BoardDrag, ATileDroppedNowhereOrOnATakenSlotGoesHomeAndTheSlotKeepsItsTile) {
+    const Point centres[] = {{100, 87},
+                             {100, 129},
+                             {25, 55},
+                             {620, 55},
+                             {620, 160},
+                             SlotRect(4).Centre(),
+                             SlotRect(9).Centre(),
+                             {SlotRect(9).Centre().x + 20, 150}};
+    for (const Point centre : centres) {
+        Arrange("....8.... 01234567.");
+        DragCentreTo(0, centre);
+        EXPECT_EQ(Layout(), "....8.... 01234567.") << centre.x << "," << centre.y;
+        EXPECT_EQ(window.calls.back(), "release");
+    }
+}
+
+TEST_F(BoardDrag, APressAndReleaseWithoutAMoveLeavesTheTileInPlace) {
+    window.calls.clear();
+    Press(SlotRect(12).Centre());
+    EXPECT_EQ(board.m_dragTile, 3);
+    Release();
+    EXPECT_EQ(Layout(), kStartLayout);
+    EXPECT_EQ(window.calls, (std::vector<std::string>{"capture", "move 3", "release"}));
+}
+
+TEST_F(BoardDrag, APressOutsideEveryTileStartsNoDrag) {
+    window.calls.clear();
+    // Beside the first tile, on the right edge of the last one (outside), and between the rows.
+    for (const Point p : {Point{28, 160}, Point{SlotRect(17).right, 160}, Point{300, 100}}) {
+        Press(p);
+        MoveTo({p.x + 200, p.y - 100});
+        Release();
+    }
+    EXPECT_EQ(Layout(), kStartLayout);
+    EXPECT_TRUE(window.calls.empty());
+}
+
+TEST_F(BoardDrag, ASlotLeftByATileCanBeFilledByAnother) {
+    DragCentreTo(2, SlotRect(0).Centre());
+    EXPECT_EQ(Layout(), "2........ 01.345678");
+    DragCentreTo(5, SlotRect(11).Centre());
+    EXPECT_EQ(Layout(), "2........ 01534.678");
+}
+
+// A draw while the left button is held re-homes the dragged tile; the drag must carry on from there.
+TEST_F(BoardDrag, ADrawInMidDragMovesTheTileRelativeToItsNewHome) {
+    const std::vector<std::function<void()>> draws = {[&] { game.DrawRandomLetters(); }, [&] { game.RepeatedDraw(); },
+                                                      [&] { game.ApplyLetterEntry(true, "ABCDEFGHI"); }};
+    for (const auto& draw : draws) {
+        Arrange("..4...... 0123.5678");
+        const Point grab = SlotRect(2).Centre();
+        Press(grab);
+        MoveTo({grab.x + 66, grab.y});
+        draw();
+        EXPECT_EQ(Layout(), kStartLayout);
+        MoveTo({grab.x + 10, grab.y - 107 + 3});
+        EXPECT_EQ(window.tileRect[4], SlotRect(13).Offset(10, -104));
+        Release();
+        // Above the new home in column 4, not above the old one in column 2.
+        EXPECT_EQ(Layout(), "....4.... 0123.5678");
+    }
+}
+
+// A box opening mid-drag takes the capture: no release will come, so the tile must not stay afloat.
+TEST_F(BoardDrag, ALostCaptureSendsTheTileHomeAndEndsTheDrag) {
+    Press(SlotRect(15).Centre());
+    MoveTo({100, 50});
+    window.captured = false;
+    window.calls.clear();
+    game.OnCaptureLost();
+    EXPECT_EQ(window.calls, (std::vector<std::string>{"move 6"}));
+    EXPECT_EQ(board.m_dragTile, -1);
+    ExpectConsistent();
+    window.calls.clear();
+    MoveTo({300, 50});
+    Release();
+    game.OnCaptureLost();
+    EXPECT_TRUE(window.calls.empty());
+    EXPECT_EQ(Layout(), kStartLayout);
+}
+
+TEST_F(BoardDrag, APressDuringADragWhoseReleaseWasMissedSendsTheOldTileHome) {
+    Press(SlotRect(9).Centre());
+    MoveTo({100, 50});
+    Press(SlotRect(10).Centre());
+    EXPECT_EQ(board.m_dragTile, 1);
+    EXPECT_EQ(window.tileRect[0], SlotRect(9));
+    Release();
+    EXPECT_EQ(Layout(), kStartLayout);
+}
+
+}  // namespace
+}  // namespace escartinol
