@@ -5,34 +5,20 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sys/wait.h>
 #include <string>
 
 #include "game/game_dlg.h"
 #include "support/list_folder.h"
 #include "support/recording_window.h"
+#include "support/run_command.h"
 
 namespace escartinol {
 namespace {
 
 using testing::CListFolder;
 using testing::CRecordingWindow;
-
-struct Outcome {
-    std::string out;
-    int status = -1;
-};
-
-Outcome RunCommand(const std::string& command) {
-    Outcome outcome;
-    FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r");
-    if (!pipe) return outcome;
-    char buffer[4096];
-    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) outcome.out.append(buffer, got);
-    const int status = pclose(pipe);
-    outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return outcome;
-}
+using testing::Outcome;
+using testing::RunCommand;
 
 const std::string kSolve = ESCARTINOL_SOLVE;
 const std::string kLists = ESCARTINOL_LISTS;

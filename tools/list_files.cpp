@@ -47,4 +47,16 @@ std::string WriteListAtomically(const std::string& path, const std::vector<std::
     return WriteFileAtomically(path, bytes);
 }
 
+std::string ReadFileBytes(const std::string& path, std::string& bytes) {
+    bytes.clear();
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return "cannot open " + path + ": " + std::strerror(errno);
+    char buffer[1 << 16];
+    while (const std::size_t got = std::fread(buffer, 1, sizeof buffer, file)) bytes.append(buffer, got);
+    std::string error;
+    if (std::ferror(file)) error = "cannot read " + path + ": " + std::strerror(errno);
+    std::fclose(file);
+    return error;
+}
+
 }  // namespace escartinol

@@ -13,4 +13,7 @@ std::string WriteListAtomically(const std::string& path, const std::vector<std::
 // Same, with the file's exact bytes.
 std::string WriteFileAtomically(const std::string& path, const std::string& bytes);
 
+// Reads the whole file into bytes. Returns an error message, empty on success.
+std::string ReadFileBytes(const std::string& path, std::string& bytes);
+
 }  // namespace escartinol

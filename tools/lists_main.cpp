@@ -9,8 +9,16 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: escartinol-lists build --from WORDFILE [--out DIR] [--force]\n"
-    "  build  writes DEF_4L.txt .. DEF_9L.txt from a UTF-8 word file, one word a line;\n"
-    "         lists already in DIR are kept unless --force is given\n";
+    "       escartinol-lists check [DIR]\n"
+    "       escartinol-lists add [--lists DIR] WORD...\n"
+    "       escartinol-lists remove [--lists DIR] WORD...\n"
+    "  build   writes DEF_4L.txt .. DEF_9L.txt from a UTF-8 word file, one word a line;\n"
+    "          lists already in DIR are kept unless --force is given\n"
+    "  check   reports every line of the six lists that would hide words from the game;\n"
+    "          exit status 0 when all are sound, 1 when something is wrong, 2 when it cannot run\n"
+    "  add     files each word (4 to 9 lower-case letters) under its key in its list\n"
+    "  remove  takes each word out of its list; a line left without words goes\n"
+    "  DIR defaults to the current directory. add and remove leave a broken list alone.\n";
 
 }  // namespace
 
@@ -23,6 +31,8 @@ int main(int argc, char** argv) {
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     try {
         if (args[0] == "build") return escartinol::RunBuild(rest);
+        if (args[0] == "check") return escartinol::RunCheck(rest);
+        if (args[0] == "add" || args[0] == "remove") return escartinol::RunEdit(args[0], rest);
     } catch (const std::exception& e) {
         std::cerr << "escartinol-lists: " << e.what() << "\n";
         return 2;

@@ -20,4 +20,10 @@ char KeyLetterOf(unsigned char c) {
     }
 }
 
+bool IsCapitalLetter(unsigned char c) {
+    if (c >= 'A' && c <= 'Z') return true;
+    if (c >= 0xC0 && c <= 0xDE) return c != 0xD7;  // 0xD7 is the multiplication sign
+    return c == 0x8A || c == 0x8C || c == 0x8E || c == 0x9F;
+}
+
 }  // namespace escartinol

@@ -7,4 +7,7 @@ namespace escartinol {
 // (é gives E, ç gives C), or 0 when the byte is not a lower-case letter that a key can hold.
 char KeyLetterOf(unsigned char c);
 
+// True for a capital letter of cp1252 (A..Z, À..Þ but ×, Š, Œ, Ž, Ÿ): what a list word must not hold.
+bool IsCapitalLetter(unsigned char c);
+
 }  // namespace escartinol

@@ -1,0 +1,95 @@
+// Word edits must touch only their own line and keep the list sound, so the search still finds every key.
+#include "words/list_editor.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "words/list_checker.h"
+
+namespace escartinol {
+namespace {
+
+std::string Added(std::string bytes, const std::string& word) {
+    EXPECT_EQ(AddWordToList(bytes, word), WordEdit::kDone) << word;
+    return bytes;
+}
+
+std::string Removed(std::string bytes, const std::string& word) {
+    EXPECT_EQ(RemoveWordFromList(bytes, word), WordEdit::kDone) << word;
+    return bytes;
+}
+
+// True when edited is original with one run of bytes inserted (or, swapped, erased).
+bool DiffersByOneRun(const std::string& original, const std::string& edited) {
+    if (edited.size() < original.size()) return DiffersByOneRun(edited, original);
+    const auto prefix = std::mismatch(original.begin(), original.end(), edited.begin()).first - original.begin();
+    return edited.compare(prefix + edited.size() - original.size(), std::string::npos, original, prefix) == 0;
+}
+
+const std::string kTwoLines = "ABCD/abcd\r\nEFGH/fegh\r\n";
+
+TEST(ListEditor, AddGoesAfterTheWordsOfItsKeyOrOnANewLineAtItsSortedPlace) {
+    EXPECT_EQ(Added(kTwoLines, "bacd"), "ABCD/abcd/bacd\r\nEFGH/fegh\r\n");
+    EXPECT_EQ(Added(kTwoLines, "aaaa"), "AAAA/aaaa\r\nABCD/abcd\r\nEFGH/fegh\r\n");
+    EXPECT_EQ(Added(kTwoLines, "\xE9t\xE9s"), "ABCD/abcd\r\nEEST/\xE9t\xE9s\r\nEFGH/fegh\r\n");  // étés
+    EXPECT_EQ(Added(kTwoLines, "zzzz"), kTwoLines + "ZZZZ/zzzz\r\n");
+    EXPECT_EQ(Added("", "zzzz"), "ZZZZ/zzzz\r\n");
+    // The file's own ending is kept: no line end after the last line, or a final 0x1A.
+    EXPECT_EQ(Added("ABCD/abcd", "zzzz"), "ABCD/abcd\r\nZZZZ/zzzz");
+    EXPECT_EQ(Added(kTwoLines + "\x1A", "zzzz"), kTwoLines + "ZZZZ/zzzz\r\n\x1A");
+    EXPECT_EQ(Added("ABCD/abcd\x1A", "bacd"), "ABCD/abcd/bacd\x1A");
+}
+
+TEST(ListEditor, RemoveTakesOutOneWordAndDropsALineLeftWithout) {
+    const std::string three = "ABCD/abcd/bacd/cabd\r\nEFGH/fegh";
+    EXPECT_EQ(Removed(three, "abcd"), "ABCD/bacd/cabd\r\nEFGH/fegh");
+    EXPECT_EQ(Removed(three, "bacd"), "ABCD/abcd/cabd\r\nEFGH/fegh");
+    EXPECT_EQ(Removed(three, "cabd"), "ABCD/abcd/bacd\r\nEFGH/fegh");
+    EXPECT_EQ(Removed(three, "fegh"), "ABCD/abcd/bacd/cabd");
+    EXPECT_EQ(Removed(kTwoLines, "abcd"), "EFGH/fegh\r\n");
+    EXPECT_EQ(Removed("ABCD/abcd\x1A", "abcd"), "\x1A");
+}
+
+TEST(ListEditor, AddThenRemoveRestoresEveryByteAndKeepsTheListSound) {
+    for (const std::string& list :
+         {std::string(), kTwoLines, std::string("ABCD/abcd/bacd\r\nEFGH/fegh"), kTwoLines + "\x1A"}) {
+        for (const char* word : {"aaaa", "bacd", "dcba", "cdef", "fgeh", "zzzz"}) {
+            std::string edited = list;
+            if (AddWordToList(edited, word) != WordEdit::kDone) continue;
+            EXPECT_TRUE(DiffersByOneRun(list, edited)) << list << " + " << word;
+            EXPECT_EQ(CheckListBytes(4, edited, {}).breaks, 0) << edited;
+            EXPECT_EQ(Removed(edited, word), list) << list << " + " << word;
+        }
+    }
+}
+
+TEST(ListEditor, PresentAbsentAndOverfullCasesChangeNothing) {
+    std::string bytes = kTwoLines;
+    EXPECT_EQ(AddWordToList(bytes, "abcd"), WordEdit::kAlreadyThere);
+    EXPECT_EQ(RemoveWordFromList(bytes, "dcba"), WordEdit::kNotThere);  // its key's line lacks it
+    EXPECT_EQ(RemoveWordFromList(bytes, "zzzz"), WordEdit::kNotThere);  // no line for its key
+    EXPECT_EQ(bytes, kTwoLines);
+
+    // 24 words of nine letters fill 250 characters; a 25th would be cut off by the reader.
+    std::string line = "ABCDEFGHI";
+    std::string word = "abcdefghi";
+    for (int i = 0; i < 24; ++i, std::next_permutation(word.begin(), word.end())) line += "/" + word;
+    std::string full = line + "\r\n";
+    EXPECT_EQ(AddWordToList(full, word), WordEdit::kLineFull);
+    EXPECT_EQ(full, line + "\r\n");
+}
+
+TEST(ListEditor, WordsThatNoListCanHoldAreRefusedWithAReason) {
+    for (const char* word : {"chien", "\xE9t\xE9s", "abcdefghi"}) EXPECT_EQ(ListWordProblem(word), "") << word;
+    EXPECT_EQ(ListWordProblem("Chien"), "has capitals; list words are in lower case");
+    EXPECT_EQ(ListWordProblem("\xC9t\xE9s"), "has capitals; list words are in lower case");  // Étés
+    EXPECT_EQ(ListWordProblem("ab-cd"), "holds '-', which is not a letter");
+    EXPECT_EQ(ListWordProblem("abc"), "has 3 letters; list words have 4 to 9");
+    EXPECT_EQ(ListWordProblem("abcdefghij"), "has 10 letters; list words have 4 to 9");
+}
+
+}  // namespace
+}  // namespace escartinol

@@ -1,0 +1,134 @@
+// escartinol-lists check, add and remove as a player runs them, and the game reading the result.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "support/list_folder.h"
+#include "support/run_command.h"
+#include "words/word_search.h"
+
+namespace escartinol {
+namespace {
+
+using testing::CListFolder;
+using testing::RunCommand;
+
+const std::string kLists = ESCARTINOL_LISTS;
+
+std::string Bytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+struct NoRows : IResultRows {
+    void SetRowText(int, const std::string&) override {}
+};
+
+// Whether the game's own search shows word among those of the nine letters.
+bool GameFinds(const std::string& dir, const std::string& letters, const std::string& word) {
+    CWordLists lists(dir);
+    lists.LoadWordLists();
+    NoRows rows;
+    CWordSearch search(lists, rows);
+    std::array<char, 9> nine{};
+    std::copy_n(letters.begin(), 9, nine.begin());
+    std::array<std::string, 3> rowWords;
+    search.SearchWords(nine, rowWords);
+    return (rowWords[0] + " " + rowWords[1] + " " + rowWords[2] + " ").find(" " + word + " ") != std::string::npos;
+}
+
+TEST(ListsCheck, ASoundFolderPassesWithItsCountsAndABrokenOneIsShownLineByLine) {
+    CListFolder folder;
+    folder.WriteLines(5, {"CEHIN/chien/niche", "EFOSU/oeufs"});
+    EXPECT_EQ(RunCommand(kLists + " check " + folder.Dir()).out,
+              "9L: 0 lines, 0 words; 8L: 0 lines, 0 words; 7L: 0 lines, 0 words; 6L: 0 lines, 0 words; "
+              "5L: 2 lines, 3 words; 4L: 0 lines, 0 words; sound\n");
+    EXPECT_EQ(RunCommand(kLists + " check " + folder.Dir()).status, 0);
+
+    std::string lfOnly;
+    for (char c = 'A'; c <= 'Y'; ++c) lfOnly += std::string(4, c) + "/" + std::string(4, c + 32) + "\n";
+    folder.Write(4, lfOnly);
+    folder.WriteLines(5, {"CEHIN/chien/niche", "CEHIN/chine", "EEST/\xE9t\xE9s"});
+    std::filesystem::remove(folder.File(9));
+    const auto checked = RunCommand(kLists + " check " + folder.Dir());
+    EXPECT_EQ(checked.status, 1);
+    const std::string five = folder.File(5);
+    const std::string four = folder.File(4);
+    EXPECT_NE(checked.out.find(folder.File(9) + ": cannot be opened: No such file or directory\n"), std::string::npos);
+    EXPECT_NE(checked.out.find(five + ":2: key is already on line 1: \"CEHIN\"\n"), std::string::npos);
+    // The text comes out as UTF-8 on the terminal.
+    EXPECT_NE(checked.out.find(five + ":3: key has 4 characters, not 5: \"EEST\"\n"), std::string::npos);
+    EXPECT_NE(checked.out.find(five + ":3: word has 4 letters, not 5: \"\xC3\xA9t\xC3\xA9s\"\n"), std::string::npos);
+    EXPECT_NE(checked.out.find(four + ":20: line ends with LF alone, not CR LF: \"TTTT/tttt\"\n"), std::string::npos);
+    EXPECT_EQ(checked.out.find(four + ":21:"), std::string::npos);
+    EXPECT_NE(checked.out.find(four + ": 5 more line ends other than CR LF not shown\n"), std::string::npos);
+    EXPECT_NE(checked.out.find("9L: unreadable;"), std::string::npos);
+    EXPECT_NE(checked.out.find("; 29 breaks\n"), std::string::npos);
+
+    EXPECT_EQ(RunCommand(kLists + " check " + folder.Dir() + "/absent").status, 2);
+}
+
+TEST(ListsEdit, TheGameFindsAnAddedWordAndNoLongerARemovedOne) {
+    CListFolder folder;
+    folder.WriteLines(9, {"AEILNORST/relations"});
+    folder.WriteLines(6, {"AEINST/tisane"});
+    const std::string add = kLists + " add --lists " + folder.Dir();
+    EXPECT_EQ(RunCommand(add + " satine talerions \xC5\x93uvre").status, 0);  // œuvre is spelt oeuvre
+    EXPECT_EQ(Bytes(folder.File(9)), "AEILNORST/relations/talerions\r\n");
+    EXPECT_EQ(Bytes(folder.File(6)), "AEINST/tisane/satine\r\nEEORUV/oeuvre\r\n");
+    for (const char* word : {"relations", "talerions", "tisane", "satine"})
+        EXPECT_TRUE(GameFinds(folder.Dir(), "TOLERIANS", word)) << word;
+
+    const auto again = RunCommand(add + " satine");
+    EXPECT_EQ(again.status, 0);
+    EXPECT_EQ(again.out, "'satine' is already in " + folder.File(6) + "; left alone\n");
+
+    EXPECT_EQ(RunCommand(kLists + " remove --lists " + folder.Dir() + " relations tisane").status, 0);
+    EXPECT_TRUE(GameFinds(folder.Dir(), "TOLERIANS", "talerions"));
+    EXPECT_TRUE(GameFinds(folder.Dir(), "TOLERIANS", "satine"));
+    EXPECT_FALSE(GameFinds(folder.Dir(), "TOLERIANS", "relations"));
+    EXPECT_FALSE(GameFinds(folder.Dir(), "TOLERIANS", "tisane"));
+    EXPECT_EQ(RunCommand(kLists + " check " + folder.Dir()).status, 0);
+}
+
+TEST(ListsEdit, ABrokenListOrABadWordChangesNoFileAtAll) {
+    CListFolder folder;
+    folder.WriteLines(5, {"CEHIN/chien"});
+    folder.WriteLines(4, {"EFGH/fegh", "ABCD/abcd"});  // out of order
+    const std::string add = kLists + " add --lists " + folder.Dir();
+    for (const char* words :
+         {"niche abcd", "niche Chien", "niche abc", "niche ab-cd", "niche \xE2\x82\xAC\xE4\xB8\xAD"}) {
+        EXPECT_NE(RunCommand(add + " " + words).status, 0) << words;
+        EXPECT_EQ(Bytes(folder.File(5)), "CEHIN/chien\r\n") << words;
+        EXPECT_EQ(Bytes(folder.File(4)), "EFGH/fegh\r\nABCD/abcd\r\n") << words;
+    }
+    EXPECT_EQ(RunCommand(add + " niche abcd").status, 1);
+    EXPECT_EQ(RunCommand(kLists + " remove --lists " + folder.Dir() + " fegh").status, 1);
+}
+
+// The file size limit makes the write stop part way: killed first, then with the signal ignored.
+TEST(ListsEdit, AWriteThatStopsHalfWayLeavesTheOldListWhole) {
+    CListFolder folder;
+    std::string list;
+    for (char a = 'A'; a <= 'Z'; ++a)
+        for (char b = a; b <= 'Z'; ++b)
+            list += std::string(3, a) + b + "/" + std::string(3, a + 32) + char(b + 32) + "\r\n";
+    folder.Write(4, list);
+    const std::string add = kLists + " add --lists " + folder.Dir() + " yzzz";
+    EXPECT_EQ(RunCommand("ulimit -f 1; exec " + add).status, -1);
+    EXPECT_EQ(Bytes(folder.File(4)), list);
+
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Dir()))
+        if (entry.path().string().starts_with(folder.File(4) + ".")) std::filesystem::remove(entry.path());
+    EXPECT_EQ(RunCommand("trap '' XFSZ; ulimit -f 1; exec " + add).status, 2);
+    EXPECT_EQ(Bytes(folder.File(4)), list);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Dir()), {}), kListCount);
+}
+
+}  // namespace
+}  // namespace escartinol

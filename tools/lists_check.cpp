@@ -1,0 +1,48 @@
+// escartinol-lists check: every break of the six lists of a folder, then lines and words per list.
+#include <filesystem>
+#include <iostream>
+
+#include "tools/list_break_printer.h"
+#include "tools/lists_commands.h"
+#include "words/list_checker.h"
+#include "words/word_lists.h"
+
+namespace escartinol {
+
+namespace {
+
+std::string Count(std::int64_t count, const std::string& thing) {
+    return std::to_string(count) + " " + thing + (count == 1 ? "" : "s");
+}
+
+}  // namespace
+
+int RunCheck(const std::vector<std::string>& args) {
+    if (args.size() > 1 || (!args.empty() && args[0].starts_with('-'))) {
+        std::cerr << "escartinol-lists check: expected at most one folder, got '" << args.back() << "'\n";
+        return 2;
+    }
+    const std::string dir = args.empty() ? std::string() : args[0];
+    std::error_code ec;
+    if (!std::filesystem::is_directory(dir.empty() ? "." : dir, ec)) {
+        std::cerr << "escartinol-lists check: " << dir << " is not a folder\n";
+        return 2;
+    }
+    const CWordLists lists(dir);
+    std::int64_t breaks = 0;
+    std::string summary;
+    for (int n = kMaxWordLength; n >= kMinWordLength; --n) {
+        CBreakPrinter printer(std::cout, lists.Path(n));
+        const ListTally tally = CheckListFile(n, lists.Path(n), [&](const ListBreak& brk) { printer.Print(brk); });
+        printer.PrintHiddenCounts();
+        breaks += tally.breaks;
+        summary += std::to_string(n) + "L: ";
+        summary +=
+            tally.readable ? Count(tally.lines, "line") + ", " + Count(tally.words, "word") : std::string("unreadable");
+        summary += "; ";
+    }
+    std::cout << summary << (breaks == 0 ? std::string("sound") : Count(breaks, "break")) << '\n';
+    return breaks == 0 ? 0 : 1;
+}
+
+}  // namespace escartinol

@@ -1,0 +1,156 @@
+// escartinol-lists add / remove: word edits that refuse broken lists and replace files atomically.
+#include <filesystem>
+#include <iostream>
+#include <map>
+#include <optional>
+
+#include "tools/list_break_printer.h"
+#include "tools/list_files.h"
+#include "tools/lists_commands.h"
+#include "tools/text_encoding.h"
+#include "words/list_builder.h"
+#include "words/list_checker.h"
+#include "words/list_editor.h"
+#include "words/word_lists.h"
+
+namespace escartinol {
+
+namespace {
+
+struct EditRequest {
+    std::string dir;
+    std::vector<std::string> words;  // cp1252, ligatures spelt out, each fit for a list
+};
+
+// Reads --lists DIR and the words; prints every bad word, so one run shows them all.
+std::optional<EditRequest> ParseEditArgs(const std::string& command, const std::vector<std::string>& args) {
+    EditRequest request;
+    bool fine = true;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--lists" && i + 1 < args.size()) {
+            request.dir = args[++i];
+            continue;
+        }
+        if (args[i].starts_with("--")) {
+            std::cerr << "escartinol-lists " << command << ": unexpected option '" << args[i] << "'\n";
+            return std::nullopt;
+        }
+        const auto cp1252 = Utf8ToCp1252(args[i]);
+        if (!cp1252) {
+            std::cerr << "escartinol-lists " << command << ": '" << args[i]
+                      << "' holds a character that Windows-1252 lacks (or is not UTF-8)\n";
+            fine = false;
+            continue;
+        }
+        const std::string word = SpellOutLigatures(*cp1252);
+        if (const std::string problem = ListWordProblem(word); !problem.empty()) {
+            std::cerr << "escartinol-lists " << command << ": '" << args[i] << "' " << TerminalText(problem) << '\n';
+            fine = false;
+            continue;
+        }
+        request.words.push_back(word);
+    }
+    if (!fine) return std::nullopt;
+    if (request.words.empty()) {
+        std::cerr << "escartinol-lists " << command << ": no word given\n";
+        return std::nullopt;
+    }
+    std::error_code ec;
+    if (!std::filesystem::is_directory(request.dir.empty() ? "." : request.dir, ec)) {
+        std::cerr << "escartinol-lists " << command << ": " << request.dir << " is not a folder\n";
+        return std::nullopt;
+    }
+    return request;
+}
+
+// The list's bytes when the checker finds it sound; otherwise its breaks go to the player.
+std::optional<std::string> ReadSoundList(const std::string& command, int n, const std::string& path) {
+    CBreakPrinter printer(std::cerr, path);
+    const ListTally tally = CheckListFile(n, path, [&](const ListBreak& brk) { printer.Print(brk); });
+    printer.PrintHiddenCounts();
+    if (tally.breaks > 0) {
+        std::cerr << "escartinol-lists " << command << ": " << path << " is broken as shown above, so it was left"
+                  << " alone; fix it by hand (escartinol-lists check shows what is wrong)\n";
+        return std::nullopt;
+    }
+    std::string bytes;
+    if (const std::string error = ReadFileBytes(path, bytes); !error.empty()) {
+        std::cerr << "escartinol-lists " << command << ": " << error << '\n';
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+// Replaces each edited list; a failure stops there and names the lists already replaced.
+bool WriteEditedLists(const std::string& command, const std::map<std::string, std::string>& edited) {
+    std::string written;
+    for (const auto& [path, bytes] : edited) {
+        if (const std::string error = WriteFileAtomically(path, bytes); !error.empty()) {
+            std::cerr << "escartinol-lists " << command << ": " << error << "; " << path << " is as it was\n";
+            if (!written.empty())
+                std::cerr << "escartinol-lists " << command << ": already changed:" << written << '\n';
+            return false;
+        }
+        written += " " + path;
+    }
+    return true;
+}
+
+}  // namespace
+
+int RunEdit(const std::string& command, const std::vector<std::string>& args) {
+    const bool adding = command == "add";
+    const auto request = ParseEditArgs(command, args);
+    if (!request) return 2;
+    const std::vector<std::string>& words = request->words;
+    std::map<int, std::vector<std::size_t>> wordsByLength;
+    for (std::size_t i = 0; i < words.size(); ++i) wordsByLength[static_cast<int>(words[i].size())].push_back(i);
+
+    // Every list is read and edited in memory first, so a refusal leaves all of them as they were.
+    const CWordLists lists(request->dir);
+    std::map<std::string, std::string> edited;
+    std::vector<std::string> report(words.size());  // in the order the words were given
+    bool refused = false;
+    bool full = false;
+    for (const auto& [n, indexes] : wordsByLength) {
+        const std::string& path = lists.Path(n);
+        auto bytes = ReadSoundList(command, n, path);
+        if (!bytes) {
+            refused = true;
+            continue;
+        }
+        const std::string before = *bytes;
+        for (const std::size_t i : indexes) {
+            const std::string shown = "'" + Cp1252ToUtf8(words[i]) + "'";
+            switch (adding ? AddWordToList(*bytes, words[i]) : RemoveWordFromList(*bytes, words[i])) {
+                case WordEdit::kDone:
+                    report[i] = (adding ? "added " : "removed ") + shown + (adding ? " to " : " from ") + path;
+                    break;
+                case WordEdit::kAlreadyThere:
+                    report[i] = shown + " is already in " + path + "; left alone";
+                    break;
+                case WordEdit::kNotThere:
+                    report[i] = shown + " is not in " + path + "; nothing to remove";
+                    break;
+                case WordEdit::kLineFull:
+                    std::cerr << "escartinol-lists add: " << shown << " would make the line of key "
+                              << KeyOfWord(words[i]) << " longer than " << kMaxLineChars
+                              << " characters, which the game cannot read\n";
+                    full = true;
+                    break;
+            }
+        }
+        if (*bytes != before) edited[path] = std::move(*bytes);
+    }
+    if (refused) return 1;
+    if (full) {
+        std::cerr << "escartinol-lists add: nothing was changed\n";
+        return 2;
+    }
+    if (!WriteEditedLists(command, edited)) return 2;
+    for (const std::string& line : report)
+        if (!line.empty()) std::cout << line << '\n';
+    return 0;
+}
+
+}  // namespace escartinol
