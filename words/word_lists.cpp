@@ -32,10 +32,11 @@ CWordLists::CWordLists(std::string dir) {
 }
 
 void CWordLists::LoadWordLists(const std::function<void(const std::string&)>& onMissing) {
-    for (int n = kMaxWordLength; n >= kMinWordLength; --n) IndexList(n, onMissing);
+    CLineScanner scanner;
+    for (int n = kMaxWordLength; n >= kMinWordLength; --n) IndexList(n, scanner, onMissing);
 }
 
-void CWordLists::IndexList(int n, const std::function<void(const std::string&)>& onMissing) {
+void CWordLists::IndexList(int n, CLineScanner& scanner, const std::function<void(const std::string&)>& onMissing) {
     const int slot = n - kMinWordLength;
     const std::string& path = m_path[slot];
     m_keyCount[slot] = 0;
@@ -44,7 +45,7 @@ void CWordLists::IndexList(int n, const std::function<void(const std::string&)>&
 
     // Counting pass first, so that each table is allocated once at its final size.
     std::int64_t count = 0;
-    const bool opened = ScanLines(path, 0, [&](const ScannedLine& line) {
+    const bool opened = scanner.ScanLines(path, 0, [&](const ScannedLine& line) {
         if (line.start > kMaxOffset) return false;
         ++count;
         return count < std::numeric_limits<std::int32_t>::max() / (kMaxWordLength + 1);
@@ -59,10 +60,11 @@ void CWordLists::IndexList(int n, const std::function<void(const std::string&)>&
     std::int64_t filled = 0;
     std::int64_t lastLength = 0;
     // The file may have changed since the counting pass; only what both passes saw is indexed.
-    ScanLines(path, static_cast<std::size_t>(n), [&](const ScannedLine& line) {
+    scanner.ScanLines(path, static_cast<std::size_t>(n), [&](const ScannedLine& line) {
         if (filled == count || line.start > kMaxOffset) return false;
         offsets[static_cast<std::size_t>(filled)] = static_cast<std::int32_t>(line.start);
-        std::memcpy(keys.data() + filled * (n + 1), line.head, static_cast<std::size_t>(std::min<std::int64_t>(line.length, n)));
+        std::memcpy(keys.data() + filled * (n + 1), line.head,
+                    static_cast<std::size_t>(std::min<std::int64_t>(line.length, n)));
         lastLength = line.length;
         ++filled;
         return true;
