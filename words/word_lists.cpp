@@ -97,7 +97,10 @@ bool CWordLists::FetchListLine(int n, std::int32_t i, std::string& line) const {
     if (i < 0 || i >= m_keyCount[slot]) return false;
     ++m_fetchCount[slot];
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(m_path[slot].c_str(), "rb"));
-    if (!file || std::fseek(file.get(), m_lineOffset[slot][i], SEEK_SET) != 0) return false;
+    if (!file) return false;
+    // One short read per open: a stream buffer would only add an allocation and a larger read.
+    std::setvbuf(file.get(), nullptr, _IONBF, 0);
+    if (std::fseek(file.get(), m_lineOffset[slot][i], SEEK_SET) != 0) return false;
 
     // Room for 253 characters and a CR LF, so a full-length line still loses its CR.
     char buffer[kMaxLineChars + 2];
