@@ -7,6 +7,7 @@
 #include <limits>
 #include <memory>
 #include <ranges>
+#include <utility>
 
 #include "words/line_scanner.h"
 
@@ -20,6 +21,42 @@ constexpr std::int64_t kMaxOffset = std::numeric_limits<std::int32_t>::max();
 
 struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
+};
+
+// Bytes first .. first + count - 1 of p as one number, most significant byte first.
+template <int First, int... K>
+std::uint64_t BigEndian(const char* p, std::integer_sequence<int, K...>) {
+    constexpr int kCount = sizeof...(K);
+    return ((std::uint64_t{static_cast<unsigned char>(p[First + K])} << (8 * (kCount - 1 - K))) | ... | 0);
+}
+
+// The N + 1 bytes of a key entry, or of a key of N letters with its zero byte, as two numbers:
+// comparing them ranks the bytes as strcmp does, without a call and in a few loads.
+template <int N>
+struct KeyBytes {
+    static constexpr int kHeadBytes = N + 1 < 8 ? N + 1 : 8;
+    std::uint64_t head;  // bytes 0..7
+    std::uint64_t tail;  // bytes 8..N
+    explicit KeyBytes(const char* p)
+        : head(BigEndian<0>(p, std::make_integer_sequence<int, kHeadBytes>{})),
+          tail(BigEndian<kHeadBytes>(p, std::make_integer_sequence<int, N + 1 - kHeadBytes>{})) {}
+    auto operator<=>(const KeyBytes&) const = default;
+};
+
+// Binary search for a key of exactly N letters. Byte order over the whole entry matches strcmp
+// here: the key holds no zero byte before its end, so the first difference decides both ways.
+template <int N>
+std::int32_t FindFullKey(const char* table, std::int32_t count, const char* key) {
+    const KeyBytes<N> wanted(key);
+    const auto entries = std::views::iota(std::int32_t{0}, count);
+    const auto entry = [table](std::int32_t i) { return KeyBytes<N>(table + static_cast<std::size_t>(i) * (N + 1)); };
+    const auto found = std::ranges::lower_bound(entries, wanted, std::less{}, entry);
+    return found != entries.end() && entry(*found) == wanted ? *found : -1;
+}
+
+using FindFullKeyFunction = std::int32_t (*)(const char* table, std::int32_t count, const char* key);
+constexpr std::array<FindFullKeyFunction, kListCount> kFindFullKey = {
+    FindFullKey<4>, FindFullKey<5>, FindFullKey<6>, FindFullKey<7>, FindFullKey<8>, FindFullKey<9>,
 };
 
 }  // namespace
@@ -83,7 +120,11 @@ void CWordLists::IndexList(int n, CLineScanner& scanner, const std::function<voi
 std::int32_t CWordLists::FindListKey(int n, const char* key) const {
     const int slot = n - kMinWordLength;
     ++m_lookupCount[slot];
-    const auto entries = std::views::iota(std::int32_t{0}, m_keyCount[slot]);
+    const char* table = m_keyTable[slot].data();
+    const std::int32_t count = m_keyCount[slot];
+    // The search always passes n letters; anything else takes the general byte-wise path.
+    if (std::strlen(key) == static_cast<std::size_t>(n)) return kFindFullKey[slot](table, count, key);
+    const auto entries = std::views::iota(std::int32_t{0}, count);
     const auto entry = [this, n](std::int32_t i) { return KeyEntry(n, i); };
     const auto less = [](const char* a, const char* b) { return std::strcmp(a, b) < 0; };
     const auto found = std::ranges::lower_bound(entries, key, less, entry);
@@ -107,7 +148,8 @@ bool CWordLists::FetchListLine(int n, std::int32_t i, std::string& line) const {
     const std::size_t got = std::fread(buffer, 1, sizeof buffer, file.get());
     if (got == 0) return false;
     std::size_t length = got;
-    if (const void* mark = std::memchr(buffer, kEndOfFileMark, length)) length = static_cast<const char*>(mark) - buffer;
+    if (const void* mark = std::memchr(buffer, kEndOfFileMark, length))
+        length = static_cast<const char*>(mark) - buffer;
     if (const void* lf = std::memchr(buffer, '\n', length)) {
         length = static_cast<const char*>(lf) - buffer;
         if (length > 0 && buffer[length - 1] == '\r') --length;
