@@ -7,7 +7,6 @@
 #include <limits>
 #include <memory>
 #include <ranges>
-#include <utility>
 
 #include "words/line_scanner.h"
 
@@ -23,23 +22,23 @@ struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
 
-// Bytes first .. first + count - 1 of p as one number, most significant byte first.
-template <int First, int... K>
-std::uint64_t BigEndian(const char* p, std::integer_sequence<int, K...>) {
-    constexpr int kCount = sizeof...(K);
-    return ((std::uint64_t{static_cast<unsigned char>(p[First + K])} << (8 * (kCount - 1 - K))) | ... | 0);
+// Four bytes of p as one number, the first byte most significant (compilers make it one load).
+std::uint32_t BigEndian32(const char* p) {
+    const auto byte = [p](int k) { return std::uint32_t{static_cast<unsigned char>(p[k])}; };
+    return byte(0) << 24 | byte(1) << 16 | byte(2) << 8 | byte(3);
 }
 
-// The N + 1 bytes of a key entry, or of a key of N letters with its zero byte, as two numbers:
-// comparing them ranks the bytes as strcmp does, without a call and in a few loads.
+// The N + 1 bytes of a key entry, or of a key of N letters with its zero byte, read as windows
+// of four bytes that cover them in order and may overlap: comparing the windows in order ranks
+// the bytes as strcmp does, since bytes shared by two windows are equal before the later decides.
 template <int N>
 struct KeyBytes {
-    static constexpr int kHeadBytes = N + 1 < 8 ? N + 1 : 8;
-    std::uint64_t head;  // bytes 0..7
-    std::uint64_t tail;  // bytes 8..N
+    static constexpr int kSecond = N - 3 < 4 ? N - 3 : 4;
+    std::uint64_t head;  // bytes 0..3 and kSecond..kSecond + 3
+    std::uint32_t tail;  // bytes N - 3..N when they go past the head
     explicit KeyBytes(const char* p)
-        : head(BigEndian<0>(p, std::make_integer_sequence<int, kHeadBytes>{})),
-          tail(BigEndian<kHeadBytes>(p, std::make_integer_sequence<int, N + 1 - kHeadBytes>{})) {}
+        : head(std::uint64_t{BigEndian32(p)} << 32 | BigEndian32(p + kSecond)),
+          tail(N + 1 > 8 ? BigEndian32(p + N - 3) : 0) {}
     auto operator<=>(const KeyBytes&) const = default;
 };
 
