@@ -73,6 +73,10 @@ int main(int argc, char** argv) {
         ->Repetitions(kRepetitions)
         ->ReportAggregatesOnly(true);
     benchmark::RegisterBenchmark(kSearchName, SearchSeededDrawsBench)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+    benchmark::RegisterBenchmark(kFetchName, FetchListLineBench)
+        ->Unit(benchmark::kMillisecond)
+        ->Repetitions(kRepetitions)
+        ->ReportAggregatesOnly(true);
     benchmark::RegisterBenchmark(kBurstName, RepeatedDrawBench)
         ->Unit(benchmark::kMillisecond)
         ->Repetitions(kRepetitions)

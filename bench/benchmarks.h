@@ -10,6 +10,7 @@ namespace escartinol::bench {
 inline constexpr const char* kLoadName = "LoadWordLists";
 inline constexpr const char* kFloorName = "ReadFloor";
 inline constexpr const char* kSearchName = "SearchSeededDraws";
+inline constexpr const char* kFetchName = "FetchListLine";
 inline constexpr const char* kBurstName = "RepeatedDraw";
 
 // Counters of the search benchmark, per draw.
@@ -29,6 +30,7 @@ const std::string& ListDir();
 void LoadWordListsBench(benchmark::State& state);
 void ReadFloorBench(benchmark::State& state);
 void SearchSeededDrawsBench(benchmark::State& state);
+void FetchListLineBench(benchmark::State& state);
 void RepeatedDrawBench(benchmark::State& state);
 
 }  // namespace escartinol::bench

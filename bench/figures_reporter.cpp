@@ -67,6 +67,10 @@ void CFiguresReporter::Finalize() {
                      Counter(kSearchName, kCpuMedianCounter), Counter(kSearchName, kCpuP99Counter),
                      Counter(kSearchName, kLookupsCounter), Counter(kSearchName, kHitsCounter), kSearchGoalMedianUs,
                      Verdict(median < kSearchGoalMedianUs));
+        if (Has(kFetchName))
+            std::fprintf(out,
+                         "          one line fetch alone (open, seek, read, close): %.2f us, processor time %.2f us\n",
+                         Seconds(kFetchName) * 1e6 / kSearchDraws, CpuSeconds(kFetchName) * 1e6 / kSearchDraws);
     }
     if (Has(kBurstName)) {
         const double burst = Seconds(kBurstName) * 1e3;

@@ -26,5 +26,5 @@ mkdir -p "$compare"
 cpu=$(grep -m1 '^model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//')
 echo
 echo "== Figures: $(nproc) cores, ${cpu:-unknown CPU}, $(date -u +%Y-%m-%d), $(cat "$lists"/DEF_?L.txt | wc -l) list lines =="
-grep -E '^[123]\. ' "$compare/bench-output.txt" || true
+sed -n "/^1\. /,/^3\. /p" "$compare/bench-output.txt"
 sed -n '/^4\. /,$p' "$compare/solvers-output.txt"
