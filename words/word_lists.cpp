@@ -22,6 +22,42 @@ struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
 
+// Four bytes of p as one number, the first byte most significant (compilers make it one load).
+std::uint32_t BigEndian32(const char* p) {
+    const auto byte = [p](int k) { return std::uint32_t{static_cast<unsigned char>(p[k])}; };
+    return byte(0) << 24 | byte(1) << 16 | byte(2) << 8 | byte(3);
+}
+
+// The N + 1 bytes of a key entry, or of a key of N letters with its zero byte, read as windows
+// of four bytes that cover them in order and may overlap: comparing the windows in order ranks
+// the bytes as strcmp does, since bytes shared by two windows are equal before the later decides.
+template <int N>
+struct KeyBytes {
+    static constexpr int kSecond = N - 3 < 4 ? N - 3 : 4;
+    std::uint64_t head;  // bytes 0..3 and kSecond..kSecond + 3
+    std::uint32_t tail;  // bytes N - 3..N when they go past the head
+    explicit KeyBytes(const char* p)
+        : head(std::uint64_t{BigEndian32(p)} << 32 | BigEndian32(p + kSecond)),
+          tail(N + 1 > 8 ? BigEndian32(p + N - 3) : 0) {}
+    auto operator<=>(const KeyBytes&) const = default;
+};
+
+// Binary search for a key of exactly N letters. Byte order over the whole entry matches strcmp
+// here: the key holds no zero byte before its end, so the first difference decides both ways.
+template <int N>
+std::int32_t FindFullKey(const char* table, std::int32_t count, const char* key) {
+    const KeyBytes<N> wanted(key);
+    const auto entries = std::views::iota(std::int32_t{0}, count);
+    const auto entry = [table](std::int32_t i) { return KeyBytes<N>(table + static_cast<std::size_t>(i) * (N + 1)); };
+    const auto found = std::ranges::lower_bound(entries, wanted, std::less{}, entry);
+    return found != entries.end() && entry(*found) == wanted ? *found : -1;
+}
+
+using FindFullKeyFunction = std::int32_t (*)(const char* table, std::int32_t count, const char* key);
+constexpr std::array<FindFullKeyFunction, kListCount> kFindFullKey = {
+    FindFullKey<4>, FindFullKey<5>, FindFullKey<6>, FindFullKey<7>, FindFullKey<8>, FindFullKey<9>,
+};
+
 }  // namespace
 
 std::string ListFileName(int n) { return "DEF_" + std::to_string(n) + "L.txt"; }
@@ -32,10 +68,11 @@ CWordLists::CWordLists(std::string dir) {
 }
 
 void CWordLists::LoadWordLists(const std::function<void(const std::string&)>& onMissing) {
-    for (int n = kMaxWordLength; n >= kMinWordLength; --n) IndexList(n, onMissing);
+    CLineScanner scanner;
+    for (int n = kMaxWordLength; n >= kMinWordLength; --n) IndexList(n, scanner, onMissing);
 }
 
-void CWordLists::IndexList(int n, const std::function<void(const std::string&)>& onMissing) {
+void CWordLists::IndexList(int n, CLineScanner& scanner, const std::function<void(const std::string&)>& onMissing) {
     const int slot = n - kMinWordLength;
     const std::string& path = m_path[slot];
     m_keyCount[slot] = 0;
@@ -44,7 +81,7 @@ void CWordLists::IndexList(int n, const std::function<void(const std::string&)>&
 
     // Counting pass first, so that each table is allocated once at its final size.
     std::int64_t count = 0;
-    const bool opened = ScanLines(path, 0, [&](const ScannedLine& line) {
+    const bool opened = scanner.ScanLines(path, 0, [&](const ScannedLine& line) {
         if (line.start > kMaxOffset) return false;
         ++count;
         return count < std::numeric_limits<std::int32_t>::max() / (kMaxWordLength + 1);
@@ -59,10 +96,11 @@ void CWordLists::IndexList(int n, const std::function<void(const std::string&)>&
     std::int64_t filled = 0;
     std::int64_t lastLength = 0;
     // The file may have changed since the counting pass; only what both passes saw is indexed.
-    ScanLines(path, static_cast<std::size_t>(n), [&](const ScannedLine& line) {
+    scanner.ScanLines(path, static_cast<std::size_t>(n), [&](const ScannedLine& line) {
         if (filled == count || line.start > kMaxOffset) return false;
         offsets[static_cast<std::size_t>(filled)] = static_cast<std::int32_t>(line.start);
-        std::memcpy(keys.data() + filled * (n + 1), line.head, static_cast<std::size_t>(std::min<std::int64_t>(line.length, n)));
+        std::memcpy(keys.data() + filled * (n + 1), line.head,
+                    static_cast<std::size_t>(std::min<std::int64_t>(line.length, n)));
         lastLength = line.length;
         ++filled;
         return true;
@@ -81,7 +119,11 @@ void CWordLists::IndexList(int n, const std::function<void(const std::string&)>&
 std::int32_t CWordLists::FindListKey(int n, const char* key) const {
     const int slot = n - kMinWordLength;
     ++m_lookupCount[slot];
-    const auto entries = std::views::iota(std::int32_t{0}, m_keyCount[slot]);
+    const char* table = m_keyTable[slot].data();
+    const std::int32_t count = m_keyCount[slot];
+    // The search always passes n letters; anything else takes the general byte-wise path.
+    if (std::strlen(key) == static_cast<std::size_t>(n)) return kFindFullKey[slot](table, count, key);
+    const auto entries = std::views::iota(std::int32_t{0}, count);
     const auto entry = [this, n](std::int32_t i) { return KeyEntry(n, i); };
     const auto less = [](const char* a, const char* b) { return std::strcmp(a, b) < 0; };
     const auto found = std::ranges::lower_bound(entries, key, less, entry);
@@ -95,14 +137,18 @@ bool CWordLists::FetchListLine(int n, std::int32_t i, std::string& line) const {
     if (i < 0 || i >= m_keyCount[slot]) return false;
     ++m_fetchCount[slot];
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(m_path[slot].c_str(), "rb"));
-    if (!file || std::fseek(file.get(), m_lineOffset[slot][i], SEEK_SET) != 0) return false;
+    if (!file) return false;
+    // One short read per open: a stream buffer would only add an allocation and a larger read.
+    std::setvbuf(file.get(), nullptr, _IONBF, 0);
+    if (std::fseek(file.get(), m_lineOffset[slot][i], SEEK_SET) != 0) return false;
 
     // Room for 253 characters and a CR LF, so a full-length line still loses its CR.
     char buffer[kMaxLineChars + 2];
     const std::size_t got = std::fread(buffer, 1, sizeof buffer, file.get());
     if (got == 0) return false;
     std::size_t length = got;
-    if (const void* mark = std::memchr(buffer, kEndOfFileMark, length)) length = static_cast<const char*>(mark) - buffer;
+    if (const void* mark = std::memchr(buffer, kEndOfFileMark, length))
+        length = static_cast<const char*>(mark) - buffer;
     if (const void* lf = std::memchr(buffer, '\n', length)) {
         length = static_cast<const char*>(lf) - buffer;
         if (length > 0 && buffer[length - 1] == '\r') --length;

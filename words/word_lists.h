@@ -9,6 +9,8 @@
 
 namespace escartinol {
 
+class CLineScanner;
+
 inline constexpr int kMinWordLength = 4;
 inline constexpr int kMaxWordLength = 9;
 inline constexpr int kListCount = kMaxWordLength - kMinWordLength + 1;
@@ -49,7 +51,7 @@ public:
     mutable std::array<long, kListCount> m_fetchCount{};
 
 private:
-    void IndexList(int n, const std::function<void(const std::string&)>& onMissing);
+    void IndexList(int n, CLineScanner& scanner, const std::function<void(const std::string&)>& onMissing);
 
     std::array<std::string, kListCount> m_path;
     std::array<std::int32_t, kListCount> m_keyCount{};

@@ -1,0 +1,22 @@
+// The fifty-draw burst of the right button, through the whole core with a recording window.
+#include "bench/benchmarks.h"
+#include "game/game_dlg.h"
+#include "tests/support/recording_window.h"
+
+namespace escartinol::bench {
+
+void RepeatedDrawBench(benchmark::State& state) {
+    testing::CRecordingWindow window;
+    CGameDlg game(window, ListDir(), kDrawSeed);
+    game.OnInitDialog();
+    game.OnTimer(kLoadTimerId);
+    for (auto _ : state) {
+        game.RepeatedDraw();
+        // The log grows by every call; emptying it is the fake's cost, not the game's.
+        state.PauseTiming();
+        window.calls.clear();
+        state.ResumeTiming();
+    }
+}
+
+}  // namespace escartinol::bench
