@@ -254,6 +254,28 @@ private slots:
         QTRY_COMPARE(window.Game().m_listsLoaded, 1);
     }
 
+    // The seam answers in place of the box, so the buttons and their mnemonics show without blocking.
+    void chausitAndSolucionsReachTheirCommandsByButtonAndMnemonic() {
+        testing::CListFolder folder;
+        folder.WriteLines(9, {"AEILNORST/tolerians"});
+        auto window = ShownAndLoaded(folder);
+        QVERIFY(window);
+        QApplication::setActiveWindow(window.get());
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        window->SetLetterEntryRunner([](std::string& text) {
+            text = "TOLERIANS";
+            return true;
+        });
+        QTest::mouseClick(Find(*window, "chooseButton"), Qt::LeftButton);
+        QCOMPARE(RowText(*window, 1), QString::fromUtf8("1  Nòu LETRAS"));
+        // A mnemonic presses its button visibly, so the click comes a moment later.
+        QTest::keyClick(window->windowHandle(), Qt::Key_S, Qt::AltModifier);
+        QTRY_COMPARE(RowText(*window, 1), QString("9 LETRAS:  tolerians"));
+        QTest::mouseClick(Find(*window, "drawButton"), Qt::LeftButton);
+        QTest::keyClick(window->windowHandle(), Qt::Key_C, Qt::AltModifier);
+        QTRY_COMPARE(RowText(*window, 1), QString::fromUtf8("1  Nòu LETRAS"));
+    }
+
     // Presses go to the window system, which finds the control under the pointer as a player's would.
     void rightPressDrawsFiftyTimesOnTheBoardButNotOnButtonsOrRows() {
         testing::CListFolder folder;

@@ -31,6 +31,19 @@ void SetFrameLook(QFrame& frame, unsigned look) {
     }
 }
 
+// A caption wider than its button gets a smaller font rather than losing letters at the edges.
+void ShrinkFontToFit(QPushButton& button) {
+    constexpr int kTextMargin = 3;
+    constexpr int kSmallestPixelSize = 8;
+    const QString shown = QString(button.text()).remove('&');
+    QFont font = button.font();
+    while (QFontMetrics(font).horizontalAdvance(shown) + 2 * kTextMargin > button.width() &&
+           font.pixelSize() > kSmallestPixelSize) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    if (font != button.font()) button.setFont(font);
+}
+
 QWidget* MakeControl(QDialog& dialog, const ControlTemplate& control) {
     const QString text = FromCp1252(control.text);
     switch (control.kind) {
@@ -99,6 +112,7 @@ BuiltDialog BuildDialog(QDialog& dialog, const DialogTemplate& dialogTemplate) {
         widget->setObjectName(control.name);
         const DluRect& r = control.rect;
         widget->setGeometry(units.X(r.x), units.Y(r.y), units.X(r.width), units.Y(r.height));
+        if (auto* button = qobject_cast<QPushButton*>(widget)) ShrinkFontToFit(*button);
         built.controls.push_back(widget);
         if (control.id != kNoControlId) built.byId[control.id] = widget;
     }

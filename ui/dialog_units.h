@@ -25,5 +25,7 @@ struct DialogUnitScale {
 
 // The templates' 8-point dialog font: 1.5 pixels across and 1.625 down per unit.
 inline constexpr DialogUnitScale kSmallFontUnits{3, 2, 13, 8};
+// The help box's 12-point font: letters 9 pixels wide on average and 18 high make 2.25 pixels a unit.
+inline constexpr DialogUnitScale kLargeFontUnits{9, 4, 18, 8};
 
 }  // namespace escartinol

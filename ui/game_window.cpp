@@ -11,6 +11,8 @@
 #include "game/control_ids.h"
 #include "ui/cp1252.h"
 #include "ui/game_window_template.h"
+#include "ui/help_dlg.h"
+#include "ui/letter_entry_dlg.h"
 #include "ui/resource_images.h"
 
 namespace escartinol {
@@ -22,7 +24,14 @@ CGameWindow::CGameWindow(std::string listDir, std::optional<std::uint32_t> seed,
         connect(static_cast<QPushButton*>(m_controls.Control(id)), &QPushButton::clicked, this,
                 [this, id] { Route(GameEvent::ButtonClicked, {.controlId = id}); });
     }
-    // Moves reach the board whether or not a button is held, as they would on the original platform.
+    m_runLetterEntry = [this](std::string& text) {
+        CLetterEntryDlg box(this);
+        const bool ok = box.exec() == QDialog::Accepted;
+        text = box.EnteredText();
+        return ok;
+    };
+    m_runHelp = [this] { CHelpDlg(this).exec(); };
+    // Moves reach the board whether or not a button is held: the drag handlers decide what they mean.
     setMouseTracking(true);
 
     m_game = std::make_unique<CGameDlg>(*this, std::move(listDir), seed);
@@ -98,9 +107,9 @@ void CGameWindow::StopTimer(int timerId) {
     }
 }
 
-bool CGameWindow::RunLetterEntry(std::string&) { return false; }
+bool CGameWindow::RunLetterEntry(std::string& text) { return m_runLetterEntry(text); }
 
-void CGameWindow::RunHelp() {}
+void CGameWindow::RunHelp() { m_runHelp(); }
 
 bool CGameWindow::event(QEvent* event) {
     // Qt has no message for a lost capture; these are the ways the window loses the mouse mid-drag.

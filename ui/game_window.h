@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -30,6 +31,12 @@ public:
 
     CGameDlg& Game() { return *m_game; }
     QWidget* Control(int id) const { return m_controls.Control(id); }
+
+    // The two boxes run modally through these, so that a test can answer in their place.
+    using LetterEntryRunner = std::function<bool(std::string& text)>;
+    using HelpRunner = std::function<void()>;
+    void SetLetterEntryRunner(LetterEntryRunner run) { m_runLetterEntry = std::move(run); }
+    void SetHelpRunner(HelpRunner run) { m_runHelp = std::move(run); }
 
     // IWindowOps
     void MoveTile(int tile, const Rect& r) override;
@@ -66,6 +73,8 @@ private:
     std::vector<std::pair<int, int>> m_pendingTimers;
     bool m_painted = false;
     bool m_mouseCaptured = false;
+    LetterEntryRunner m_runLetterEntry;
+    HelpRunner m_runHelp;
     std::unique_ptr<CGameDlg> m_game;
 };
 
