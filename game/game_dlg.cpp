@@ -7,6 +7,7 @@
 
 #include "game/control_ids.h"
 #include "game/draw_table.h"
+#include "game/letter_entry_rule.h"
 
 namespace escartinol {
 
@@ -99,9 +100,7 @@ void CGameDlg::ChooseLetters() {
 }
 
 void CGameDlg::ApplyLetterEntry(bool ok, const std::string& text) {
-    const bool usable = text.size() >= m_letters.size() &&
-                        std::all_of(text.begin(), text.begin() + 9, [](char c) { return c >= 'A' && c <= 'Z'; });
-    if (ok && usable) std::copy_n(text.begin(), m_letters.size(), m_letters.begin());
+    if (ok && StartsWithNineCapitals(text)) std::copy_n(text.begin(), m_letters.size(), m_letters.begin());
     for (int i = 0; i < kTileCount; ++i) ResetTile(i);
     if (m_listsLoaded) SearchWords();
 }

@@ -1,79 +1,75 @@
-// A plain first window: tiles, result rows and the draw button, enough to play a draw.
+// The game window: builds template 102, carries out the core's window operations, routes events.
 #include "ui/game_window.h"
 
-#include <QPainter>
-#include <QStringDecoder>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTimerEvent>
-#include <QVBoxLayout>
+#include <algorithm>
 
 #include "game/control_ids.h"
+#include "ui/cp1252.h"
+#include "ui/game_window_template.h"
+#include "ui/help_dlg.h"
+#include "ui/letter_entry_dlg.h"
+#include "ui/resource_images.h"
 
 namespace escartinol {
 
-namespace {
-
-QString FromCp1252(const std::string& text) {
-    QStringDecoder decoder("windows-1252");
-    return decoder(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
-}
-
-QPixmap DrawLetter(char letter) {
-    QPixmap image(50, 50);
-    image.fill(QColor(255, 255, 150));
-    QPainter painter(&image);
-    QFont font = painter.font();
-    font.setPixelSize(36);
-    font.setBold(true);
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    painter.drawText(image.rect(), Qt::AlignCenter, QString(QChar(letter)));
-    return image;
-}
-
-}  // namespace
-
-CGameWindow::CGameWindow(QWidget* parent) : QDialog(parent) {
-    setFixedSize(644, 400);
-    setWindowTitle(QString(58, QChar(' ')) + "ESCARTINOL");
-    for (int i = 0; i < 9; ++i) {
-        m_tiles[i] = new QLabel(this);
-        m_tiles[i]->setObjectName(QString("tile%1").arg(i));
-        m_tiles[i]->setFrameStyle(QFrame::Panel | QFrame::Raised);
-        m_tiles[i]->setAlignment(Qt::AlignCenter);
-        m_tiles[i]->hide();
+CGameWindow::CGameWindow(std::string listDir, std::optional<std::uint32_t> seed, QWidget* parent)
+    : QDialog(parent), m_controls(BuildDialog(*this, GameWindowTemplate())) {
+    for (int i = 0; i < kTileCount; ++i) m_tiles[i] = static_cast<QLabel*>(m_controls.Control(kIdTileFirst + i));
+    for (const int id : {kIdDrawButton, kIdSolutionsButton, kIdChooseButton, kIdHelpButton}) {
+        connect(static_cast<QPushButton*>(m_controls.Control(id)), &QPushButton::clicked, this,
+                [this, id] { Route(GameEvent::ButtonClicked, {.controlId = id}); });
     }
-    const int rowTops[3] = {219, 254, 289};
-    for (int row = 0; row < 3; ++row) {
-        auto* edit = new QPlainTextEdit(this);
-        edit->setObjectName(QString("row%1").arg(row + 1));
-        edit->setGeometry(0, rowTops[row], 644, 29);
-        m_rows[kRowIds[row]] = edit;
-    }
-    auto* draw = new QPushButton(QString::fromUtf8("&Aleatòri"), this);
-    draw->setObjectName("drawButton");
-    draw->setGeometry(27, 354, 77, 29);
-    auto* finish = new QPushButton("Finit", this);
-    finish->setObjectName("finishButton");
-    finish->setGeometry(608, 377, 36, 23);
-    finish->setDefault(true);
-    connect(draw, &QPushButton::clicked, this, [this] { m_game->DrawRandomLetters(); });
-    connect(finish, &QPushButton::clicked, this, &QDialog::accept);
+    m_runLetterEntry = [this](std::string& text) {
+        CLetterEntryDlg box(this);
+        const bool ok = box.exec() == QDialog::Accepted;
+        text = box.EnteredText();
+        return ok;
+    };
+    m_runHelp = [this] { CHelpDlg(this).exec(); };
+    // Moves reach the board whether or not a button is held: the drag handlers decide what they mean.
+    setMouseTracking(true);
 
-    m_game = std::make_unique<CGameDlg>(*this);
-    m_game->OnInitDialog();
+    m_game = std::make_unique<CGameDlg>(*this, std::move(listDir), seed);
+    if (m_game->OnInitDialog()) {
+        for (QWidget* control : m_controls.controls) {
+            if (control->focusPolicy() & Qt::TabFocus) {
+                control->setFocus();
+                break;
+            }
+        }
+    }
 }
 
-CGameWindow::~CGameWindow() { m_game->OnDestroy(); }
+CGameWindow::~CGameWindow() { Route(GameEvent::Destroyed); }
 
-void CGameWindow::MoveTile(int tile, const Rect& r) { m_tiles[tile]->setGeometry(r.left, r.top, r.Width(), r.Height()); }
-void CGameWindow::CaptureMouse() { grabMouse(); }
-void CGameWindow::ReleaseMouse() { releaseMouse(); }
-void CGameWindow::SetIcon(int) {}
+bool CGameWindow::Route(GameEvent event, const GameEventArgs& args) { return RouteGameEvent(*m_game, event, args); }
+
+void CGameWindow::MoveTile(int tile, const Rect& r) {
+    m_tiles[tile]->setGeometry(r.left, r.top, r.Width(), r.Height());
+}
+
+void CGameWindow::CaptureMouse() {
+    grabMouse();
+    m_mouseCaptured = true;
+}
+
+void CGameWindow::ReleaseMouse() {
+    if (!m_mouseCaptured) return;
+    m_mouseCaptured = false;
+    releaseMouse();
+}
+
+void CGameWindow::SetIcon(int) { setWindowIcon(ApplicationIcon()); }
 
 ImageHandle CGameWindow::LoadImage(int imageId) {
-    const int letter = imageId - kIdFirstLetterImage;
-    if (letter < 0 || letter >= kLetterImageCount) return kNoImage;
-    m_images[imageId] = DrawLetter(static_cast<char>('A' + letter));
+    const QPixmap image(LetterImagePath(imageId));
+    if (image.isNull()) return kNoImage;
+    m_images[imageId] = image;
     return imageId;
 }
 
@@ -92,29 +88,77 @@ void CGameWindow::ShowTile(int tile, const Rect& r) {
 }
 
 void CGameWindow::SetControlText(int controlId, const std::string& text) {
-    if (const auto found = m_rows.find(controlId); found != m_rows.end()) found->second->setPlainText(FromCp1252(text));
+    if (auto* edit = qobject_cast<QPlainTextEdit*>(m_controls.Control(controlId))) edit->setPlainText(FromCp1252(text));
 }
 
-void CGameWindow::StartTimer(int timerId, int milliseconds) { m_qtTimerOf[timerId] = startTimer(milliseconds); }
+void CGameWindow::StartTimer(int timerId, int milliseconds) {
+    StopTimer(timerId);
+    if (m_painted)
+        m_qtTimerOf[timerId] = startTimer(milliseconds);
+    else
+        m_pendingTimers.emplace_back(timerId, milliseconds);
+}
 
 void CGameWindow::StopTimer(int timerId) {
+    std::erase_if(m_pendingTimers, [timerId](const auto& pending) { return pending.first == timerId; });
     if (const auto found = m_qtTimerOf.find(timerId); found != m_qtTimerOf.end()) {
         killTimer(found->second);
         m_qtTimerOf.erase(found);
     }
 }
 
-bool CGameWindow::RunLetterEntry(std::string&) { return false; }
-void CGameWindow::RunHelp() {}
+bool CGameWindow::RunLetterEntry(std::string& text) { return m_runLetterEntry(text); }
+
+void CGameWindow::RunHelp() { m_runHelp(); }
+
+bool CGameWindow::event(QEvent* event) {
+    // Qt has no message for a lost capture; these are the ways the window loses the mouse mid-drag.
+    const bool losesMouse = event->type() == QEvent::WindowDeactivate || event->type() == QEvent::Hide;
+    if (losesMouse && m_mouseCaptured) {
+        ReleaseMouse();
+        Route(GameEvent::CaptureLost);
+    }
+    return QDialog::event(event);
+}
+
+void CGameWindow::paintEvent(QPaintEvent* event) {
+    if (!Route(GameEvent::Paint)) QDialog::paintEvent(event);
+    if (m_painted) return;
+    m_painted = true;
+    for (const auto& [timerId, milliseconds] : std::exchange(m_pendingTimers, {})) StartTimer(timerId, milliseconds);
+}
 
 void CGameWindow::timerEvent(QTimerEvent* event) {
-    for (const auto& [gameId, qtId] : m_qtTimerOf) {
-        if (qtId == event->timerId()) {
-            m_game->OnTimer(gameId);
-            return;
-        }
+    const auto found = std::find_if(m_qtTimerOf.begin(), m_qtTimerOf.end(),
+                                    [event](const auto& timer) { return timer.second == event->timerId(); });
+    if (found == m_qtTimerOf.end()) {
+        QDialog::timerEvent(event);
+        return;
     }
-    QDialog::timerEvent(event);
+    // The handler stops the timer, which erases the entry found.
+    Route(GameEvent::Timer, {.timerId = found->first});
+}
+
+void CGameWindow::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    // The buttons and rows take their own presses; one they refused still must not reach the board.
+    if (childAt(at) == nullptr) {
+        const Point point{at.x(), at.y()};
+        if (event->button() == Qt::LeftButton) Route(GameEvent::LeftPressed, {.point = point});
+        if (event->button() == Qt::RightButton) Route(GameEvent::RightPressed, {.point = point});
+    }
+    QDialog::mousePressEvent(event);
+}
+
+void CGameWindow::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    Route(GameEvent::PointerMoved, {.point = {at.x(), at.y()}});
+    QDialog::mouseMoveEvent(event);
+}
+
+void CGameWindow::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) Route(GameEvent::LeftReleased);
+    QDialog::mouseReleaseEvent(event);
 }
 
 }  // namespace escartinol

@@ -1,0 +1,181 @@
+// The letter-entry box and the help box offscreen, alone and opened for real from the game window.
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+#include <algorithm>
+#include <functional>
+
+#include "support/list_folder.h"
+#include "ui/capitals_validator.h"
+#include "ui/game_window.h"
+#include "ui/help_dlg.h"
+#include "ui/letter_entry_dlg.h"
+
+namespace escartinol {
+namespace {
+
+// Answers a modal box as soon as it is open; exec() blocks until the answer has closed it.
+void WhenModalOpens(const std::function<void(QWidget&)>& answer) {
+    auto* poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            poll->deleteLater();
+            poll->stop();
+            answer(*box);
+        }
+    });
+    QTimer::singleShot(0, poll, [poll] { poll->start(5); });
+}
+
+}  // namespace
+
+class DialogBoxesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void entryBoxHasItsCaptionSizeAndFocusInTheCentredEntry() {
+        CLetterEntryDlg box;
+        box.show();
+        QVERIFY(QTest::qWaitForWindowActive(&box));
+        QCOMPARE(box.windowTitle(), QString::fromUtf8("Entra nòu letras"));
+        QCOMPARE(box.size(), QSize(251, 73));
+        QCOMPARE(box.Edit().geometry(), QRect(15, 23, 176, 23));
+        QCOMPARE(box.OkButton().text(), QString("OK"));
+        QCOMPARE(QApplication::focusWidget(), &box.Edit());
+        QVERIFY(box.Edit().alignment() & Qt::AlignHCenter);
+    }
+
+    // OK stands for "these nine letters are a draw"; anything else would index the images out of range.
+    void okIsEnabledOnlyWhileTheFirstNineCharactersAreCapitals() {
+        const std::pair<const char*, bool> entries[] = {
+            {"tolerians", true}, {"ABCDEFGHIJK", true}, {"ABCDEFGHI1", true},
+            {"ABCDEFGH", false}, {"ABCD1FGHI", false},  {"ABCD FGHI", false},
+        };
+        for (const auto& [typed, enabled] : entries) {
+            CLetterEntryDlg box;
+            QTest::keyClicks(&box.Edit(), typed);
+            QCOMPARE(box.EnteredText(), QString(typed).toUpper().toStdString());
+            QVERIFY2(box.OkButton().isEnabled() == enabled, typed);
+        }
+        // An accented capital is a letter to Qt, but has no tile.
+        CLetterEntryDlg box;
+        QTest::keyClicks(&box.Edit(), "abcd");
+        QTest::sendKeyEvent(QTest::Click, &box.Edit(), Qt::Key_Eacute, QString::fromUtf8("é"), Qt::NoModifier);
+        QTest::keyClicks(&box.Edit(), "fghi");
+        QCOMPARE(box.EnteredText(), std::string("ABCD\xC9"
+                                                "FGHI"));
+        QVERIFY(!box.OkButton().isEnabled());
+    }
+
+    void enterDoesNothingWhileOkIsDisabledAndEscapeCancelsKeepingTheText() {
+        CLetterEntryDlg box;
+        box.show();
+        QVERIFY(QTest::qWaitForWindowActive(&box));
+        QTest::keyClicks(&box.Edit(), "abcdefgh");
+        QTest::keyClick(&box.Edit(), Qt::Key_Return);
+        QVERIFY(box.isVisible());
+        QTest::keyClick(&box.Edit(), Qt::Key_Escape);
+        QVERIFY(!box.isVisible());
+        QCOMPARE(box.result(), int(QDialog::Rejected));
+        QCOMPARE(box.EnteredText(), std::string("ABCDEFGH"));
+
+        CLetterEntryDlg accepted;
+        accepted.show();
+        QTest::keyClicks(&accepted.Edit(), "abcdefghi");
+        QTest::keyClick(&accepted.Edit(), Qt::Key_Enter);
+        QCOMPARE(accepted.result(), int(QDialog::Accepted));
+    }
+
+    // The entry does not scroll: what does not fit is refused, yet nine of the widest letter fit.
+    void entryRefusesACharacterThatWouldNotFitItsWidth() {
+        CLetterEntryDlg box;
+        box.show();
+        QLineEdit& edit = box.Edit();
+        QTest::keyClicks(&edit, QString(60, 'W'));
+        const int kept = static_cast<int>(edit.text().size());
+        QVERIFY(kept >= 9 && kept < 60);
+        const auto* validator = qobject_cast<const CCapitalsValidator*>(edit.validator());
+        QVERIFY(edit.fontMetrics().horizontalAdvance(edit.text()) <= validator->VisibleTextWidth());
+        QVERIFY(edit.fontMetrics().horizontalAdvance(edit.text() + 'W') > validator->VisibleTextWidth());
+        QTest::keyClicks(&edit, "w");
+        QCOMPARE(edit.text().size(), kept);
+        QVERIFY(validator->VisibleTextWidth() <= edit.width() - 4);
+    }
+
+    void helpBoxShowsItsFourTextsTopToBottomAndEachFitsItsPlace() {
+        CHelpDlg box;
+        QCOMPARE(box.size(), QSize(387, 286));
+        QList<QLabel*> labels = box.findChildren<QLabel*>();
+        std::sort(labels.begin(), labels.end(), [](QLabel* a, QLabel* b) { return a->y() < b->y(); });
+        const QStringList expected = {
+            QString::fromUtf8("Desplaçament dei letras mé la rateta."),
+            QString::fromUtf8("Per un tiratge aleatòri, la frequéncia dei letras es aquela de la lenga francesa."),
+            QString::fromUtf8("Un meme repertòri contèn sièis tièras de mòts, sota fòrma de fichiers tèxte: "
+                              "DEF_9L.txt, etc..."),
+            QString::fromUtf8("Per ajustar de mòts, basta editar lo fichier correspondent au nombre de letras, mé "
+                              "Wordpad per exemple, e faire l'insercion en respectant lo modèle: majusculas dins "
+                              "l'òrdre alfabetic/mòts en minusculas."),
+        };
+        QCOMPARE(labels.size(), expected.size());
+        QCOMPARE(QFontInfo(box.font()).family(), QString("Liberation Sans"));
+        for (int k = 0; k < labels.size(); ++k) {
+            QCOMPARE(labels[k]->text(), expected[k]);
+            QVERIFY(labels[k]->wordWrap());
+            QVERIFY2(labels[k]->heightForWidth(labels[k]->width()) <= labels[k]->height(), qPrintable(expected[k]));
+        }
+        auto* legit = box.findChild<QPushButton*>("legitButton");
+        QCOMPARE(legit->text(), QString("LEGIT"));
+        QVERIFY(legit->fontMetrics().horizontalAdvance("LEGIT") + 6 <= legit->width());
+    }
+
+    void helpBoxClosesWithLegitEnterOrEscape() {
+        const std::function<void(CHelpDlg&)> closers[] = {
+            [](CHelpDlg& box) { QTest::mouseClick(box.findChild<QPushButton*>("legitButton"), Qt::LeftButton); },
+            [](CHelpDlg& box) { QTest::keyClick(&box, Qt::Key_Return); },
+            [](CHelpDlg& box) { QTest::keyClick(&box, Qt::Key_Escape); },
+        };
+        for (const auto& close : closers) {
+            CHelpDlg box;
+            box.show();
+            QVERIFY(QTest::qWaitForWindowActive(&box));
+            close(box);
+            QVERIFY(!box.isVisible());
+        }
+    }
+
+    // The real boxes, run modally by the buttons of the game window and answered while they block.
+    void chausitAndHelpOpenTheRealBoxesOverTheGameWindow() {
+        testing::CListFolder folder;
+        folder.WriteLines(9, {"AEILNORST/tolerians"});
+        CGameWindow window(folder.Dir(), 2);
+        window.show();
+        QTRY_COMPARE(window.Game().m_listsLoaded, 1);
+
+        QRect boxPlace;
+        WhenModalOpens([&](QWidget& box) {
+            boxPlace = box.geometry();
+            QTest::keyClicks(&static_cast<CLetterEntryDlg&>(box).Edit(), "tolerians");
+            QTest::keyClick(&box, Qt::Key_Return);
+        });
+        QTest::mouseClick(window.findChild<QPushButton*>("chooseButton"), Qt::LeftButton);
+        QTRY_COMPARE(window.findChild<QPlainTextEdit*>("row1")->toPlainText(), QString::fromUtf8("1  Nòu LETRAS"));
+        QVERIFY((boxPlace.center() - window.geometry().center()).manhattanLength() <= 2);
+
+        bool helpShown = false;
+        WhenModalOpens([&](QWidget& box) {
+            helpShown = qobject_cast<CHelpDlg*>(&box) != nullptr;
+            QTest::keyClick(&box, Qt::Key_Escape);
+        });
+        QTest::mouseClick(window.findChild<QPushButton*>("helpButton"), Qt::LeftButton);
+        QTRY_VERIFY(helpShown);
+        QVERIFY(window.isVisible());
+    }
+};
+
+}  // namespace escartinol
+
+QTEST_MAIN(escartinol::DialogBoxesTest)
+#include "dialog_boxes_test.moc"

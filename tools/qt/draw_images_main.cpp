@@ -1,0 +1,123 @@
+// escartinol-draw-images OUTDIR: draws the 26 letter images and the icon that res/ holds.
+#include <QDir>
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <cstdio>
+#include <map>
+#include <vector>
+
+namespace {
+
+const QRgb kBlack = qRgb(0, 0, 0);
+const QRgb kPaleYellow = qRgb(255, 255, 150);
+const QRgb kWhite = qRgb(255, 255, 255);
+const QRgb kGrey = qRgb(128, 128, 128);
+const QRgb kMaroon = qRgb(128, 0, 0);
+const QRgb kOlive = qRgb(128, 128, 0);
+const QRgb kClear = qRgba(0, 0, 0, 0);
+
+// Every pixel keeps one of the given colours exactly: the images are palette images.
+bool SaveWithPalette(const QImage& image, const QVector<QRgb>& palette, const QString& path) {
+    return image.convertToFormat(QImage::Format_Indexed8, palette, Qt::ThresholdDither | Qt::AvoidDither)
+        .save(path, "PNG");
+}
+
+// A bold capital, centred by its ink rather than its advance, drawn without smoothing so that no
+// grey appears between the black and the yellow.
+QImage DrawLetter(QChar letter) {
+    QImage image(50, 50, QImage::Format_RGB32);
+    image.fill(kPaleYellow);
+    QFont font("Liberation Sans");
+    font.setPixelSize(38);
+    font.setBold(true);
+    font.setStyleStrategy(QFont::NoAntialias);
+    QPainterPath path;
+    path.addText(0, 0, font, QString(letter));
+    const QRectF ink = path.boundingRect();
+    path.translate(25 - ink.center().x(), 25 - ink.center().y());
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.fillPath(path, QColor(kBlack));
+    return image;
+}
+
+// Pixel art: each character of a row is one pixel, '.' leaves the pixel as it is.
+void Plot(QImage& image, int left, int top, const std::vector<const char*>& rows) {
+    const std::map<char, QRgb> colourOf = {{'#', kBlack}, {'y', kPaleYellow}, {'w', kWhite},
+                                           {'g', kGrey},  {'m', kMaroon},     {'o', kOlive}};
+    for (int y = 0; y < static_cast<int>(rows.size()); ++y) {
+        for (int x = 0; rows[y][x]; ++x) {
+            if (const auto found = colourOf.find(rows[y][x]); found != colourOf.end())
+                image.setPixel(left + x, top + y, found->second);
+        }
+    }
+}
+
+void Tile(QImage& image, int left, int top, int size, QRgb face) {
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const bool edge = x == 0 || y == 0 || x == size - 1 || y == size - 1;
+            image.setPixel(left + x, top + y, edge ? kBlack : face);
+        }
+    }
+}
+
+// Three lettered yellow tiles over three blank white ones, above an hourglass.
+QImage DrawIcon32() {
+    QImage image(32, 32, QImage::Format_ARGB32);
+    image.fill(kClear);
+    const std::vector<std::vector<const char*>> glyphs = {
+        {"#####", "#....", "####.", "#....", "#####"},
+        {".####", "#....", ".###.", "....#", "####."},
+        {".####", "#....", "#....", "#....", ".####"},
+    };
+    for (int t = 0; t < 3; ++t) {
+        Tile(image, 1 + 10 * t, 0, 10, kPaleYellow);
+        Plot(image, 1 + 10 * t + 2, 2, glyphs[t]);
+        Tile(image, 1 + 10 * t, 11, 10, kWhite);
+        Plot(image, 1 + 10 * t + 1, 19, {"gggggggg"});
+    }
+    Plot(image, 11, 22,
+         {"mmmmmmmmmm", ".#yyyyyy#.", ".#yyyyyy#.", "..#yyyy#..", "...#yy#...", "...#oo#...", "..#woow#..",
+          ".#wwooww#.", ".#oooooo#.", "mmmmmmmmmm"});
+    return image;
+}
+
+QImage DrawIcon16() {
+    QImage image(16, 16, QImage::Format_ARGB32);
+    image.fill(kClear);
+    // Two tiles a row: three would leave no room for a letter.
+    const std::vector<std::vector<const char*>> glyphs = {{"###", "#..", "##.", "#..", "###"},
+                                                          {".##", "#..", ".#.", "..#", "##."}};
+    for (int t = 0; t < 2; ++t) {
+        Tile(image, 1 + 7 * t, 0, 7, kPaleYellow);
+        Plot(image, 3 + 7 * t, 1, glyphs[t]);
+        Plot(image, 1 + 7 * t, 7, {"#######", "#wwwww#", "#######"});
+    }
+    Plot(image, 5, 11, {"mmmmmm", ".#yy#.", "..##..", ".#oo#.", "mmmmmm"});
+    return image;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QGuiApplication application(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: escartinol-draw-images OUTDIR\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    bool saved = true;
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        saved &= SaveWithPalette(DrawLetter(QChar(letter)), {kBlack, kPaleYellow},
+                                 out.filePath(QStringLiteral("letter_%1.png").arg(QChar(letter))));
+    }
+    const QVector<QRgb> iconPalette = {kClear, kBlack, kPaleYellow, kWhite, kGrey, kMaroon, kOlive};
+    saved &= SaveWithPalette(DrawIcon32(), iconPalette, out.filePath("icon_32.png"));
+    saved &= SaveWithPalette(DrawIcon16(), iconPalette, out.filePath("icon_16.png"));
+    if (!saved) std::fprintf(stderr, "escartinol-draw-images: cannot write into %s\n", argv[1]);
+    return saved ? 0 : 1;
+}
