@@ -44,6 +44,11 @@ char TileLetter(const QWidget& window, int tile) {
     return '?';
 }
 
+// Siblings are painted in the order of the parent's children, the last in front.
+bool InFront(const QWidget& window, const QWidget* front, const QWidget* behind) {
+    return window.children().indexOf(front) > window.children().indexOf(behind);
+}
+
 QString Sorted(QString text) {
     std::sort(text.begin(), text.end());
     return text;
@@ -274,6 +279,45 @@ private slots:
         QTest::mouseClick(Find(*window, "drawButton"), Qt::LeftButton);
         QTest::keyClick(window->windowHandle(), Qt::Key_C, Qt::AltModifier);
         QTRY_COMPARE(RowText(*window, 1), QString::fromUtf8("1  Nòu LETRAS"));
+    }
+
+    // A tile grabbed off-centre must land by its centre, follow the pointer in front of the other
+    // tiles, and a drop on a taken slot or a lost grab must send it home.
+    void dragMovesATileIntoAFreeSlotAndBackHomeFromATakenOne() {
+        testing::CListFolder folder;
+        auto window = ShownAndLoaded(folder);
+        QVERIFY(window);
+        QWindow* handle = window->windowHandle();
+        auto* tile = Find<QLabel>(*window, "tile2");
+        QCOMPARE(tile->geometry(), ToQRect(SlotRect(11)));
+
+        // Grabbed 20 px right of its centre and dropped with the pointer in upper column 4, centre in 3.
+        const QPoint grip = tile->geometry().center() + QPoint(20, 0);
+        const QPoint release(224 + 20, 55);
+        QTest::mousePress(handle, Qt::LeftButton, {}, grip);
+        QTest::mouseMove(handle, (grip + release) / 2);
+        QTest::mouseMove(handle, release);
+        QCOMPARE(tile->geometry().center(), release - QPoint(20, 0));
+        QVERIFY(InFront(*window, tile, Find(*window, "tile0")));
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, release);
+        QCOMPARE(tile->geometry(), ToQRect(SlotRect(3)));
+        QCOMPARE(window->Game().m_board.m_tileSlot[2], 3);
+
+        // Over another tile's slot: back home, and the other tile stays.
+        auto* other = Find<QLabel>(*window, "tile5");
+        QTest::mousePress(handle, Qt::LeftButton, {}, tile->geometry().center());
+        QTest::mouseMove(handle, other->geometry().center());
+        QVERIFY(InFront(*window, tile, other));
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, other->geometry().center());
+        QCOMPARE(tile->geometry(), ToQRect(SlotRect(3)));
+        QCOMPARE(other->geometry(), ToQRect(SlotRect(14)));
+
+        // The window hidden mid-drag takes the grab away: the tile goes home, no drag is left open.
+        QTest::mousePress(handle, Qt::LeftButton, {}, tile->geometry().center());
+        QTest::mouseMove(handle, QPoint(300, 160));
+        window->hide();
+        QCOMPARE(window->Game().m_board.m_dragTile, -1);
+        QCOMPARE(tile->geometry(), ToQRect(SlotRect(3)));
     }
 
     // Presses go to the window system, which finds the control under the pointer as a player's would.

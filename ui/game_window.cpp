@@ -51,6 +51,8 @@ bool CGameWindow::Route(GameEvent event, const GameEventArgs& args) { return Rou
 
 void CGameWindow::MoveTile(int tile, const Rect& r) {
     m_tiles[tile]->setGeometry(r.left, r.top, r.Width(), r.Height());
+    // A dragged tile passes over the other tiles and the rows; it must stay in front of them.
+    m_tiles[tile]->raise();
 }
 
 void CGameWindow::CaptureMouse() {
