@@ -22,42 +22,6 @@ struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
 
-// Four bytes of p as one number, the first byte most significant (compilers make it one load).
-std::uint32_t BigEndian32(const char* p) {
-    const auto byte = [p](int k) { return std::uint32_t{static_cast<unsigned char>(p[k])}; };
-    return byte(0) << 24 | byte(1) << 16 | byte(2) << 8 | byte(3);
-}
-
-// The N + 1 bytes of a key entry, or of a key of N letters with its zero byte, read as windows
-// of four bytes that cover them in order and may overlap: comparing the windows in order ranks
-// the bytes as strcmp does, since bytes shared by two windows are equal before the later decides.
-template <int N>
-struct KeyBytes {
-    static constexpr int kSecond = N - 3 < 4 ? N - 3 : 4;
-    std::uint64_t head;  // bytes 0..3 and kSecond..kSecond + 3
-    std::uint32_t tail;  // bytes N - 3..N when they go past the head
-    explicit KeyBytes(const char* p)
-        : head(std::uint64_t{BigEndian32(p)} << 32 | BigEndian32(p + kSecond)),
-          tail(N + 1 > 8 ? BigEndian32(p + N - 3) : 0) {}
-    auto operator<=>(const KeyBytes&) const = default;
-};
-
-// Binary search for a key of exactly N letters. Byte order over the whole entry matches strcmp
-// here: the key holds no zero byte before its end, so the first difference decides both ways.
-template <int N>
-std::int32_t FindFullKey(const char* table, std::int32_t count, const char* key) {
-    const KeyBytes<N> wanted(key);
-    const auto entries = std::views::iota(std::int32_t{0}, count);
-    const auto entry = [table](std::int32_t i) { return KeyBytes<N>(table + static_cast<std::size_t>(i) * (N + 1)); };
-    const auto found = std::ranges::lower_bound(entries, wanted, std::less{}, entry);
-    return found != entries.end() && entry(*found) == wanted ? *found : -1;
-}
-
-using FindFullKeyFunction = std::int32_t (*)(const char* table, std::int32_t count, const char* key);
-constexpr std::array<FindFullKeyFunction, kListCount> kFindFullKey = {
-    FindFullKey<4>, FindFullKey<5>, FindFullKey<6>, FindFullKey<7>, FindFullKey<8>, FindFullKey<9>,
-};
-
 }  // namespace
 
 std::string ListFileName(int n) { return "DEF_" + std::to_string(n) + "L.txt"; }
@@ -119,15 +83,17 @@ void CWordLists::IndexList(int n, CLineScanner& scanner, const std::function<voi
 std::int32_t CWordLists::FindListKey(int n, const char* key) const {
     const int slot = n - kMinWordLength;
     ++m_lookupCount[slot];
-    const char* table = m_keyTable[slot].data();
-    const std::int32_t count = m_keyCount[slot];
-    // The search always passes n letters; anything else takes the general byte-wise path.
-    if (std::strlen(key) == static_cast<std::size_t>(n)) return kFindFullKey[slot](table, count, key);
-    const auto entries = std::views::iota(std::int32_t{0}, count);
+    // A key of n letters holds no zero byte before its end, so the first byte where it differs
+    // from an entry ranks the two as strcmp would, and a fixed-length memcmp is quicker.
+    const std::size_t compared = std::strlen(key) == static_cast<std::size_t>(n) ? n + 1 : 0;
+    const auto order = [compared](const char* a, const char* b) {
+        return compared ? std::memcmp(a, b, compared) : std::strcmp(a, b);
+    };
+    const auto entries = std::views::iota(std::int32_t{0}, m_keyCount[slot]);
     const auto entry = [this, n](std::int32_t i) { return KeyEntry(n, i); };
-    const auto less = [](const char* a, const char* b) { return std::strcmp(a, b) < 0; };
+    const auto less = [&order](const char* a, const char* b) { return order(a, b) < 0; };
     const auto found = std::ranges::lower_bound(entries, key, less, entry);
-    if (found == entries.end() || std::strcmp(entry(*found), key) != 0) return -1;
+    if (found == entries.end() || order(entry(*found), key) != 0) return -1;
     return *found;
 }
 
