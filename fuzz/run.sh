@@ -25,5 +25,6 @@ if [[ -z "${TMPDIR:-}" && -w /dev/shm ]]; then export TMPDIR=/dev/shm; fi
 run="$root/fuzz/runs/$target"
 mkdir -p "$run/corpus" "$run/crashes"
 cd "$run"
-exec "$build/fuzz/fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 \
+# An input that takes seconds is a hang here: the lists it writes are a few kilobytes at most.
+exec "$build/fuzz/fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 -timeout=10 \
     -artifact_prefix="$run/crashes/" "$@" "$run/corpus" "$root/fuzz/corpus/$target"
