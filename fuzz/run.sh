@@ -18,13 +18,18 @@ build="$root/build-fuzz"
 CXX=clang++ cmake -S "$root" -B "$build" -DESCARTINOL_FUZZ=ON -DESCARTINOL_UI=OFF -DESCARTINOL_TESTS=OFF >/dev/null
 cmake --build "$build" --target "fuzz_$target" -j 2
 
-# The target rewrites its lists at every input: a memory-backed folder spares the disk.
-if [[ -z "${TMPDIR:-}" && -w /dev/shm ]]; then export TMPDIR=/dev/shm; fi
+# The target rewrites its lists at every input: a memory-backed folder spares the disk, and it
+# goes away with the run, since libFuzzer ends without running the target's own clean-up.
+tmp_base=/tmp
+[[ -w /dev/shm ]] && tmp_base=/dev/shm
+TMPDIR=$(mktemp -d "$tmp_base/escartinol-fuzz-run.XXXXXX")
+export TMPDIR
+trap 'rm -rf "$TMPDIR"' EXIT
 
 # The seeds stay as they are in git; what the fuzzer finds goes to the run folder, crashes included.
 run="$root/fuzz/runs/$target"
 mkdir -p "$run/corpus" "$run/crashes"
 cd "$run"
 # An input that takes seconds is a hang here: the lists it writes are a few kilobytes at most.
-exec "$build/fuzz/fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 -timeout=10 \
+"$build/fuzz/fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 -timeout=10 \
     -artifact_prefix="$run/crashes/" "$@" "$run/corpus" "$root/fuzz/corpus/$target"
