@@ -99,14 +99,14 @@ TEST(LongLine, LineOfTwoHundredFiftyFourCharactersShowsItsFirstTwoHundredFiftyTh
     EXPECT_EQ(run.game.m_rowWords[0], words + "eee  zeee  ");
 }
 
-// The reader works through 1 MiB chunks: a megabyte line and a CR LF split between two chunks
+// The reader works through fixed chunks: a megabyte line and a CR LF split between two chunks
 // must neither hang the load nor move an offset.
 TEST(LongLine, MegabyteLinesAndALineEndSplitAcrossReadChunksKeepTheOffsets) {
     CListFolder folder;
     constexpr std::size_t kMegabyte = 1 << 20;
     const std::string huge = "AAAA/" + std::string(kMegabyte - 5, 'a');
     folder.WriteLines(4, {huge, "ABCD/abcd"});
-    // The CR is the last byte of the first chunk and the LF the first of the second.
+    // The CR ends the first megabyte, and so a read chunk of any power-of-two size up to 1 MiB.
     folder.Write(5, "AAAAA/" + std::string(kMegabyte - 7, 'a') + "\r\n");
     LoadedGame run(folder);
     const CWordLists& lists = run.game.m_wordLists;
