@@ -5,3 +5,4 @@ BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins fonts-lib
 TEST_PACKAGES=("${BUILD_PACKAGES[@]}" googletest libgtest-dev)
 BENCH_PACKAGES=("${BUILD_PACKAGES[@]}" libbenchmark-dev wordplay an valgrind)
 FUZZ_PACKAGES=(cmake make clang libclang-rt-14-dev)
+MEMCHECK_PACKAGES=("${TEST_PACKAGES[@]}" valgrind)

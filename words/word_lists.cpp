@@ -6,7 +6,6 @@
 #include <cstring>
 #include <limits>
 #include <memory>
-#include <ranges>
 
 #include "words/line_scanner.h"
 
@@ -89,12 +88,19 @@ std::int32_t CWordLists::FindListKey(int n, const char* key) const {
     const auto order = [compared](const char* a, const char* b) {
         return compared ? std::memcmp(a, b, compared) : std::strcmp(a, b);
     };
-    const auto entries = std::views::iota(std::int32_t{0}, m_keyCount[slot]);
-    const auto entry = [this, n](std::int32_t i) { return KeyEntry(n, i); };
-    const auto less = [&order](const char* a, const char* b) { return order(a, b) < 0; };
-    const auto found = std::ranges::lower_bound(entries, key, less, entry);
-    if (found == entries.end() || order(entry(*found), key) != 0) return -1;
-    return *found;
+    // A plain lower bound over positions: clang 14, which the fuzzer needs, cannot compile
+    // the ranges of libstdc++ 12.
+    std::int32_t low = 0;
+    std::int32_t high = m_keyCount[slot];
+    while (low < high) {
+        const std::int32_t middle = low + (high - low) / 2;
+        if (order(KeyEntry(n, middle), key) < 0)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    if (low == m_keyCount[slot] || order(KeyEntry(n, low), key) != 0) return -1;
+    return low;
 }
 
 bool CWordLists::FetchListLine(int n, std::int32_t i, std::string& line) const {
