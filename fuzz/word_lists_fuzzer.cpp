@@ -3,7 +3,7 @@
 // Input layout, split on the byte 0x1E:
 //   part 0     a fault byte (what happens to the lists once indexed), then the letters: every nine
 //              bytes are one entry, a shorter tail is an entry of fewer than nine characters
-//   parts 1..6 the lists of 9 down to 4 letters; a list without a part is missing
+//   pieces 1..6 the lists of 9 down to 4 letters; a list without a piece is missing
 // Beyond the sanitizers, the index and every fetched line are checked against a plain reading of
 // the same bytes, and the rows must fill from the top.
 #include <unistd.h>
