@@ -70,6 +70,28 @@ TEST(Solver, ReadsOneSetALineAndRefusesWhatIsNotNineLetters) {
     EXPECT_EQ(RunCommand(kSolve + " --lists " + folder.Dir() + " TOLER1ANS").status, 2);
 }
 
+// Lines the entry box would never pass reach the solver unfiltered; each is refused and the
+// lines around it are still solved.
+TEST(Solver, RefusesBlanksDigitsHighBytesAndZeroBytesWithoutLosingTheOtherLines) {
+    CListFolder folder;
+    WriteLists(folder);
+    const std::string input = folder.Dir() + "/draws.txt";
+    const std::string refused[] = {"TOLER ANS", "TOLER1ANS", "TOLER\xC9" "ANS", std::string("TOLER\0ANS", 9),
+                                   "TOLERIANSS", std::string(1 << 20, 'A'), ""};
+    {
+        std::ofstream out(input, std::ios::binary);
+        for (const std::string& line : refused) out << line << "\nAEINSTXXX\r\n";
+    }
+    const Outcome solved = RunCommand(kSolve + " --lists " + folder.Dir() + " --rows - < " + input);
+    EXPECT_EQ(solved.status, 2);
+    const std::string solvedBlock = "2  Si\xC3\xA8is LETRAS\n\n\n6 LETRAS:  tisane  satine  \n\n\n";
+    std::string expected;
+    for (std::size_t i = 0; i < std::size(refused); ++i) expected += solvedBlock;
+    EXPECT_EQ(solved.out, expected);
+    EXPECT_EQ(RunCommand(kSolve + " --lists " + folder.Dir() + " 'TOLER ANS'").status, 2);
+    EXPECT_EQ(RunCommand(kSolve + " --lists " + folder.Dir() + " 'TOLER\xC9" "ANS'").status, 2);
+}
+
 TEST(ListsTool, BuildsListsInCp1252AndKeepsListsAlreadyThere) {
     CListFolder folder;
     const std::string words = folder.Dir() + "/words.txt";

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -23,7 +24,12 @@ bool ScanLines(const std::string& path, std::size_t headSize, const std::functio
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
     if (!file) return false;
 
-    std::vector<char> chunk(kChunkSize);
+    // A small list needs no more room than its own size (a megabyte per scan costs more than the
+    // read); a file that grows meanwhile is still read to its end, one chunk after another.
+    std::error_code sizeUnknown;
+    const std::uintmax_t fileSize = std::filesystem::file_size(path, sizeUnknown);
+    const std::size_t chunkSize = sizeUnknown ? kChunkSize : std::min<std::uintmax_t>(kChunkSize, fileSize + 1);
+    std::vector<char> chunk(chunkSize);
     std::string head;
     head.reserve(headSize + 1);
     ScannedLine line;

@@ -6,7 +6,6 @@
 #include <cstring>
 #include <limits>
 #include <memory>
-#include <ranges>
 
 #include "words/line_scanner.h"
 
@@ -81,12 +80,19 @@ void CWordLists::IndexList(int n, const std::function<void(const std::string&)>&
 std::int32_t CWordLists::FindListKey(int n, const char* key) const {
     const int slot = n - kMinWordLength;
     ++m_lookupCount[slot];
-    const auto entries = std::views::iota(std::int32_t{0}, m_keyCount[slot]);
-    const auto entry = [this, n](std::int32_t i) { return KeyEntry(n, i); };
-    const auto less = [](const char* a, const char* b) { return std::strcmp(a, b) < 0; };
-    const auto found = std::ranges::lower_bound(entries, key, less, entry);
-    if (found == entries.end() || std::strcmp(entry(*found), key) != 0) return -1;
-    return *found;
+    // A plain lower bound over positions: clang 14 cannot compile the ranges of libstdc++ 12,
+    // and the fuzzer needs clang.
+    std::int32_t low = 0;
+    std::int32_t high = m_keyCount[slot];
+    while (low < high) {
+        const std::int32_t middle = low + (high - low) / 2;
+        if (std::strcmp(KeyEntry(n, middle), key) < 0)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    if (low == m_keyCount[slot] || std::strcmp(KeyEntry(n, low), key) != 0) return -1;
+    return low;
 }
 
 bool CWordLists::FetchListLine(int n, std::int32_t i, std::string& line) const {
