@@ -29,19 +29,14 @@ void ExpectTilesInLowerRow(const CGameDlg& game, const CRecordingWindow& window)
 }
 
 TEST(DrawTable, BoundsPickTheFirstRowAtOrAboveR) {
-    EXPECT_EQ(LetterForDraw(0), 'E');
-    EXPECT_EQ(LetterForDraw(5215), 'E');
-    EXPECT_EQ(LetterForDraw(5216), 'R');
-    EXPECT_EQ(LetterForDraw(32340), 'Z');
-    EXPECT_EQ(LetterForDraw(32341), 'Q');
-    EXPECT_EQ(LetterForDraw(32763), 'K');
-    EXPECT_EQ(LetterForDraw(32764), 'Z');
-    EXPECT_EQ(LetterForDraw(32767), 'Z');
+    const std::pair<int, char> bounds[] = {{0, 'E'},     {5215, 'E'},  {5216, 'R'},  {32340, 'Z'},
+                                           {32341, 'Q'}, {32763, 'K'}, {32764, 'Z'}, {32767, 'Z'}};
+    for (const auto& [r, letter] : bounds) EXPECT_EQ(LetterForDraw(r), letter) << r;
     int perLetter[26] = {};
     for (int r = 0; r < kDrawRange; ++r) ++perLetter[LetterForDraw(r) - 'A'];
-    EXPECT_EQ(perLetter['W' - 'A'], 0);
-    EXPECT_EQ(perLetter['E' - 'A'], 5216);
     EXPECT_EQ(perLetter['Z' - 'A'], 32340 - 32035 + 4);
+    // W is the only letter never drawn.
+    EXPECT_EQ(perLetter['W' - 'A'], 0);
     EXPECT_EQ(std::count(std::begin(perLetter), std::end(perLetter), 0), 1);
 }
 
@@ -62,12 +57,9 @@ TEST(StartUp, ShowsADrawAndTheNoticeThenSearchesWhenTheTimerFires) {
     EXPECT_EQ(calls[36], "text 1013 ");
     EXPECT_EQ(calls[calls.size() - 2], "text 1013 " + kLoadingNotice);
     EXPECT_EQ(calls.back(), "start timer 1 5");
-    EXPECT_EQ(kLoadingNotice, std::string(57, ' ') + "CARGAMENT DEI TI\xC8RAS DE M\xD2TS EN CORS...");
     EXPECT_EQ(game.m_listsLoaded, 0);
-    EXPECT_EQ(game.m_board.m_dragTile, -1);
     ExpectTilesInLowerRow(game, window);
     EXPECT_EQ(window.TileLetters(), Letters(game));
-    EXPECT_EQ(window.rowText[0], kLoadingNotice);
 
     // The drawn letters decide what the lists must hold for the start-up search to find.
     std::string key = Letters(game).substr(0, 4);
@@ -103,7 +95,7 @@ TEST(StartUp, SameSeedGivesTheSameDrawAndTheClockSeedsOtherwise) {
     second.OnInitDialog();
     clocked.OnInitDialog();
     EXPECT_EQ(Letters(first), Letters(second));
-    for (char letter : Letters(clocked)) EXPECT_TRUE(letter >= 'A' && letter <= 'Z' && letter != 'W');
+    for (char letter : Letters(clocked)) EXPECT_TRUE(letter >= 'A' && letter <= 'Z' && letter != 'W') << letter;
 }
 
 TEST(Draw, PutsEveryTileBackInTheLowerRowAndSearchesOnlyOnceLoaded) {
@@ -111,12 +103,14 @@ TEST(Draw, PutsEveryTileBackInTheLowerRowAndSearchesOnlyOnceLoaded) {
     CRecordingWindow window;
     CGameDlg game(window, folder.Dir(), 11u);
     game.OnInitDialog();
-    // Scatter the bookkeeping, as drags would, then draw.
+    // Scatter the bookkeeping, as drags would, then draw, once and fifty times.
     game.m_board.m_slotTaken.fill(1);
     game.m_board.m_tileSlot.fill(3);
     game.DrawRandomLetters();
     ExpectTilesInLowerRow(game, window);
-    EXPECT_EQ(game.m_wordLists.m_lookupCount[0], 0);
+    game.RepeatedDraw();
+    EXPECT_EQ(game.m_wordLists.m_lookupCount, decltype(game.m_wordLists.m_lookupCount){});
+    EXPECT_EQ(window.rowText[0], "");
 
     game.OnTimer(kLoadTimerId);
     game.m_wordLists.m_lookupCount = {};
@@ -126,7 +120,6 @@ TEST(Draw, PutsEveryTileBackInTheLowerRowAndSearchesOnlyOnceLoaded) {
     EXPECT_EQ(window.calls[1], "text 1014 ");
     EXPECT_EQ(window.calls[2], "text 1016 ");
     EXPECT_GT(game.m_wordLists.m_lookupCount[kMaxWordLength - kMinWordLength], 0);
-    EXPECT_EQ(window.TileLetters().size(), 9u);
 }
 
 TEST(Destroy, ReleasesTheImagesWhetherOrNotTheListsWereLoaded) {
