@@ -1,22 +1,22 @@
 // Damaged lists and letters the entry box should never pass: the game must load, search and show sound rows.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
-#include "game/game_dlg.h"
 #include "support/list_folder.h"
-#include "support/recording_window.h"
+#include "support/loaded_game.h"
+#include "support/search_run.h"
 
 namespace escartinol {
 namespace {
 
 using testing::CListFolder;
 using testing::CRecordingWindow;
+using testing::LoadedGame;
+using testing::SearchRun;
 using Rows = std::array<std::string, 3>;
 using namespace std::string_literals;
 
@@ -25,23 +25,6 @@ const std::string kSeven = "  S\xE8t LETRAS";
 const std::string kSix = "  Si\xE8is LETRAS";
 const std::string kFive = "  Cinc LETRAS";
 const std::string kFour = "  Quatre LETRAS";
-
-// A game over the folder's lists, loaded as the start-up timer loads them.
-struct LoadedGame {
-    explicit LoadedGame(const CListFolder& folder) : game(window, folder.Dir(), 9u) {
-        game.OnInitDialog();
-        game.OnTimer(kLoadTimerId);
-    }
-    // The letters typed into the entry box and confirmed.
-    void Enter(const std::string& text, bool ok = true) {
-        window.entryAnswers.push_back({text, ok});
-        game.ChooseLetters();
-    }
-    std::string Letters() const { return std::string(game.m_letters.begin(), game.m_letters.end()); }
-
-    CRecordingWindow window;
-    CGameDlg game;
-};
 
 // A list that cannot be read costs only its own length, and the player is told which one it is.
 TEST(UnreadableList, MissingEmptyOrFolderListsLeaveTheOtherLengthsPlayable) {
@@ -110,7 +93,7 @@ TEST(LongLine, MegabyteLinesAndALineEndSplitAcrossReadChunksKeepTheOffsets) {
 // Zero bytes are data like any other inside a line; 0x1A ends the list wherever it stands, mid-word too.
 TEST(OddBytes, ZeroBytesStayInsideTheirWordsAndAnEndMarkHidesEverythingAfterIt) {
     CListFolder folder;
-    folder.Write(4, "AB\0D/ab\0d\r\nABCD/ab\0c/abcd\r\nABCE/ab\x1A" "ce\r\nABDE/abde\r\n"s);
+    folder.Write(4, "AB\0D/ab\0d\r\nABCD/ab\0c/abcd\r\nABCE/ab\032ce\r\nABDE/abde\r\n"s);
     folder.Write(5, std::string(65536, '\0'));
     LoadedGame run(folder);
     EXPECT_EQ(run.game.m_wordLists.KeyCount(4), 3);
@@ -171,20 +154,10 @@ TEST(HugeList, FiftyMegabyteListLoadsAndFindsItsFirstMiddleAndLastKeys) {
         for (int at = 8; at >= 0; --at, i /= 26) text[at] = static_cast<char>('A' + i % 26);
         return text;
     };
-    {
-        std::ofstream out(folder.File(9), std::ios::binary);
-        std::string block;
-        for (std::size_t i = 0; i < kLines; ++i) {
-            const std::string k = key(i);
-            block += k + "/" + k + "\r\n";
-            if (block.size() > (1 << 20)) {
-                out << block;
-                block.clear();
-            }
-        }
-        out << block;
-    }
-    ASSERT_EQ(std::filesystem::file_size(folder.File(9)), kLines * kLineBytes);
+    std::string bytes;
+    bytes.reserve(kLines * kLineBytes);
+    for (std::size_t i = 0; i < kLines; ++i) bytes += key(i) + "/" + key(i) + "\r\n";
+    folder.Write(9, bytes);
     LoadedGame run(folder);
     const CWordLists& lists = run.game.m_wordLists;
     ASSERT_EQ(lists.KeyCount(9), static_cast<std::int32_t>(kLines));
@@ -198,18 +171,9 @@ TEST(HugeList, FiftyMegabyteListLoadsAndFindsItsFirstMiddleAndLastKeys) {
 }
 
 // What the entry box lets through unchecked: none of it may reach a tile image or the search.
-const std::vector<std::string> kRefusedEntries = {
-    "",
-    "TOLERIAN",
-    "TOLER ANS",
-    "TOLER1ANS",
-    "TOLER\xC9"
-    "ANS",
-    "\xFF\x80\xC0\xE9\xE8\xF2\xFF\x80\xC0",
-    "tolerians",
-    "TOLER\0ANS"s,
-    "TOL\0"s,
-};
+const std::vector<std::string> kRefusedEntries = {"",          "TOLERIAN",     "TOLER ANS",
+                                                  "TOLER1ANS", "TOLER\311ANS", "\xFF\x80\xC0\xE9\xE8\xF2\xFF\x80\xC0",
+                                                  "tolerians", "TOLER\0ANS"s,  "TOL\0"s};
 
 TEST(RefusedLetters, EntriesOutsideNineCapitalsKeepThePresentLettersAndTheirRows) {
     CListFolder folder;
@@ -241,25 +205,14 @@ TEST(RefusedLetters, EntriesOutsideNineCapitalsKeepThePresentLettersAndTheirRows
 TEST(RefusedLetters, SearchGivenLettersOutsideCapitalsLooksNothingUpAndWritesNoRow) {
     CListFolder folder;
     folder.WriteLines(4, {"    /abcd", "0000/abcd"});
-    CWordLists lists(folder.Dir());
-    lists.LoadWordLists();
-    struct : IResultRows {
-        int writes = 0;
-        void SetRowText(int, const std::string&) override { ++writes; }
-    } rows;
-    CWordSearch search(lists, rows);
+    SearchRun run(folder.Dir());
     for (const std::string& entry : kRefusedEntries) {
-        std::array<char, 9> letters{};
-        std::copy_n(entry.begin(), std::min<std::size_t>(entry.size(), 9), letters.begin());
-        const std::array<char, 9> before = letters;
-        Rows rowWords;
-        lists.m_lookupCount = {};
-        search.SearchWords(letters, rowWords);
-        EXPECT_EQ(letters, before) << entry;
-        EXPECT_EQ(lists.m_lookupCount, decltype(lists.m_lookupCount){}) << entry;
-        EXPECT_EQ(rowWords, Rows{}) << entry;
+        run.Search(entry);
+        EXPECT_EQ(run.Letters(), (entry + std::string(9, '\0')).substr(0, 9)) << entry;
+        EXPECT_EQ(run.TotalLookups(), 0) << entry;
+        EXPECT_EQ(run.rowWords, Rows{}) << entry;
     }
-    EXPECT_EQ(rows.writes, 0);
+    EXPECT_EQ(run.writes, 0);
 }
 
 }  // namespace

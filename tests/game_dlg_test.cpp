@@ -8,6 +8,7 @@
 #include "game/draw_table.h"
 #include "game/game_dlg.h"
 #include "support/list_folder.h"
+#include "support/loaded_game.h"
 #include "support/recording_window.h"
 
 namespace escartinol {
@@ -132,15 +133,12 @@ TEST(Destroy, ReleasesTheImagesWhetherOrNotTheListsWereLoaded) {
     EXPECT_EQ(early.released.size(), 26u);
     EXPECT_EQ(before.m_wordLists.KeyCount(4), 0);
 
-    CRecordingWindow late;
-    CGameDlg after(late, folder.Dir(), 1u);
-    after.OnInitDialog();
-    after.OnTimer(kLoadTimerId);
-    EXPECT_EQ(after.m_wordLists.KeyCount(4), 1);
-    after.OnDestroy();
-    after.OnDestroy();  // a second destruction must not release anything twice
-    EXPECT_EQ(late.released.size(), 26u);
-    EXPECT_EQ(after.m_wordLists.KeyCount(4), 0);
+    testing::LoadedGame after(folder);
+    EXPECT_EQ(after.game.m_wordLists.KeyCount(4), 1);
+    after.game.OnDestroy();
+    after.game.OnDestroy();  // a second destruction must not release anything twice
+    EXPECT_EQ(after.window.released.size(), 26u);
+    EXPECT_EQ(after.game.m_wordLists.KeyCount(4), 0);
 }
 
 }  // namespace

@@ -1,15 +1,13 @@
 // escartinol-lists check, add and remove as a player runs them, and the game reading the result.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <array>
 #include <filesystem>
 #include <iterator>
 #include <string>
 
 #include "support/list_folder.h"
 #include "support/run_command.h"
-#include "words/word_search.h"
+#include "support/search_run.h"
 
 namespace escartinol {
 namespace {
@@ -19,21 +17,12 @@ using testing::RunCommand;
 
 const std::string kLists = ESCARTINOL_LISTS;
 
-struct NoRows : IResultRows {
-    void SetRowText(int, const std::string&) override {}
-};
-
-// Whether the game's own search shows word among those of the nine letters.
-bool GameFinds(const std::string& dir, const std::string& letters, const std::string& word) {
-    CWordLists lists(dir);
-    lists.LoadWordLists();
-    NoRows rows;
-    CWordSearch search(lists, rows);
-    std::array<char, 9> nine{};
-    std::copy_n(letters.begin(), 9, nine.begin());
-    std::array<std::string, 3> rowWords;
-    search.SearchWords(nine, rowWords);
-    return (rowWords[0] + " " + rowWords[1] + " " + rowWords[2] + " ").find(" " + word + " ") != std::string::npos;
+// Whether the search shows word among those of TOLERIANS.
+bool GameFinds(const std::string& dir, const std::string& word) {
+    testing::SearchRun run(dir);
+    run.Search("TOLERIANS");
+    const auto& words = run.rowWords;
+    return (words[0] + " " + words[1] + " " + words[2] + " ").find(" " + word + " ") != std::string::npos;
 }
 
 TEST(ListsCheck, ASoundFolderPassesWithItsCountsAndABrokenOneIsShownLineByLine) {
@@ -81,7 +70,7 @@ TEST(ListsEdit, TheGameFindsAnAddedWordAndNoLongerARemovedOne) {
     EXPECT_EQ(RunCommand(kLists + " remove --lists " + folder.Dir() + " relations tisane").status, 0);
     const std::pair<const char*, bool> found[] = {
         {"relations", false}, {"tisane", false}, {"talerions", true}, {"satine", true}};
-    for (const auto& [word, shown] : found) EXPECT_EQ(GameFinds(folder.Dir(), "TOLERIANS", word), shown) << word;
+    for (const auto& [word, shown] : found) EXPECT_EQ(GameFinds(folder.Dir(), word), shown) << word;
     EXPECT_EQ(RunCommand(kLists + " check " + folder.Dir()).status, 0);
 }
 

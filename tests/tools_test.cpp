@@ -6,16 +6,14 @@
 #include <iterator>
 #include <string>
 
-#include "game/game_dlg.h"
 #include "support/list_folder.h"
-#include "support/recording_window.h"
+#include "support/loaded_game.h"
 #include "support/run_command.h"
 
 namespace escartinol {
 namespace {
 
 using testing::CListFolder;
-using testing::CRecordingWindow;
 using testing::Outcome;
 using testing::RunCommand;
 
@@ -32,18 +30,14 @@ void WriteLists(const CListFolder& folder) {
 TEST(Solver, RowsAgreeWithTheGameAfterAnEntry) {
     CListFolder folder;
     WriteLists(folder);
-    CRecordingWindow window;
-    CGameDlg game(window, folder.Dir(), 5u);
-    game.OnInitDialog();
-    game.OnTimer(kLoadTimerId);
-    window.entryAnswers.push_back({"TOLERIANS", true});
-    game.ChooseLetters();
+    testing::LoadedGame run(folder);
+    run.Enter("TOLERIANS");
 
     const Outcome solved = RunCommand(kSolve + " --lists " + folder.Dir() + " --rows tolerians");
     EXPECT_EQ(solved.status, 0);
     std::string expected;
-    for (const std::string& text : window.rowText) expected += text + "\n";
-    for (const std::string& text : game.m_rowWords) expected += text + "\n";
+    for (const std::string& text : run.window.rowText) expected += text + "\n";
+    for (const std::string& text : run.game.m_rowWords) expected += text + "\n";
     // The game's texts are cp1252; the solver prints UTF-8.
     const auto toUtf8 = [](std::string text) {
         for (const auto& [from, to] : {std::pair{"\xE8", "\xC3\xA8"}, std::pair{"\xF2", "\xC3\xB2"}})
