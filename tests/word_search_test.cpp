@@ -11,6 +11,7 @@ namespace {
 
 using testing::CListFolder;
 using testing::SearchRun;
+using Rows = std::array<std::string, 3>;
 
 const std::string kSeven = "  S\xE8t LETRAS";
 const std::string kSix = "  Si\xE8is LETRAS";
@@ -26,12 +27,9 @@ TEST(WordSearch, WorkedExampleFillsSevenThenSixAndConsultsEveryShorterList) {
     SearchRun run(folder.Dir());
     run.Search("TOLERIANS");
     EXPECT_EQ(run.Letters(), "AEILNORST");
-    EXPECT_EQ(run.rowText[0], "3" + kSeven);
-    EXPECT_EQ(run.rowText[1], "2" + kSix);
+    EXPECT_EQ(run.rowText, (Rows{"3" + kSeven, "2" + kSix, ""}));
     EXPECT_EQ(run.writes, 2);
-    EXPECT_EQ(run.rowWords[0], "7 LETRAS:  ralenti  reliant  lorains  ");
-    EXPECT_EQ(run.rowWords[1], "6 LETRAS:  tisane  satine  ");
-    EXPECT_EQ(run.rowWords[2], "");
+    EXPECT_EQ(run.rowWords, (Rows{"7 LETRAS:  ralenti  reliant  lorains  ", "6 LETRAS:  tisane  satine  ", ""}));
     EXPECT_EQ(run.search.Work(), "2" + kSix);
     EXPECT_EQ(run.search.Build(), "");
     // Nine different letters, at most two lengths from 9 to 5 with words: every key once.
@@ -47,13 +45,10 @@ TEST(WordSearch, WorkedExampleWithNineAndEightLettersStopsAfterSeven) {
     folder.WriteLines(8, {"AEILNORS/ailerons", "EILNORST/liserons"});
     SearchRun run(folder.Dir());
     run.Search("TOLERIANS");
-    EXPECT_EQ(run.rowText[0], "1  N\xF2u LETRAS");
-    EXPECT_EQ(run.rowText[1], "2  Vu\xE8" "ch LETRAS");
-    EXPECT_EQ(run.rowText[2], "3" + kSeven);
+    EXPECT_EQ(run.rowText, (Rows{"1  N\xF2u LETRAS", "2  Vu\350ch LETRAS", "3" + kSeven}));
     // Nine letters end with their last word; the key without A comes before the key without T.
-    EXPECT_EQ(run.rowWords[0], "9 LETRAS:  relations");
-    EXPECT_EQ(run.rowWords[1], "8 LETRAS:  liserons  ailerons  ");
-    EXPECT_EQ(run.rowWords[2], "7 LETRAS:  ralenti  reliant  lorains  ");
+    EXPECT_EQ(run.rowWords, (Rows{"9 LETRAS:  relations", "8 LETRAS:  liserons  ailerons  ",
+                                  "7 LETRAS:  ralenti  reliant  lorains  "}));
     EXPECT_EQ(run.Lookups(6) + run.Lookups(5) + run.Lookups(4), 0);
 }
 
@@ -64,9 +59,7 @@ TEST(WordSearch, LengthsWithoutWordsLeaveNoGapBetweenRows) {
     folder.WriteLines(4, {"ABCD/abcd", "EFGH/efgh"});
     SearchRun run(folder.Dir());
     run.Search("HGFEDCBAI");
-    EXPECT_EQ(run.rowText[0], "1  Vu\xE8" "ch LETRAS");
-    EXPECT_EQ(run.rowText[1], "1  Cinc LETRAS");
-    EXPECT_EQ(run.rowText[2], "2  Quatre LETRAS");
+    EXPECT_EQ(run.rowText, (Rows{"1  Vu\350ch LETRAS", "1  Cinc LETRAS", "2  Quatre LETRAS"}));
     EXPECT_EQ(run.rowWords[2], "4 LETRAS:  abcd  efgh  ");
 }
 
