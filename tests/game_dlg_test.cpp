@@ -48,14 +48,12 @@ TEST(StartUp, ShowsADrawAndTheNoticeThenSearchesWhenTheTimerFires) {
     CGameDlg game(window, folder.Dir(), 7u);
     EXPECT_TRUE(game.OnInitDialog());
 
+    // The icon, the 26 letter images, the nine tiles hidden, the rows emptied, ..., the notice, the timer.
     const auto& calls = window.calls;
-    ASSERT_GE(calls.size(), 30u);
-    EXPECT_EQ(calls[0], "icon 128");
-    EXPECT_EQ(calls[1], "load 130");
-    EXPECT_EQ(calls[26], "load 155");
-    EXPECT_EQ(calls[27], "hide 0");
-    EXPECT_EQ(calls[35], "hide 8");
-    EXPECT_EQ(calls[36], "text 1013 ");
+    ASSERT_GE(calls.size(), 39u);
+    const std::pair<std::size_t, std::string> steps[] = {{0, "icon 128"}, {1, "load 130"}, {26, "load 155"},
+                                                         {27, "hide 0"},  {35, "hide 8"},  {36, "text 1013 "}};
+    for (const auto& [at, call] : steps) EXPECT_EQ(calls[at], call) << at;
     EXPECT_EQ(calls[calls.size() - 2], "text 1013 " + kLoadingNotice);
     EXPECT_EQ(calls.back(), "start timer 1 5");
     EXPECT_EQ(game.m_listsLoaded, 0);
@@ -88,15 +86,14 @@ TEST(StartUp, LettersWithoutWordsKeepTheNoticeAndOtherTimersAreIgnored) {
     EXPECT_EQ(window.rowText[0], kLoadingNotice);
 }
 
-TEST(StartUp, SameSeedGivesTheSameDrawAndTheClockSeedsOtherwise) {
+// A fixed seed makes a draw repeatable, which tests and the solver rely on.
+TEST(StartUp, SameSeedGivesTheSameDraw) {
     CListFolder folder;
-    CRecordingWindow a, b, c;
-    CGameDlg first(a, folder.Dir(), 42u), second(b, folder.Dir(), 42u), clocked(c, folder.Dir());
+    CRecordingWindow a, b;
+    CGameDlg first(a, folder.Dir(), 42u), second(b, folder.Dir(), 42u);
     first.OnInitDialog();
     second.OnInitDialog();
-    clocked.OnInitDialog();
     EXPECT_EQ(Letters(first), Letters(second));
-    for (char letter : Letters(clocked)) EXPECT_TRUE(letter >= 'A' && letter <= 'Z' && letter != 'W') << letter;
 }
 
 TEST(Draw, PutsEveryTileBackInTheLowerRowAndSearchesOnlyOnceLoaded) {

@@ -32,7 +32,7 @@ TEST(Solver, RowsAgreeWithTheGameAfterAnEntry) {
     WriteLists(folder);
     testing::LoadedGame run(folder);
     run.Enter("TOLERIANS");
-
+    ASSERT_EQ(run.window.rowText[0], "1  N\xF2u LETRAS");  // not an empty agreement
     const Outcome solved = RunCommand(kSolve + " --lists " + folder.Dir() + " --rows tolerians");
     EXPECT_EQ(solved.status, 0);
     std::string expected;
@@ -45,8 +45,6 @@ TEST(Solver, RowsAgreeWithTheGameAfterAnEntry) {
         return text;
     };
     EXPECT_EQ(solved.out, toUtf8(expected));
-    EXPECT_EQ(solved.out, "1  N\xC3\xB2u LETRAS\n3  S\xC3\xA8t LETRAS\n2  Si\xC3\xA8is LETRAS\n"
-                          "9 LETRAS:  relations\n7 LETRAS:  ralenti  reliant  lorains  \n6 LETRAS:  tisane  satine  \n");
 }
 
 // Lines the entry box would never pass reach the solver unfiltered; each is refused and the
