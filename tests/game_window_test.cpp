@@ -86,18 +86,36 @@ private slots:
 
     // Pixel places worked out by hand from the dialog units, so that a fault in the conversion shows;
     // drawing and hit-testing use the pixel constants of board/, which must fall inside the frames drawn.
-    void everyControlStandsAtItsPixelPlaceAndHoldsItsSlot() {
-        CGameWindow window(m_folder->Dir(), 1);
+    void everyControlStandsAtItsPixelPlaceHoldsItsSlotOrTextAndItFits() {
+        auto shown = ShownAndLoaded();  // empty lists: the notice stays in row 1
+        QVERIFY(shown);
+        CGameWindow& window = *shown;
         QCOMPARE(window.size(), QSize(644, 400));
         QCOMPARE(window.minimumSize(), window.maximumSize());
-        const std::pair<const char*, QRect> expected[] = {
-            {"boardPanel", {0, 0, 644, 215}},     {"row1", {0, 219, 644, 29}},
-            {"row2", {0, 254, 644, 29}},          {"row3", {0, 289, 644, 29}},
-            {"finishButton", {608, 377, 36, 23}}, {"drawButton", {27, 354, 77, 29}},
-            {"chooseButton", {128, 354, 77, 29}}, {"solutionsButton", {302, 354, 77, 29}},
-            {"helpButton", {573, 379, 24, 21}},   {"drawGroup", {11, 332, 210, 63}},
+        const struct {
+            const char* name;
+            QRect place;
+            QString text;  // of a button
+        } controls[] = {
+            {"boardPanel", {0, 0, 644, 215}, {}},
+            {"row1", {0, 219, 644, 29}, {}},
+            {"row2", {0, 254, 644, 29}, {}},
+            {"row3", {0, 289, 644, 29}, {}},
+            {"drawGroup", {11, 332, 210, 63}, {}},
+            {"finishButton", {608, 377, 36, 23}, "Finit"},
+            {"drawButton", {27, 354, 77, 29}, QString::fromUtf8("&Aleatòri")},
+            {"chooseButton", {128, 354, 77, 29}, "&Chausit"},
+            {"solutionsButton", {302, 354, 77, 29}, "&Solucions"},
+            {"helpButton", {573, 379, 24, 21}, "?"},
         };
-        for (const auto& [name, rect] : expected) QCOMPARE(Find(window, name)->geometry(), rect);
+        for (const auto& [name, place, text] : controls) {
+            QCOMPARE(Find(window, name)->geometry(), place);
+            if (auto* button = qobject_cast<QPushButton*>(Find(window, name))) {
+                QCOMPARE(button->text(), text);
+                QVERIFY2(button->fontMetrics().horizontalAdvance(QString(text).remove('&')) + 6 <= place.width(), name);
+                QVERIFY2(button->fontMetrics().height() + 4 <= place.height(), name);
+            }
+        }
         for (int s = 0; s < kSlotCount; ++s) {
             const QRect frame = Find(window, "slotFrame", s)->geometry();
             // The first lower frame starts a pixel further left than the others.
@@ -109,33 +127,16 @@ private slots:
             QVERIFY(area.Contains(SlotRect(s).Centre()));
             QVERIFY(frame.top() <= area.top && area.bottom <= frame.bottom() + 1);
         }
-    }
-
-    void textsCaptionAndFontAreAsQuotedAndEveryTextFits() {
-        auto shown = ShownAndLoaded();  // empty lists: the notice stays in row 1
-        QVERIFY(shown);
-        CGameWindow& window = *shown;
         QCOMPARE(window.windowTitle(), QString(58, ' ') + "ESCARTINOL");
         QVERIFY(!(window.windowFlags() &
                   (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint | Qt::WindowSystemMenuHint)));
         QCOMPARE(RowText(window, 1), QString(57, ' ') + QString::fromUtf8("CARGAMENT DEI TIÈRAS DE MÒTS EN CORS..."));
+        auto* row = Find<QPlainTextEdit>(window, "row1");
+        QVERIFY(row->fontMetrics().horizontalAdvance(row->toPlainText()) < row->viewport()->width());
         QCOMPARE(Find<QGroupBox>(window, "drawGroup")->title(), QString("Tiratge"));
         // A missing font would silently fall back to another with other widths.
         QCOMPARE(QFontInfo(window.font()).family(), QString("Liberation Sans"));
-        const std::pair<const char*, QString> buttons[] = {
-            {"finishButton", "Finit"},         {"drawButton", QString::fromUtf8("&Aleatòri")},
-            {"solutionsButton", "&Solucions"}, {"chooseButton", "&Chausit"},
-            {"helpButton", "?"},
-        };
-        for (const auto& [name, text] : buttons) {
-            auto* button = Find<QPushButton>(window, name);
-            QCOMPARE(button->text(), text);
-            QVERIFY2(button->fontMetrics().horizontalAdvance(QString(text).remove('&')) + 6 <= button->width(), name);
-            QVERIFY2(button->fontMetrics().height() + 4 <= button->height(), name);
-        }
         QVERIFY(Find<QPushButton>(window, "finishButton")->isDefault());
-        auto* row = Find<QPlainTextEdit>(window, "row1");
-        QVERIFY(row->fontMetrics().horizontalAdvance(row->toPlainText()) < row->viewport()->width());
         QVERIFY(!ApplicationIcon().pixmap(32, 32).isNull() && !ApplicationIcon().pixmap(16, 16).isNull());
     }
 
@@ -156,8 +157,8 @@ private slots:
 
     // The rows are multi-line boxes, yet Enter in them must still press "Finit".
     void enterInAResultRowOrEscapeAnywhereEndsTheGame() {
-        for (const auto& [key, result] : {std::pair{Qt::Key_Return, QDialog::Accepted},
-                                          std::pair{Qt::Key_Escape, QDialog::Rejected}}) {
+        for (const auto& [key, result] :
+             {std::pair{Qt::Key_Return, QDialog::Accepted}, std::pair{Qt::Key_Escape, QDialog::Rejected}}) {
             auto window = ShownAndLoaded();
             QVERIFY(window);
             auto* row = Find<QPlainTextEdit>(*window, "row2");
@@ -279,19 +280,20 @@ private slots:
         const auto centreOf = [&](const char* name) { return Find(*window, name)->geometry().center(); };
         auto* row = Find<QPlainTextEdit>(*window, "row1");
         const QPoint scrollBar = row->mapTo(window.get(), row->verticalScrollBar()->geometry().center());
-        // The row last: its context menu would swallow the next press.
-        const std::pair<QPoint, long> presses[] = {
-            {centreOf("tile4"), 50},       {centreOf("slotFrame0"), 50},  {{3, 3}, 50},
-            {{15, 345}, 50},               {{400, 360}, 50},              {centreOf("drawButton"), 0},
-            {centreOf("helpButton"), 0},   {centreOf("finishButton"), 0}, {scrollBar, 0},
-            {centreOf("row2"), 0},
-        };
-        for (const auto& [at, draws] : presses) {
+        // Each search of a draw looks its nine letters up once.
+        const auto searchesOfARightClick = [&](QPoint at) {
             const long before = window->Game().m_wordLists.m_lookupCount[kMaxWordLength - kMinWordLength];
             QTest::mousePress(window->windowHandle(), Qt::RightButton, {}, at);
             QTest::mouseRelease(window->windowHandle(), Qt::RightButton, {}, at);
-            QCOMPARE(window->Game().m_wordLists.m_lookupCount[kMaxWordLength - kMinWordLength] - before, draws);
-        }
+            return window->Game().m_wordLists.m_lookupCount[kMaxWordLength - kMinWordLength] - before;
+        };
+        for (const QPoint at :
+             {centreOf("tile4"), centreOf("slotFrame0"), QPoint(3, 3), QPoint(15, 345), QPoint(400, 360)})
+            QCOMPARE(searchesOfARightClick(at), 50L);
+        // The row last: its context menu would swallow the next press.
+        for (const QPoint at :
+             {centreOf("drawButton"), centreOf("helpButton"), centreOf("finishButton"), scrollBar, centreOf("row2")})
+            QCOMPARE(searchesOfARightClick(at), 0L);
     }
 };
 
