@@ -21,6 +21,7 @@ void WriteWorkedExample(const CListFolder& folder) {
     folder.WriteLines(6, {"AEINST/tisane/satine"});
 }
 
+// With no nine- or eight-letter words the seven letters take the first row, not the third.
 TEST(WordSearch, WorkedExampleFillsSevenThenSixAndConsultsEveryShorterList) {
     CListFolder folder;
     WriteWorkedExample(folder);
@@ -50,17 +51,6 @@ TEST(WordSearch, WorkedExampleWithNineAndEightLettersStopsAfterSeven) {
     EXPECT_EQ(run.rowWords, (Rows{"9 LETRAS:  relations", "8 LETRAS:  liserons  ailerons  ",
                                   "7 LETRAS:  ralenti  reliant  lorains  "}));
     EXPECT_EQ(run.Lookups(6) + run.Lookups(5) + run.Lookups(4), 0);
-}
-
-TEST(WordSearch, LengthsWithoutWordsLeaveNoGapBetweenRows) {
-    CListFolder folder;
-    folder.WriteLines(8, {"ABCDEFGH/abcdefgh"});
-    folder.WriteLines(5, {"ABCDE/abcde"});
-    folder.WriteLines(4, {"ABCD/abcd", "EFGH/efgh"});
-    SearchRun run(folder.Dir());
-    run.Search("HGFEDCBAI");
-    EXPECT_EQ(run.rowText, (Rows{"1  Vu\350ch LETRAS", "1  Cinc LETRAS", "2  Quatre LETRAS"}));
-    EXPECT_EQ(run.rowWords[2], "4 LETRAS:  abcd  efgh  ");
 }
 
 TEST(WordSearch, RepeatedLettersAreLookedUpOnce) {
