@@ -92,41 +92,23 @@ protected:
     }
 };
 
-TEST(DropSlot, FollowsTheColumnsOfBothAreasAndNothingBetweenOrBeside) {
-    const CTileBoard board;
-    struct Case {
-        Point p;
-        int slot;
+// Tile 0, home in slot 9 with tile 8 in slot 4, is grabbed by its corner and dropped with its centre
+// at each point: it lands in the free slot whose column and row hold the centre, or else goes home.
+TEST_F(BoardDrag, ATileLandsInTheFreeSlotUnderItsCentreOrGoesHome) {
+    const std::pair<Point, int> cases[] = {
+        {{224, 55}, 3},   {{223, 55}, 2},  {{26, 24}, 0},    {{619, 86}, 8},   // free slots in both areas
+        {{619, 192}, 17}, {{320, 55}, 4},  {{26, 130}, 9},   {{76, 150}, 9},   // one free, one taken, its own
+        {{25, 55}, -1},   {{620, 55}, -1}, {{100, 23}, -1},  {{100, 87}, -1},  // beside, above, between
+        {{100, 129}, -1}, {{26, 193}, -1}, {{620, 160}, -1},
     };
-    const Case cases[] = {
-        {{224, 55}, 3},   {{223, 55}, 2},   {{26, 24}, 0},   {{619, 86}, 8},   // columns of the upper area
-        {{26, 130}, 9},   {{619, 192}, 17},                                    // and of the lower one
-        {{25, 55}, -1},   {{620, 55}, -1},  {{100, 23}, -1}, {{100, 87}, -1},  // beside, above, between
-        {{100, 129}, -1}, {{26, 193}, -1},
-    };
-    for (const auto& [p, slot] : cases) EXPECT_EQ(board.DropSlot(p), slot) << p.x << "," << p.y;
-}
-
-TEST_F(BoardDrag, ATileLandsWhereItsCentreIsNotWhereThePointerIs) {
-    DragCentreTo(0, {224, 55});
-    EXPECT_EQ(Layout(), "...0..... .12345678");
-    DragCentreTo(1, {223, 55});
-    EXPECT_EQ(Layout(), "..10..... ..2345678");
-}
-
-TEST_F(BoardDrag, ATileDroppedNowhereOrOnATakenSlotGoesHomeAndTheSlotKeepsItsTile) {
-    const Point centres[] = {{100, 87},
-                             {100, 129},
-                             {25, 55},
-                             {620, 55},
-                             {620, 160},
-                             SlotRect(4).Centre(),
-                             SlotRect(9).Centre(),
-                             {SlotRect(9).Centre().x + 20, 150}};
-    for (const Point centre : centres) {
+    for (const auto& [centre, slot] : cases) {
+        EXPECT_EQ(board.DropSlot(centre), slot) << centre.x << "," << centre.y;
+        std::string expected = "....8.... 01234567.";
+        const auto at = [](int s) { return s < kFirstLowerSlot ? s : s + 1; };
+        if (slot != -1 && expected[at(slot)] == '.') std::swap(expected[at(slot)], expected[at(9)]);
         Arrange("....8.... 01234567.");
         DragCentreTo(0, centre);
-        EXPECT_EQ(Layout(), "....8.... 01234567.") << centre.x << "," << centre.y;
+        EXPECT_EQ(Layout(), expected) << centre.x << "," << centre.y;
         EXPECT_EQ(window.calls.back(), "release");
     }
 }

@@ -1,52 +1,45 @@
 // The player's commands on the core: reveal, letters of one's own and fifty draws.
+// Entries that are not nine capitals are covered in fault_injection_test.cpp.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 
-#include "game/control_ids.h"
-#include "game/game_dlg.h"
 #include "support/list_folder.h"
-#include "support/recording_window.h"
+#include "support/loaded_game.h"
 
 namespace escartinol {
 namespace {
 
 using testing::CListFolder;
-using testing::CRecordingWindow;
+using testing::LoadedGame;
 
 constexpr int kNineLetterList = kMaxWordLength - kMinWordLength;
-
-std::string Letters(const CGameDlg& game) { return std::string(game.m_letters.begin(), game.m_letters.end()); }
 
 std::string Sorted(std::string text) {
     std::sort(text.begin(), text.end());
     return text;
 }
 
-// A game past its loading, over lists that hold words of TOLERIANS in two lengths.
+// Lists that hold words of TOLERIANS in two lengths.
+const CListFolder& WithTwoLengths(const CListFolder& folder) {
+    folder.WriteLines(9, {"AEILNORST/tolerians"});
+    folder.WriteLines(5, {"AELST/stela/tesla"});
+    return folder;
+}
+
 class CommandsTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder.WriteLines(9, {"AEILNORST/tolerians"});
-        folder.WriteLines(5, {"AELST/stela/tesla"});
-        game.OnInitDialog();
-        game.OnTimer(kLoadTimerId);
-    }
-    // Types the letters into the box and ends it with OK (or not).
-    void Choose(const std::string& text, bool ok = true) {
-        window.entryAnswers.emplace_back(text, ok);
-        game.ChooseLetters();
-    }
     long NineLetterLookups() const { return game.m_wordLists.m_lookupCount[kNineLetterList]; }
 
     CListFolder folder;
-    CRecordingWindow window;
-    CGameDlg game{window, folder.Dir(), 9u};
+    LoadedGame run{WithTwoLengths(folder)};
+    testing::CRecordingWindow& window = run.window;
+    CGameDlg& game = run.game;
 };
 
-TEST_F(CommandsTest, SolutionsShowTheWordsBehindTheCountsAndTwiceShowTheSameTexts) {
-    Choose("TOLERIANS");
+TEST_F(CommandsTest, SolutionsShowTheWordsBehindTheCountsTwiceAlikeAndNothingWithoutWords) {
+    run.Enter("TOLERIANS");
     EXPECT_EQ(window.rowText[0], "1  N\xF2u LETRAS");
     EXPECT_EQ(window.rowText[1], "2  Cinc LETRAS");
     game.ShowSolutions();
@@ -56,48 +49,33 @@ TEST_F(CommandsTest, SolutionsShowTheWordsBehindTheCountsAndTwiceShowTheSameText
     EXPECT_EQ(revealed[2], "");
     game.ShowSolutions();
     EXPECT_EQ(window.rowText, revealed);
-}
 
-TEST_F(CommandsTest, SolutionsAfterLettersWithoutWordsLeaveTheRowsEmpty) {
-    Choose("BCDFGHJKM");
+    run.Enter("BCDFGHJKM");
     game.ShowSolutions();
-    EXPECT_EQ(window.rowText, (std::array<std::string, 3>{"", "", ""}));
+    EXPECT_EQ(window.rowText, (std::array<std::string, 3>{}));
 }
 
 // The tiles keep the typed order; the search sorts only the letters.
 TEST_F(CommandsTest, ChosenLettersStandInTheLowerRowAsTypedAndAreSearched) {
     window.calls.clear();
     const long before = NineLetterLookups();
-    Choose("TOLERIANS");
+    run.Enter("TOLERIANS");
     EXPECT_EQ(std::vector<std::string>(window.calls.begin(), window.calls.begin() + 4),
               (std::vector<std::string>{"text 1013 ", "text 1014 ", "text 1016 ", "letter entry"}));
     EXPECT_EQ(window.TileLetters(), "TOLERIANS");
     for (int i = 0; i < kTileCount; ++i) EXPECT_EQ(window.tileRect[i], SlotRect(kFirstLowerSlot + i));
-    EXPECT_EQ(Letters(game), "AEILNORST");
+    EXPECT_EQ(run.Letters(), "AEILNORST");
     EXPECT_EQ(NineLetterLookups() - before, 1);
 
-    Choose("ABCDEFGHIJK");
+    run.Enter("ABCDEFGHIJK");
     EXPECT_EQ(window.TileLetters(), "ABCDEFGHI");
 }
 
 TEST_F(CommandsTest, CancelledEntryBringsThePreviousLettersBackSortedAndSearchesThemAgain) {
-    Choose("ESARTINEL");
-    Choose("TOLERIANS", false);
+    run.Enter("ESARTINEL");
+    run.Enter("TOLERIANS", false);
     EXPECT_EQ(window.TileLetters(), "AEEILNRST");
     EXPECT_EQ(window.rowText[0], "2  Cinc LETRAS");
-}
-
-// The box refuses these already; the core must still never take them for letters.
-TEST_F(CommandsTest, EntriesThatAreNotNineCapitalsKeepThePreviousLetters) {
-    for (const std::string entry : {"ABCDEFGH", "ABCD1FGHI", "ABCD FGHI",
-                                    "ABCD\xC9"
-                                    "FGHI",
-                                    "abcdefghi", ""}) {
-        Choose("TOLERIANS");
-        Choose(entry);
-        EXPECT_EQ(window.TileLetters(), "AEILNORST") << entry;
-        EXPECT_EQ(window.rowText[0], "1  N\xF2u LETRAS") << entry;
-    }
 }
 
 TEST_F(CommandsTest, RightPressRunsFiftyDrawsAndSearchesAndShowsTheLastOnly) {
@@ -107,18 +85,7 @@ TEST_F(CommandsTest, RightPressRunsFiftyDrawsAndSearchesAndShowsTheLastOnly) {
     EXPECT_EQ(NineLetterLookups() - before, 50);
     EXPECT_EQ(std::count(window.calls.begin(), window.calls.end(), "text 1013 "), 50);
     // The tiles show the last draw, whose letters the last search sorted.
-    EXPECT_EQ(Sorted(window.TileLetters()), Letters(game));
-    for (int i = 0; i < kTileCount; ++i) EXPECT_EQ(window.tileRect[i], SlotRect(kFirstLowerSlot + i));
-}
-
-TEST(RepeatedDrawWhileLoading, SearchesNothing) {
-    CListFolder folder;
-    CRecordingWindow window;
-    CGameDlg game(window, folder.Dir(), 4u);
-    game.OnInitDialog();
-    game.RepeatedDraw();
-    EXPECT_EQ(game.m_wordLists.m_lookupCount[kNineLetterList], 0);
-    EXPECT_EQ(window.rowText[0], "");
+    EXPECT_EQ(Sorted(window.TileLetters()), run.Letters());
 }
 
 }  // namespace

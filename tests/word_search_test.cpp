@@ -1,49 +1,17 @@
 // The search: which keys it forms, in which order, and what each row and word text receives.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <string>
 
 #include "support/list_folder.h"
-#include "words/word_search.h"
+#include "support/search_run.h"
 
 namespace escartinol {
 namespace {
 
 using testing::CListFolder;
-
-struct RowsSeen : IResultRows {
-    std::array<std::string, 3> text;
-    int writes = 0;
-    void SetRowText(int row, const std::string& value) override {
-        text[row] = value;
-        ++writes;
-    }
-};
-
-// Runs one search over the folder's lists, as a draw would: empty word texts first.
-struct SearchRun {
-    explicit SearchRun(const CListFolder& folder) : lists(folder.Dir()), search(lists, rows) { lists.LoadWordLists(); }
-
-    void Search(const std::string& nine) {
-        std::copy_n(nine.begin(), 9, letters.begin());
-        rowWords = {};
-        lists.m_lookupCount = {};
-        search.SearchWords(letters, rowWords);
-    }
-    long Lookups(int n) const { return lists.m_lookupCount[n - kMinWordLength]; }
-    long TotalLookups() const {
-        long total = 0;
-        for (long count : lists.m_lookupCount) total += count;
-        return total;
-    }
-
-    CWordLists lists;
-    RowsSeen rows;
-    CWordSearch search;
-    std::array<char, 9> letters{};
-    std::array<std::string, 3> rowWords;
-};
+using testing::SearchRun;
+using Rows = std::array<std::string, 3>;
 
 const std::string kSeven = "  S\xE8t LETRAS";
 const std::string kSix = "  Si\xE8is LETRAS";
@@ -53,18 +21,16 @@ void WriteWorkedExample(const CListFolder& folder) {
     folder.WriteLines(6, {"AEINST/tisane/satine"});
 }
 
+// With no nine- or eight-letter words the seven letters take the first row, not the third.
 TEST(WordSearch, WorkedExampleFillsSevenThenSixAndConsultsEveryShorterList) {
     CListFolder folder;
     WriteWorkedExample(folder);
-    SearchRun run(folder);
+    SearchRun run(folder.Dir());
     run.Search("TOLERIANS");
-    EXPECT_EQ(std::string(run.letters.begin(), run.letters.end()), "AEILNORST");
-    EXPECT_EQ(run.rows.text[0], "3" + kSeven);
-    EXPECT_EQ(run.rows.text[1], "2" + kSix);
-    EXPECT_EQ(run.rows.writes, 2);
-    EXPECT_EQ(run.rowWords[0], "7 LETRAS:  ralenti  reliant  lorains  ");
-    EXPECT_EQ(run.rowWords[1], "6 LETRAS:  tisane  satine  ");
-    EXPECT_EQ(run.rowWords[2], "");
+    EXPECT_EQ(run.Letters(), "AEILNORST");
+    EXPECT_EQ(run.rowText, (Rows{"3" + kSeven, "2" + kSix, ""}));
+    EXPECT_EQ(run.writes, 2);
+    EXPECT_EQ(run.rowWords, (Rows{"7 LETRAS:  ralenti  reliant  lorains  ", "6 LETRAS:  tisane  satine  ", ""}));
     EXPECT_EQ(run.search.Work(), "2" + kSix);
     EXPECT_EQ(run.search.Build(), "");
     // Nine different letters, at most two lengths from 9 to 5 with words: every key once.
@@ -78,52 +44,19 @@ TEST(WordSearch, WorkedExampleWithNineAndEightLettersStopsAfterSeven) {
     WriteWorkedExample(folder);
     folder.WriteLines(9, {"AEILNORST/relations"});
     folder.WriteLines(8, {"AEILNORS/ailerons", "EILNORST/liserons"});
-    SearchRun run(folder);
+    SearchRun run(folder.Dir());
     run.Search("TOLERIANS");
-    EXPECT_EQ(run.rows.text[0], "1  N\xF2u LETRAS");
-    EXPECT_EQ(run.rows.text[1], "2  Vu\xE8" "ch LETRAS");
-    EXPECT_EQ(run.rows.text[2], "3" + kSeven);
+    EXPECT_EQ(run.rowText, (Rows{"1  N\xF2u LETRAS", "2  Vu\350ch LETRAS", "3" + kSeven}));
     // Nine letters end with their last word; the key without A comes before the key without T.
-    EXPECT_EQ(run.rowWords[0], "9 LETRAS:  relations");
-    EXPECT_EQ(run.rowWords[1], "8 LETRAS:  liserons  ailerons  ");
-    EXPECT_EQ(run.rowWords[2], "7 LETRAS:  ralenti  reliant  lorains  ");
+    EXPECT_EQ(run.rowWords, (Rows{"9 LETRAS:  relations", "8 LETRAS:  liserons  ailerons  ",
+                                  "7 LETRAS:  ralenti  reliant  lorains  "}));
     EXPECT_EQ(run.Lookups(6) + run.Lookups(5) + run.Lookups(4), 0);
-}
-
-TEST(WordSearch, LengthsFillRowsFromTheTopAndDropWhatComesAfterRowThree) {
-    CListFolder folder;
-    folder.WriteLines(8, {"ABCDEFGH/abcdefgh"});
-    folder.WriteLines(5, {"ABCDE/abcde"});
-    folder.WriteLines(4, {"ABCD/abcd", "EFGH/efgh"});
-    SearchRun run(folder);
-    run.Search("HGFEDCBAI");
-    EXPECT_EQ(run.rows.text[0], "1  Vu\xE8" "ch LETRAS");
-    EXPECT_EQ(run.rows.text[1], "1  Cinc LETRAS");
-    EXPECT_EQ(run.rows.text[2], "2  Quatre LETRAS");
-    EXPECT_EQ(run.rowWords[2], "4 LETRAS:  abcd  efgh  ");
-
-    CListFolder onlyFour;
-    onlyFour.WriteLines(4, {"ABCD/abcd/bacd"});
-    SearchRun four(onlyFour);
-    four.Search("ABCDWXYZZ");
-    EXPECT_EQ(four.rows.text[0], "2  Quatre LETRAS");
-    EXPECT_EQ(four.rows.text[1], "");
-    EXPECT_EQ(four.rowWords[0], "4 LETRAS:  abcd  bacd  ");
-}
-
-TEST(WordSearch, NoWordWritesNoRow) {
-    CListFolder folder;
-    WriteWorkedExample(folder);
-    SearchRun run(folder);
-    run.Search("ZZZZZZZZQ");
-    EXPECT_EQ(run.rows.writes, 0);
-    EXPECT_EQ(run.rowWords, (std::array<std::string, 3>{}));
 }
 
 TEST(WordSearch, RepeatedLettersAreLookedUpOnce) {
     CListFolder folder;
     folder.WriteLines(8, {"AABCDEFG/aabcdefg", "ABCDEFGH/abcdefgh"});
-    SearchRun run(folder);
+    SearchRun run(folder.Dir());
     run.Search("EEEEEEEEE");
     for (int n = kMinWordLength; n <= kMaxWordLength; ++n) EXPECT_EQ(run.Lookups(n), 1) << n;
 
@@ -137,32 +70,11 @@ TEST(WordSearch, RepeatedLettersAreLookedUpOnce) {
 TEST(WordSearch, WordsAreCutToTheirLengthButTheLastKeepsTheRestOfTheLine) {
     CListFolder folder;
     folder.WriteLines(4, {"ABCD/abcdef/bcda", "ABCE/", "ABDE/abde/"});
-    SearchRun run(folder);
+    SearchRun run(folder.Dir());
     run.Search("ABCDEZZZZ");
     // "abcdef" is cut to four letters; a line with nothing after the slash yields one empty word.
-    EXPECT_EQ(run.rows.text[0], "5  Quatre LETRAS");
+    EXPECT_EQ(run.rowText[0], "5  Quatre LETRAS");
     EXPECT_EQ(run.rowWords[0], "4 LETRAS:  abcd  bcda    abde    ");
-}
-
-TEST(WordSearch, HitWhoseLineIsGoneAddsNothing) {
-    CListFolder folder;
-    folder.WriteLines(4, {"ABCD/abcd", "ABCE/abce"});
-    SearchRun run(folder);
-    folder.WriteLines(4, {"ABCD/abcd"});
-    run.Search("ABCDEZZZZ");
-    EXPECT_EQ(run.rows.text[0], "1  Quatre LETRAS");
-    EXPECT_EQ(run.rowWords[0], "4 LETRAS:  abcd  ");
-}
-
-TEST(WordSearch, LettersOutsideCapitalsAreNeitherSortedNorSearched) {
-    CListFolder folder;
-    folder.WriteLines(4, {"    /abcd"});
-    SearchRun run(folder);
-    for (const std::string& bad : {std::string("ABCD EFGH"), std::string("ABCD\0EFGH", 9), std::string("abcdefghi")}) {
-        run.Search(bad);
-        EXPECT_EQ(run.TotalLookups(), 0);
-        EXPECT_EQ(std::string(run.letters.begin(), run.letters.end()), bad);
-    }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
+#include <iterator>
 #include <unistd.h>
 #include <string>
 
@@ -27,6 +28,11 @@ public:
 
     std::string Dir() const { return m_path.string(); }
     std::string File(int n) const { return (m_path / ListFileName(n)).string(); }
+    // The exact bytes of list n as they are now.
+    std::string Read(int n) const {
+        std::ifstream in(File(n), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
 
     // Writes the exact bytes of list n.
     void Write(int n, const std::string& bytes) const {
