@@ -15,6 +15,9 @@ using testing::CRecordingWindow;
 
 constexpr char kStartLayout[] = "......... 012345678";
 
+// Where slot s stands in a layout: the upper row, a blank, the lower row.
+int At(int s) { return s < kFirstLowerSlot ? s : s + 1; }
+
 class BoardDrag : public ::testing::Test {
 protected:
     CRecordingWindow window;
@@ -23,11 +26,11 @@ protected:
 
     void SetUp() override { game.OnInitDialog(); }
 
-    // Upper row, a blank, lower row: the digit of the tile standing in each slot, '.' for none.
+    // The digit of the tile standing in each slot, '.' for none.
     void Arrange(const std::string& layout) {
         board.m_slotTaken.fill(0);
         for (int s = 0; s < kSlotCount; ++s) {
-            const char c = layout[s < kFirstLowerSlot ? s : s + 1];
+            const char c = layout[At(s)];
             if (c == '.') continue;
             board.m_tileSlot[c - '0'] = static_cast<std::int16_t>(s);
             board.m_tileRect[c - '0'] = window.tileRect[c - '0'] = SlotRect(s);
@@ -39,9 +42,8 @@ protected:
     std::string Layout() const {
         std::string layout = "......... .........";
         for (int i = 0; i < kTileCount; ++i) {
-            const int s = board.m_tileSlot[i];
-            char& c = layout[s < kFirstLowerSlot ? s : s + 1];
-            EXPECT_EQ(c, '.') << "two tiles in slot " << s;
+            char& c = layout[At(board.m_tileSlot[i])];
+            EXPECT_EQ(c, '.') << "two tiles in slot " << board.m_tileSlot[i];
             c = static_cast<char>('0' + i);
         }
         return layout;
@@ -83,11 +85,11 @@ protected:
     void DragCentreTo(int tile, Point centre) {
         const Rect home = board.m_tileRect[tile];
         const Point grab{home.left + 2, home.top + 3};
+        const int dx = centre.x - home.Centre().x, dy = centre.y - home.Centre().y;
         Press(grab);
         ASSERT_EQ(board.m_dragTile, tile);
-        const Point homeCentre = home.Centre();
-        MoveTo({grab.x + (centre.x - homeCentre.x) / 2, grab.y + (centre.y - homeCentre.y) / 2});
-        MoveTo({grab.x + centre.x - homeCentre.x, grab.y + centre.y - homeCentre.y});
+        MoveTo({grab.x + dx / 2, grab.y + dy / 2});
+        MoveTo({grab.x + dx, grab.y + dy});
         Release();
     }
 };
@@ -104,34 +106,28 @@ TEST_F(BoardDrag, ATileLandsInTheFreeSlotUnderItsCentreOrGoesHome) {
     for (const auto& [centre, slot] : cases) {
         EXPECT_EQ(board.DropSlot(centre), slot) << centre.x << "," << centre.y;
         std::string expected = "....8.... 01234567.";
-        const auto at = [](int s) { return s < kFirstLowerSlot ? s : s + 1; };
-        if (slot != -1 && expected[at(slot)] == '.') std::swap(expected[at(slot)], expected[at(9)]);
-        Arrange("....8.... 01234567.");
+        Arrange(expected);
+        if (slot != -1 && expected[At(slot)] == '.') std::swap(expected[At(slot)], expected[At(9)]);
         DragCentreTo(0, centre);
         EXPECT_EQ(Layout(), expected) << centre.x << "," << centre.y;
         EXPECT_EQ(window.calls.back(), "release");
     }
 }
 
-TEST_F(BoardDrag, APressAndReleaseWithoutAMoveLeavesTheTileInPlace) {
+// Outside every tile: beside the first, on the right edge of the last (outside), and between the rows.
+TEST_F(BoardDrag, APressOutsideEveryTileStartsNoDragAndOneWithoutAMoveLeavesTheTileInPlace) {
     window.calls.clear();
-    Press(SlotRect(12).Centre());
-    EXPECT_EQ(board.m_dragTile, 3);
-    Release();
-    EXPECT_EQ(Layout(), kStartLayout);
-    EXPECT_EQ(window.calls, (std::vector<std::string>{"capture", "move 3", "release"}));
-}
-
-TEST_F(BoardDrag, APressOutsideEveryTileStartsNoDrag) {
-    window.calls.clear();
-    // Beside the first tile, on the right edge of the last one (outside), and between the rows.
     for (const Point p : {Point{28, 160}, Point{SlotRect(17).right, 160}, Point{300, 100}}) {
         Press(p);
         MoveTo({p.x + 200, p.y - 100});
         Release();
     }
-    EXPECT_EQ(Layout(), kStartLayout);
     EXPECT_TRUE(window.calls.empty());
+    Press(SlotRect(12).Centre());
+    EXPECT_EQ(board.m_dragTile, 3);
+    Release();
+    EXPECT_EQ(Layout(), kStartLayout);
+    EXPECT_EQ(window.calls, (std::vector<std::string>{"capture", "move 3", "release"}));
 }
 
 TEST_F(BoardDrag, ASlotLeftByATileCanBeFilledByAnother) {
@@ -167,9 +163,8 @@ TEST_F(BoardDrag, ALostCaptureSendsTheTileHomeAndEndsTheDrag) {
     window.captured = false;
     window.calls.clear();
     game.OnCaptureLost();
+    ExpectConsistent();  // no tile is dragged any more, so tile 6 must be home
     EXPECT_EQ(window.calls, (std::vector<std::string>{"move 6"}));
-    EXPECT_EQ(board.m_dragTile, -1);
-    ExpectConsistent();
     window.calls.clear();
     MoveTo({300, 50});
     Release();
