@@ -106,7 +106,8 @@ private slots:
                 QCOMPARE(button->text(), text);
                 const QFontMetrics metrics = button->fontMetrics();
                 QVERIFY2(metrics.horizontalAdvance(QString(text).remove('&')) + 6 <= place.width() &&
-                             metrics.height() + 4 <= place.height(), name);
+                             metrics.height() + 4 <= place.height(),
+                         name);
             }
         }
         for (int s = 0; s < kSlotCount; ++s) {
