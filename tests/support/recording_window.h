@@ -28,10 +28,7 @@ public:
         for (int row = 0; row < 3; ++row)
             if (kRowIds[row] == controlId) rowText[row] = text;
     }
-    void MoveTile(int tile, const Rect& r) override {
-        calls.push_back("move " + std::to_string(tile));
-        tileRect[tile] = r;
-    }
+    void MoveTile(int tile, const Rect& r) override { tileRect[Log("move", tile)] = r; }
     void CaptureMouse() override {
         calls.push_back("capture");
         captured = true;
@@ -40,32 +37,19 @@ public:
         calls.push_back("release");
         captured = false;
     }
-    void SetIcon(int iconId) override { calls.push_back("icon " + std::to_string(iconId)); }
-    ImageHandle LoadImage(int imageId) override {
-        calls.push_back("load " + std::to_string(imageId));
-        return imageId;
-    }
-    void ReleaseImage(ImageHandle image) override {
-        calls.push_back("free " + std::to_string(image));
-        released.push_back(image);
-    }
-    void SetTileImage(int tile, ImageHandle image) override {
-        calls.push_back("image " + std::to_string(tile));
-        tileImage[tile] = image;
-    }
-    void HideTile(int tile) override {
-        calls.push_back("hide " + std::to_string(tile));
-        tileShown[tile] = false;
-    }
+    void SetIcon(int iconId) override { Log("icon", iconId); }
+    ImageHandle LoadImage(int imageId) override { return Log("load", imageId); }
+    void ReleaseImage(ImageHandle image) override { released.push_back(Log("free", image)); }
+    void SetTileImage(int tile, ImageHandle image) override { tileImage[Log("image", tile)] = image; }
+    void HideTile(int tile) override { tileShown[Log("hide", tile)] = false; }
     void ShowTile(int tile, const Rect& r) override {
-        calls.push_back("show " + std::to_string(tile));
-        tileShown[tile] = true;
+        tileShown[Log("show", tile)] = true;
         tileRect[tile] = r;
     }
     void StartTimer(int timerId, int milliseconds) override {
         calls.push_back("start timer " + std::to_string(timerId) + " " + std::to_string(milliseconds));
     }
-    void StopTimer(int timerId) override { calls.push_back("stop timer " + std::to_string(timerId)); }
+    void StopTimer(int timerId) override { Log("stop timer", timerId); }
     bool RunLetterEntry(std::string& text) override {
         calls.push_back("letter entry");
         if (entryAnswers.empty()) return false;
@@ -81,6 +65,13 @@ public:
         std::string letters;
         for (const ImageHandle image : tileImage) letters += static_cast<char>('A' + image - kIdFirstLetterImage);
         return letters;
+    }
+
+private:
+    // Records the call and hands its number back, so that an override can record and index at once.
+    int Log(const char* what, int number) {
+        calls.push_back(what + (" " + std::to_string(number)));
+        return number;
     }
 };
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <numeric>
 #include <string>
 
 #include "words/word_search.h"
@@ -26,11 +27,7 @@ struct SearchRun : IResultRows {
     }
     std::string Letters() const { return std::string(letters.begin(), letters.end()); }
     long Lookups(int n) const { return lists.m_lookupCount[n - kMinWordLength]; }
-    long TotalLookups() const {
-        long total = 0;
-        for (long count : lists.m_lookupCount) total += count;
-        return total;
-    }
+    long TotalLookups() const { return std::accumulate(lists.m_lookupCount.begin(), lists.m_lookupCount.end(), 0L); }
 
     CWordLists lists;
     CWordSearch search;
