@@ -70,7 +70,8 @@ private:
         window->show();
         if (active) QApplication::setActiveWindow(window.get());
         const bool up = active ? QTest::qWaitForWindowActive(window.get()) : QTest::qWaitForWindowExposed(window.get());
-        return up && QTest::qWaitFor([&] { return window->Game().m_listsLoaded == 1; }) ? std::move(window) : nullptr;
+        if (!up || !QTest::qWaitFor([&] { return window->Game().m_listsLoaded == 1; })) qFatal("window not up");
+        return window;
     }
 
 private slots:
@@ -79,8 +80,7 @@ private slots:
     // Pixel places worked out by hand from the dialog units, so that a fault in the conversion shows;
     // drawing and hit-testing use the pixel constants of board/, which must fall inside the frames drawn.
     void everyControlStandsAtItsPixelPlaceHoldsItsSlotOrTextAndItFits() {
-        auto shown = ShownAndLoaded();  // empty lists: the notice stays in row 1
-        QVERIFY(shown);
+        const auto shown = ShownAndLoaded();  // empty lists: the notice stays in row 1
         CGameWindow& window = *shown;
         QCOMPARE(window.size(), QSize(644, 400));
         QCOMPARE(window.minimumSize(), window.maximumSize());
@@ -136,7 +136,6 @@ private slots:
 
     void tabOrderFollowsTheTemplateAndTheFocusStartsOnFinit() {
         auto window = ShownAndLoaded(1, true);
-        QVERIFY(window);
         QWidget* finish = Find(*window, "finishButton");
         QCOMPARE(QApplication::focusWidget(), finish);
         QStringList order;
@@ -154,7 +153,6 @@ private slots:
         for (const auto& [key, result] :
              {std::pair{Qt::Key_Return, QDialog::Accepted}, std::pair{Qt::Key_Escape, QDialog::Rejected}}) {
             auto window = ShownAndLoaded();
-            QVERIFY(window);
             auto* row = Find<QPlainTextEdit>(*window, "row2");
             row->setFocus();
             QTest::keyClick(row, key);
@@ -166,7 +164,6 @@ private slots:
 
     void drawButtonPutsNineNewTilesInTheLowerRowAndClearsTheRows() {
         auto window = ShownAndLoaded(5);
-        QVERIFY(window);
         const QString before = TileLetters(*window);
         Find<QPlainTextEdit>(*window, "row3")->setPlainText("stale");
         QTest::mouseClick(Find(*window, "drawButton"), Qt::LeftButton);
@@ -197,7 +194,6 @@ private slots:
 
     void grabbedWindowShowsNineYellowTilesInTheLowerSlotsOnly() {
         auto window = ShownAndLoaded();
-        QVERIFY(window);
         const QImage shot = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
         for (int s = 0; s < kSlotCount; ++s) {
             const QRect slot = ToQRect(SlotRect(s));
@@ -222,7 +218,6 @@ private slots:
     void chausitAndSolucionsReachTheirCommandsByMnemonic() {
         m_folder->WriteLines(9, {"AEILNORST/tolerians"});
         auto window = ShownAndLoaded(1, true);
-        QVERIFY(window);
         window->SetLetterEntryRunner([](std::string& text) {
             text = "TOLERIANS";
             return true;
@@ -237,7 +232,6 @@ private slots:
     // tiles; a lost grab must send it home. Drops elsewhere are judged by the board in board_test.cpp.
     void dragMovesATileByItsCentreAndALostGrabSendsItHome() {
         auto window = ShownAndLoaded();
-        QVERIFY(window);
         QWindow* handle = window->windowHandle();
         auto* tile = Find<QLabel>(*window, "tile2");
 
@@ -263,7 +257,6 @@ private slots:
     // Presses go to the window system, which finds the control under the pointer as a player's would.
     void rightPressDrawsFiftyTimesOnTheBoardButNotOnButtonsOrRows() {
         auto window = ShownAndLoaded();
-        QVERIFY(window);
         const auto centreOf = [&](const char* name) { return Find(*window, name)->geometry().center(); };
         auto* row = Find<QPlainTextEdit>(*window, "row1");
         const QPoint scrollBar = row->mapTo(window.get(), row->verticalScrollBar()->geometry().center());
