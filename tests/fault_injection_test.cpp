@@ -14,13 +14,10 @@ namespace escartinol {
 namespace {
 
 using testing::CListFolder;
-using testing::CRecordingWindow;
 using testing::LoadedGame;
-using testing::SearchRun;
 using Rows = std::array<std::string, 3>;
 using namespace std::string_literals;
 
-const std::string kNine = "  N\xF2u LETRAS";
 const std::string kSeven = "  S\xE8t LETRAS";
 const std::string kSix = "  Si\xE8is LETRAS";
 const std::string kFive = "  Cinc LETRAS";
@@ -161,7 +158,7 @@ TEST(HugeList, FiftyMegabyteListLoadsAndFindsItsFirstMiddleAndLastKeys) {
         EXPECT_EQ(lists.LineOffset(9, static_cast<std::int32_t>(i)), static_cast<std::int32_t>(i * kLineBytes));
     }
     run.Enter("BAAAAAAAA");
-    EXPECT_EQ(run.window.rowText[0], "1" + kNine);
+    EXPECT_EQ(run.window.rowText[0], "1  N\xF2u LETRAS");
     EXPECT_EQ(run.game.m_rowWords[0], "9 LETRAS:  AAAAAAAAB");
 }
 
@@ -186,7 +183,7 @@ TEST(RefusedLetters, EntriesOutsideNineCapitalsKeepThePresentLettersAndTheirRows
         }
     }
     // Straight after the box, before any list is loaded, the tiles still show only real letters.
-    CRecordingWindow window;
+    testing::CRecordingWindow window;
     CGameDlg early(window, folder.Dir(), 9u);
     early.OnInitDialog();
     const std::string drawn = window.TileLetters();
@@ -200,7 +197,7 @@ TEST(RefusedLetters, EntriesOutsideNineCapitalsKeepThePresentLettersAndTheirRows
 TEST(RefusedLetters, SearchGivenLettersOutsideCapitalsLooksNothingUpAndWritesNoRow) {
     CListFolder folder;
     folder.WriteLines(4, {"    /abcd", "0000/abcd"});
-    SearchRun run(folder.Dir());
+    testing::SearchRun run(folder.Dir());
     for (const std::string& entry : kRefusedEntries) {
         run.Search(entry);
         EXPECT_EQ(run.Letters(), (entry + std::string(9, '\0')).substr(0, 9)) << entry;
