@@ -14,13 +14,6 @@ namespace {
 using testing::CListFolder;
 using testing::LoadedGame;
 
-constexpr int kNineLetterList = kMaxWordLength - kMinWordLength;
-
-std::string Sorted(std::string text) {
-    std::sort(text.begin(), text.end());
-    return text;
-}
-
 // Lists that hold words of TOLERIANS in two lengths.
 const CListFolder& WithTwoLengths(const CListFolder& folder) {
     folder.WriteLines(9, {"AEILNORST/tolerians"});
@@ -30,7 +23,7 @@ const CListFolder& WithTwoLengths(const CListFolder& folder) {
 
 class CommandsTest : public ::testing::Test {
 protected:
-    long NineLetterLookups() const { return game.m_wordLists.m_lookupCount[kNineLetterList]; }
+    long NineLetterLookups() const { return game.m_wordLists.m_lookupCount[kMaxWordLength - kMinWordLength]; }
 
     CListFolder folder;
     LoadedGame run{WithTwoLengths(folder)};
@@ -85,7 +78,9 @@ TEST_F(CommandsTest, RightPressRunsFiftyDrawsAndSearchesAndShowsTheLastOnly) {
     EXPECT_EQ(NineLetterLookups() - before, 50);
     EXPECT_EQ(std::count(window.calls.begin(), window.calls.end(), "text 1013 "), 50);
     // The tiles show the last draw, whose letters the last search sorted.
-    EXPECT_EQ(Sorted(window.TileLetters()), run.Letters());
+    std::string tiles = window.TileLetters();
+    std::sort(tiles.begin(), tiles.end());
+    EXPECT_EQ(tiles, run.Letters());
 }
 
 }  // namespace
