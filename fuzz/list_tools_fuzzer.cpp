@@ -18,6 +18,7 @@
 #include <tuple>
 #include <vector>
 
+#include "fuzz/fuzz_support.h"
 #include "words/cp1252_letters.h"
 #include "words/list_checker.h"
 #include "words/list_editor.h"
@@ -27,32 +28,13 @@ namespace {
 
 using namespace escartinol;
 
-constexpr char kPartMark = 0x1E;
-
-void Require(bool condition) {
-    if (!condition) std::abort();
-}
-
-// One file per process: the fuzzer may run several processes side by side.
-struct PrivateFile {
-    std::filesystem::path folder;
-    std::filesystem::path path;
-    PrivateFile() {
-        const char* base = std::getenv("TMPDIR");
-        std::string pattern = std::string(base && *base ? base : "/tmp") + "/escartinol-fuzz-list-tools-XXXXXX";
-        Require(::mkdtemp(pattern.data()) != nullptr);
-        folder = pattern;
-        path = folder / "list.txt";
-    }
-    ~PrivateFile() {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder, ignored);
-    }
-};
+using fuzzing::kPartMark;
+using fuzzing::Require;
 
 const std::filesystem::path& ListFile() {
-    static const PrivateFile file;
-    return file.path;
+    static const fuzzing::CScratchFolder folder("escartinol-fuzz-list-tools");
+    static const std::filesystem::path file = folder.Path() / "list.txt";
+    return file;
 }
 
 struct Checked {

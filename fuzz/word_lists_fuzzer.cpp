@@ -20,6 +20,7 @@
 #include <string_view>
 #include <vector>
 
+#include "fuzz/fuzz_support.h"
 #include "game/game_dlg.h"
 #include "tools/headless_window.h"
 #include "words/word_lists.h"
@@ -29,35 +30,16 @@ namespace {
 
 using namespace escartinol;
 
-constexpr char kPartMark = 0x1E;
+using fuzzing::kPartMark;
+using fuzzing::Require;
 constexpr std::size_t kMaxEntries = 8;
 
 enum class Fault { kNone, kShortened, kRemoved, kReplaced };
 
-void Require(bool condition) {
-    if (!condition) std::abort();
-}
-
-// One folder per process, emptied at each input: the fuzzer may run several processes side by side.
-struct PrivateFolder {
-    std::filesystem::path path;
-    PrivateFolder() {
-        const char* base = std::getenv("TMPDIR");
-        std::string pattern = std::string(base && *base ? base : "/tmp") + "/escartinol-fuzz-XXXXXX";
-        Require(::mkdtemp(pattern.data()) != nullptr);
-        path = pattern;
-        // The game tells of missing lists on its standard error; at thousands of runs a second that drowns the log.
-        std::cerr.rdbuf(nullptr);
-    }
-    ~PrivateFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-};
 
 const std::filesystem::path& Folder() {
-    static const PrivateFolder folder;
-    return folder.path;
+    static const fuzzing::CScratchFolder folder("escartinol-fuzz-word-lists");
+    return folder.Path();
 }
 
 std::filesystem::path ListPath(int n) { return Folder() / ListFileName(n); }
@@ -164,6 +146,12 @@ void SearchEntry(const CWordLists& lists, const std::string& entry) {
 }
 
 }  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    // The game tells of missing lists on its standard error; at thousands of runs a second that drowns the log.
+    std::cerr.rdbuf(nullptr);
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view input(reinterpret_cast<const char*>(data), size);
