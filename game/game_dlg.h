@@ -61,8 +61,6 @@ public:
     std::array<std::string, 3> m_rowWords;
     CWordLists m_wordLists;
 
-    const CWordSearch& Search() const { return m_search; }
-
 private:
     static constexpr int kRepeatedDraws = 50;
 

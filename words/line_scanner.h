@@ -13,8 +13,6 @@ namespace escartinol {
 struct ScannedLine {
     std::int64_t start = 0;   // raw byte offset of the line in the file
     std::int64_t length = 0;  // characters before the line end (a CR before the LF is not counted)
-    std::int64_t next = 0;    // raw byte offset just past the line end
-    bool hasLineFeed = false;
     const char* head = nullptr;  // the first min(length, headSize) characters, not zero-terminated
 };
 
@@ -92,8 +90,6 @@ bool CLineScanner::ScanLines(const std::string& path, std::size_t headSize, OnLi
                 line.length = lineBytes - (lastWasCr ? 1 : 0);
                 line.head = m_head.data();
             }
-            line.next = chunkStart + (lf - chunk) + 1;
-            line.hasLineFeed = true;
             if (!onLine(line)) return true;
             m_head.clear();
             lineBytes = 0;
@@ -104,10 +100,8 @@ bool CLineScanner::ScanLines(const std::string& path, std::size_t headSize, OnLi
         chunkStart += static_cast<std::int64_t>(got);
     }
     if (lineBytes > 0) {
-        line.next = contentEnd;
         line.start = contentEnd - lineBytes;
         line.length = lineBytes;
-        line.hasLineFeed = false;
         line.head = m_head.data();
         onLine(line);
     }
