@@ -121,7 +121,10 @@ int RunEdit(const std::string& command, const std::vector<std::string>& args) {
         }
         const std::string before = *bytes;
         for (const std::size_t i : indexes) {
-            const std::string shown = "'" + Cp1252ToUtf8(words[i]) + "'";
+            // Appended piece by piece: g++ 12 at -O2 warns falsely on "'" + text + "'".
+            std::string shown = "'";
+            shown += Cp1252ToUtf8(words[i]);
+            shown += '\'';
             switch (adding ? AddWordToList(*bytes, words[i]) : RemoveWordFromList(*bytes, words[i])) {
                 case WordEdit::kDone:
                     report[i] = (adding ? "added " : "removed ") + shown + (adding ? " to " : " from ") + path;
