@@ -58,8 +58,9 @@ constexpr ControlTemplate kControls[] = {
 
 const DialogTemplate& GameWindowTemplate() {
     // MS Sans Serif 8 points draws 11-pixel letters; Liberation Sans at that size fits every text.
+    // No leading blanks in the title: the window manager centres it.
     static const DialogTemplate kTemplate{
-        429, 246, kSmallFontUnits, std::string(58, ' ') + "ESCARTINOL", "Liberation Sans", 11, kControls,
+        429, 246, kSmallFontUnits, "ESCARTINOL", "Liberation Sans", 11, kControls,
     };
     return kTemplate;
 }
