@@ -1,5 +1,6 @@
 // The letter-entry box and the help box offscreen, alone and opened for real from the game window.
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -87,6 +88,39 @@ private slots:
         QTest::keyClicks(&edit, "w");
         QCOMPARE(edit.text().size(), kept);
         QVERIFY(validator->VisibleTextWidth() <= edit.width() - 4);
+    }
+
+    // The edit refuses a whole insertion that does not fit, which lost a long paste; the paste keeps the
+    // start of its text, in capitals, up to the edge, wherever the cursor stood, and OK follows the result.
+    void pasteKeepsTheStartOfItsTextThatFitsAtTheCursor() {
+        const struct {
+            QString before;
+            int cursor;
+            QString pasted;
+            bool ok;
+        } pastes[] = {
+            {"", 0, "tolerians, and then the rest of a long line of text", true},
+            {"TOLERIANS", 3, "a long line of text pasted inside the letters", false},
+            {"", 0, "abc d1fgh", false},
+        };
+        for (const auto& [before, cursor, pasted, ok] : pastes) {
+            CLetterEntryDlg box;
+            box.show();
+            QLineEdit& edit = box.Edit();
+            edit.setText(before);
+            edit.setCursorPosition(cursor);
+            QGuiApplication::clipboard()->setText(pasted);
+            QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
+            const auto withPasted = [&](qsizetype count) {
+                return before.left(cursor) + pasted.toUpper().left(count) + before.mid(cursor);
+            };
+            const qsizetype kept = edit.text().size() - before.size();
+            QCOMPARE(edit.text(), withPasted(kept));
+            const int room = qobject_cast<const CCapitalsValidator*>(edit.validator())->VisibleTextWidth();
+            QVERIFY(kept == pasted.size() || edit.fontMetrics().horizontalAdvance(withPasted(kept + 1)) > room);
+            QVERIFY(edit.fontMetrics().horizontalAdvance(edit.text()) <= room);
+            QVERIFY2(box.OkButton().isEnabled() == ok, qPrintable(pasted));
+        }
     }
 
     void helpBoxShowsItsFourTextsTopToBottomAndEachFitsItsPlace() {

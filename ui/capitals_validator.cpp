@@ -1,8 +1,10 @@
-// Typed letters become capitals; a character that would push the text past the edge is refused.
+// Typed letters become capitals; characters that would push the text past the edge are refused.
 #include "ui/capitals_validator.h"
 
 #include <QLineEdit>
 #include <QStyle>
+#include <algorithm>
+#include <ranges>
 
 namespace escartinol {
 
@@ -24,10 +26,24 @@ int CCapitalsValidator::VisibleTextWidth() const {
 }
 
 QValidator::State CCapitalsValidator::validate(QString& input, int& position) const {
-    const QString capitals = input.toUpper();
-    if (m_edit.fontMetrics().horizontalAdvance(capitals) > VisibleTextWidth()) return Invalid;
+    QString capitals = input.toUpper();
     // toUpper can lengthen a text (ß gives SS); the cursor stays after what was typed.
     position += static_cast<int>(capitals.size() - input.size());
+    // The edit drops a whole insertion that comes back Invalid, so a paste too long for the box would be lost.
+    // What was just typed or pasted ends at the cursor and the text before it fitted: cutting the fewest
+    // characters before the cursor keeps as much of the start of the insertion as fits.
+    const auto tooWide = [&](int cut) {
+        return m_edit.fontMetrics().horizontalAdvance(QString(capitals).remove(position - cut, cut)) >
+               VisibleTextWidth();
+    };
+    const auto cuts = std::views::iota(0, position + 1);
+    const auto fewest = std::ranges::partition_point(cuts, tooWide);
+    if (fewest == cuts.end()) return Invalid;
+    int cut = *fewest;
+    // Half a surrogate pair is no character at all.
+    if (cut < position && capitals[position - cut - 1].isHighSurrogate()) ++cut;
+    capitals.remove(position - cut, cut);
+    position -= cut;
     input = capitals;
     return Acceptable;
 }
