@@ -1,4 +1,6 @@
 // The Qt game window offscreen: its layout in pixels, texts, keys, images and the routing of events.
+// tests/CMakeLists.txt runs it at scale 1 and 2: the layout holds in logical pixels at both, while the
+// images take the screen's pixels.
 #include "ui/game_window.h"
 
 #include <QApplication>
@@ -23,6 +25,9 @@ const QRgb kBlack = qRgb(0, 0, 0);
 
 QRect ToQRect(const Rect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
 
+// The scale the tests run at, which the images must follow.
+qreal Scale() { return qGuiApp->devicePixelRatio(); }
+
 template <typename T = QWidget>
 T* Find(const QWidget& window, const QByteArray& name) {
     T* widget = window.findChild<T*>(name);
@@ -44,7 +49,9 @@ QString TileLetters(const QWidget& window) {
         const QImage shown = Find<QLabel>(window, "tile", tile)->pixmap().toImage();
         QChar letter = '?';
         for (int k = 0; k < kLetterImageCount; ++k)
-            if (QImage(LetterImagePath(kIdFirstLetterImage + k)).convertToFormat(shown.format()) == shown)
+            if (ImageForScale(LetterImagePath(kIdFirstLetterImage + k), Scale())
+                    .toImage()
+                    .convertToFormat(shown.format()) == shown)
                 letter = QChar('A' + k);
         letters += letter;
     }
@@ -75,6 +82,9 @@ private:
     }
 
 private slots:
+    // Without this a run meant for scale 2 that came up at scale 1 would pass without testing anything.
+    void initTestCase() { QCOMPARE(Scale(), qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble()); }
+
     void init() { m_folder = std::make_unique<testing::CListFolder>(); }
 
     // Pixel places worked out by hand from the dialog units, so that a fault in the conversion shows;
@@ -131,7 +141,8 @@ private slots:
         // A missing font would silently fall back to another with other widths.
         QCOMPARE(QFontInfo(window.font()).family(), QString("Liberation Sans"));
         QVERIFY(Find<QPushButton>(window, "finishButton")->isDefault());
-        QVERIFY(!ApplicationIcon().pixmap(32, 32).isNull() && !ApplicationIcon().pixmap(16, 16).isNull());
+        for (const QSize icon : {QSize(16, 16), QSize(32, 32)})
+            QCOMPARE(ApplicationIcon().pixmap(icon, Scale()).size(), icon * Scale());
     }
 
     void tabOrderFollowsTheTemplateAndTheFocusStartsOnFinit() {
@@ -175,32 +186,61 @@ private slots:
             auto* tile = Find<QLabel>(*window, "tile", i);
             QVERIFY(tile->isVisible());
             QCOMPARE(tile->geometry(), ToQRect(SlotRect(kFirstLowerSlot + i)));
+            QCOMPARE(tile->pixmap().deviceIndependentSize(), QSizeF(50, 50));
+            QCOMPARE(tile->pixmap().size(), QSize(50, 50) * Scale());
         }
         for (int row = 1; row <= 3; ++row) QCOMPARE(RowText(*window, row), QString());
     }
 
-    void letterImagesAre50By50InBlackAndPaleYellowOnly() {
+    // The denser images are the same letters drawn at their own size: as clean, with as much ink.
+    void letterImagesAtEachScaleAre50By50LogicalPixelsInBlackAndPaleYellowOnly() {
         for (int id = kIdFirstLetterImage; id < kIdFirstLetterImage + kLetterImageCount; ++id) {
-            const QImage image = QImage(LetterImagePath(id)).convertToFormat(QImage::Format_RGB32);
-            QCOMPARE(image.size(), QSize(50, 50));
-            const auto* pixels = reinterpret_cast<const QRgb*>(image.constBits());  // 50 rows of 200 bytes: no gaps
-            const auto black = std::count(pixels, pixels + 2500, kBlack);
-            QCOMPARE(black + std::count(pixels, pixels + 2500, kPaleYellow), 2500);
-            QVERIFY(black > 50 && black < 1250);  // a letter, not a blank or a blot
+            double inkAt1x = 0;
+            for (const int scale : {1, 2, 3}) {
+                const QPixmap pixmap = ImageForScale(LetterImagePath(id), scale);
+                QCOMPARE(pixmap.deviceIndependentSize(), QSizeF(50, 50));
+                const QImage image = pixmap.toImage().convertToFormat(QImage::Format_RGB32);
+                QCOMPARE(image.size(), QSize(50, 50) * scale);
+                const int area = image.width() * image.height();
+                const auto* pixels = reinterpret_cast<const QRgb*>(image.constBits());  // rows of whole words: no gaps
+                const auto black = std::count(pixels, pixels + area, kBlack);
+                QCOMPARE(black + std::count(pixels, pixels + area, kPaleYellow), area);
+                const double ink = double(black) / area;
+                QVERIFY(ink > 0.02 && ink < 0.5);  // a letter, not a blank or a blot
+                if (scale == 1) inkAt1x = ink;
+                // Not closer: at 1x a stem's width rounds to whole pixels.
+                QVERIFY2(std::abs(ink - inkAt1x) < 0.25 * inkAt1x, qPrintable(QString::number(scale)));
+            }
         }
         QVERIFY(LetterImagePath(kIdFirstLetterImage - 1).isEmpty());
         QVERIFY(LetterImagePath(kIdFirstLetterImage + kLetterImageCount).isEmpty());
     }
 
-    void grabbedWindowShowsNineYellowTilesInTheLowerSlotsOnly() {
+    // What the player sees: each tile's image inside its frame has only the two colours, with no grey
+    // from an image stretched to the screen's scale.
+    void grabbedWindowShowsNineCleanYellowTilesInTheLowerSlotsOnly() {
         auto window = ShownAndLoaded();
         const QImage shot = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(shot.size(), window->size() * Scale());
         for (int s = 0; s < kSlotCount; ++s) {
-            const QRect slot = ToQRect(SlotRect(s));
+            // Three pixels in from the slot's edge: inside a tile's two-pixel frame, on its image.
+            const QRect inside = ToQRect(SlotRect(s)).adjusted(3, 3, -3, -3);
+            const QRect pixels(inside.topLeft() * Scale(), inside.size() * Scale());
             int yellow = 0;
-            for (int y = slot.top(); y <= slot.bottom(); ++y)
-                for (int x = slot.left(); x <= slot.right(); ++x) yellow += shot.pixel(x, y) == kPaleYellow;
-            QVERIFY2(s < kFirstLowerSlot ? yellow == 0 : yellow > 40 * 40, qPrintable(QString::number(s)));
+            int black = 0;
+            for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+                for (int x = pixels.left(); x <= pixels.right(); ++x) {
+                    yellow += shot.pixel(x, y) == kPaleYellow;
+                    black += shot.pixel(x, y) == kBlack;
+                }
+            }
+            const QString slot = QString::number(s);
+            if (s < kFirstLowerSlot) {
+                QVERIFY2(yellow == 0, qPrintable(slot));
+            } else {
+                QVERIFY2(yellow > 40 * 40 * Scale() * Scale(), qPrintable(slot));
+                QVERIFY2(yellow + black == pixels.width() * pixels.height(), qPrintable(slot));
+            }
         }
     }
 

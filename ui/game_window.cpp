@@ -1,6 +1,7 @@
 // The game window: builds template 102, carries out the core's window operations, routes events.
 #include "ui/game_window.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -69,7 +70,9 @@ void CGameWindow::ReleaseMouse() {
 void CGameWindow::SetIcon(int) { setWindowIcon(ApplicationIcon()); }
 
 ImageHandle CGameWindow::LoadImage(int imageId) {
-    const QPixmap image(LetterImagePath(imageId));
+    // The window is on no screen yet: take the densest screen's scale, as QIcon does. A less dense screen
+    // samples the finer image down, which keeps it in black and yellow.
+    const QPixmap image = ImageForScale(LetterImagePath(imageId), qGuiApp->devicePixelRatio());
     if (image.isNull()) return kNoImage;
     m_images[imageId] = image;
     return imageId;

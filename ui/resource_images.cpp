@@ -11,6 +11,12 @@ QString LetterImagePath(int imageId) {
     return QStringLiteral(":/res/letter_%1.png").arg(QChar('A' + letter));
 }
 
+// QPixmap, unlike QIcon, does not look for the denser files by itself; QImageReader takes the scale from the
+// "@2x" in the name.
+QPixmap ImageForScale(const QString& path, qreal devicePixelRatio) {
+    return QPixmap(qt_findAtNxFile(path, devicePixelRatio));
+}
+
 QIcon ApplicationIcon() {
     QIcon icon;
     icon.addFile(QStringLiteral(":/res/icon_32.png"));

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QPixmap>
 #include <QString>
 
 namespace escartinol {
@@ -9,7 +10,11 @@ namespace escartinol {
 // The path of letter image imageId (130 is A, 155 is Z); empty for any other number.
 QString LetterImagePath(int imageId);
 
-// The application icon in both its sizes.
+// The image at path as drawn for a screen of that scale: its @2x or @3x file where the scale calls for it,
+// carrying its scale, so that it keeps its size in the layout and shows every pixel the screen has.
+QPixmap ImageForScale(const QString& path, qreal devicePixelRatio);
+
+// The application icon in both its sizes, with their @2x files on a denser screen.
 QIcon ApplicationIcon();
 
 }  // namespace escartinol

@@ -1,4 +1,5 @@
-// escartinol-draw-images OUTDIR: draws the 26 letter images and the icon that res/ holds.
+// escartinol-draw-images OUTDIR: draws the 26 letter images and the icon that res/ holds, at 1x and for
+// high-density screens (the @2x and @3x files Qt picks by the screen's scale).
 #include <QDir>
 #include <QFont>
 #include <QGuiApplication>
@@ -7,6 +8,7 @@
 #include <QPainterPath>
 #include <cstdio>
 #include <map>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -26,18 +28,20 @@ bool SaveWithPalette(const QImage& image, const QVector<QRgb>& palette, const QS
 }
 
 // A bold capital, centred by its ink rather than its advance, drawn without smoothing so that no
-// grey appears between the black and the yellow.
-QImage DrawLetter(QChar letter) {
-    QImage image(50, 50, QImage::Format_RGB32);
+// grey appears between the black and the yellow. A larger scale draws the same letter from its
+// outline at that size, so its edges are as sharp as at 1x.
+QImage DrawLetter(QChar letter, int scale) {
+    const int size = 50 * scale;
+    QImage image(size, size, QImage::Format_RGB32);
     image.fill(kPaleYellow);
     QFont font("Liberation Sans");
-    font.setPixelSize(38);
+    font.setPixelSize(38 * scale);
     font.setBold(true);
     font.setStyleStrategy(QFont::NoAntialias);
     QPainterPath path;
     path.addText(0, 0, font, QString(letter));
     const QRectF ink = path.boundingRect();
-    path.translate(25 - ink.center().x(), 25 - ink.center().y());
+    path.translate(size / 2.0 - ink.center().x(), size / 2.0 - ink.center().y());
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.fillPath(path, QColor(kBlack));
@@ -101,6 +105,15 @@ QImage DrawIcon16() {
     return image;
 }
 
+// Pixel art stays pixel art on a denser screen: each pixel becomes a block of 2 x 2 (scaled's default, fast
+// transformation copies pixels and blends none).
+QImage Doubled(const QImage& image) { return image.scaled(image.size() * 2); }
+
+// "letter_A.png" at 1x, "letter_A@2x.png" at 2x: Qt's own names for the denser variants.
+QString FileName(const QString& stem, int scale) {
+    return scale == 1 ? stem + ".png" : QStringLiteral("%1@%2x.png").arg(stem).arg(scale);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -112,12 +125,16 @@ int main(int argc, char** argv) {
     const QDir out(QString::fromLocal8Bit(argv[1]));
     bool saved = true;
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
-        saved &= SaveWithPalette(DrawLetter(QChar(letter)), {kBlack, kPaleYellow},
-                                 out.filePath(QStringLiteral("letter_%1.png").arg(QChar(letter))));
+        for (const int scale : {1, 2, 3}) {
+            saved &= SaveWithPalette(DrawLetter(QChar(letter), scale), {kBlack, kPaleYellow},
+                                     out.filePath(FileName(QStringLiteral("letter_%1").arg(QChar(letter)), scale)));
+        }
     }
     const QVector<QRgb> iconPalette = {kClear, kBlack, kPaleYellow, kWhite, kGrey, kMaroon, kOlive};
-    saved &= SaveWithPalette(DrawIcon32(), iconPalette, out.filePath("icon_32.png"));
-    saved &= SaveWithPalette(DrawIcon16(), iconPalette, out.filePath("icon_16.png"));
+    for (const auto& [stem, icon] : {std::pair{"icon_32", DrawIcon32()}, std::pair{"icon_16", DrawIcon16()}}) {
+        saved &= SaveWithPalette(icon, iconPalette, out.filePath(FileName(stem, 1)));
+        saved &= SaveWithPalette(Doubled(icon), iconPalette, out.filePath(FileName(stem, 2)));
+    }
     if (!saved) std::fprintf(stderr, "escartinol-draw-images: cannot write into %s\n", argv[1]);
     return saved ? 0 : 1;
 }
