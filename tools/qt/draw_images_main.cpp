@@ -1,4 +1,4 @@
-// escartinol-draw-images OUTDIR: draws the 26 letter images and the icon that res/ holds.
+// escartinol-draw-images OUTDIR: draws the 26 letter images and the icons that res/ holds.
 #include <QDir>
 #include <QFont>
 #include <QGuiApplication>
@@ -101,6 +101,24 @@ QImage DrawIcon16() {
     return image;
 }
 
+// The icon of the desktop menus, in the hicolor theme's sizes: the window icon's own two designs,
+// enlarged by whole pixels so that the pixel art stays sharp (48 is three times the 16-pixel design,
+// which reads better at that size than the 32-pixel one at one and a half).
+bool SaveHicolorIcons(const QDir& out, const QVector<QRgb>& palette) {
+    if (!out.mkpath("hicolor")) return false;
+    const struct {
+        int size;
+        QImage design;
+    } icons[] = {{16, DrawIcon16()}, {32, DrawIcon32()},  {48, DrawIcon16()},
+                 {64, DrawIcon32()}, {128, DrawIcon32()}, {256, DrawIcon32()}};
+    bool saved = true;
+    for (const auto& [size, design] : icons) {
+        const QImage icon = design.scaled(size, size, Qt::KeepAspectRatio, Qt::FastTransformation);
+        saved &= SaveWithPalette(icon, palette, out.filePath(QStringLiteral("hicolor/icon_%1.png").arg(size)));
+    }
+    return saved;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -118,6 +136,7 @@ int main(int argc, char** argv) {
     const QVector<QRgb> iconPalette = {kClear, kBlack, kPaleYellow, kWhite, kGrey, kMaroon, kOlive};
     saved &= SaveWithPalette(DrawIcon32(), iconPalette, out.filePath("icon_32.png"));
     saved &= SaveWithPalette(DrawIcon16(), iconPalette, out.filePath("icon_16.png"));
+    saved &= SaveHicolorIcons(out, iconPalette);
     if (!saved) std::fprintf(stderr, "escartinol-draw-images: cannot write into %s\n", argv[1]);
     return saved ? 0 : 1;
 }
