@@ -5,8 +5,8 @@
 
 namespace escartinol {
 
-int CGameApp::Run() {
-    CGameWindow window;
+int CGameApp::Run(const std::string& listDir) {
+    CGameWindow window(listDir);
     window.exec();
     // However the window ended, the game is over.
     return 0;

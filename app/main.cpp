@@ -1,9 +1,17 @@
-// Program start: the command line is not read.
+// Program start: the options, then the game window over the lists they lead to.
 #include <QApplication>
 
 #include "app/game_app.h"
+#include "app/game_options.h"
 
 int main(int argc, char** argv) {
+    QApplication::setApplicationName("escartinol");
+    QApplication::setApplicationVersion(ESCARTINOL_VERSION);
+    escartinol::CGameOptions options;
+    if (const auto status = options.ReadBeforeWindow(argc, argv)) return *status;
     QApplication application(argc, argv);
-    return escartinol::CGameApp().Run();
+    // The desktop entry's name, so that a desktop matches the window with its entry and icon.
+    QGuiApplication::setDesktopFileName("org.escartinol.Escartinol");
+    const auto status = options.ReadAfterWindow(QApplication::arguments(), QApplication::applicationDirPath());
+    return status ? *status : escartinol::CGameApp().Run(options.ListDir());
 }

@@ -3,18 +3,38 @@
 
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <iostream>
 
 #include "game/control_ids.h"
 #include "game/draw_table.h"
 #include "game/letter_entry_rule.h"
+#include "words/cp1252_text.h"
 
 namespace escartinol {
 
 const std::string kLoadingNotice = std::string(57, ' ') + "CARGAMENT DEI TI\xC8RAS DE M\xD2TS EN CORS...";
+const std::string kNoListsNotice = "TI\xC8RAS DE M\xD2TS INTROBABLAS: ";
+
+namespace {
+
+// The folder as the player would look for it: absolute, without a trailing separator.
+std::string ShownFolder(const std::string& dir) {
+    std::error_code ec;
+    std::filesystem::path folder = std::filesystem::absolute(dir.empty() ? "." : dir, ec).lexically_normal();
+    if (ec) return dir;
+    if (!folder.has_filename() && folder.has_relative_path()) folder = folder.parent_path();
+    return folder.string();
+}
+
+}  // namespace
 
 CGameDlg::CGameDlg(IWindowOps& window, std::string listDir, std::optional<std::uint32_t> seed)
-    : m_wordLists(std::move(listDir)), m_window(window), m_search(m_wordLists, *this), m_seed(seed) {
+    : m_wordLists(listDir),
+      m_window(window),
+      m_search(m_wordLists, *this),
+      m_listDir(std::move(listDir)),
+      m_seed(seed) {
     m_letterBitmap.fill(kNoImage);
 }
 
@@ -42,10 +62,15 @@ bool CGameDlg::OnInitDialog() {
 void CGameDlg::OnTimer(int timerId) {
     m_window.StopTimer(kLoadTimerId);
     if (timerId != kLoadTimerId || m_listsLoaded) return;
-    m_wordLists.LoadWordLists([](const std::string& path) {
+    int unreadable = 0;
+    m_wordLists.LoadWordLists([&unreadable](const std::string& path) {
         std::cerr << "escartinol: cannot read the word list " << path << "; playing without it\n";
+        ++unreadable;
     });
     m_listsLoaded = 1;
+    // Started from a menu, nobody sees standard error; and the loading notice must not stay as if
+    // the loading went on.
+    if (unreadable == kListCount) SetRowText(0, kNoListsNotice + Cp1252FileName(ShownFolder(m_listDir)));
     SearchWords();
 }
 

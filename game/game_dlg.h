@@ -68,6 +68,7 @@ private:
 
     IWindowOps& m_window;
     CWordSearch m_search;
+    std::string m_listDir;
     std::optional<std::uint32_t> m_seed;
     std::mt19937 m_random;
     std::uniform_int_distribution<int> m_drawDistribution{0, 32767};
@@ -76,5 +77,7 @@ private:
 
 // 57 blanks, then the notice, in cp1252.
 extern const std::string kLoadingNotice;
+// Row 1 when none of the six lists could be read, followed by the folder they were looked for in.
+extern const std::string kNoListsNotice;
 
 }  // namespace escartinol

@@ -1,16 +1,20 @@
 // Start-up order, the weighted draw and the commands, driven through the recording window.
+#include "game/game_dlg.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "game/control_ids.h"
 #include "game/draw_table.h"
-#include "game/game_dlg.h"
 #include "support/list_folder.h"
 #include "support/loaded_game.h"
 #include "support/recording_window.h"
+#include "words/cp1252_text.h"
 
 namespace escartinol {
 namespace {
@@ -90,6 +94,22 @@ TEST(StartUp, LettersWithoutWordsKeepTheNoticeAndOtherTimersAreIgnored) {
     game.OnTimer(kLoadTimerId);
     EXPECT_EQ(game.m_listsLoaded, 1);
     EXPECT_EQ(window.rowText[0], kLoadingNotice);
+}
+
+// Started from a menu, nobody reads standard error: with no list at all, row 1 says where they were
+// looked for, in the rows' cp1252, instead of a loading notice that would never end.
+TEST(StartUp, WithoutAnyListRow1NamesTheFolderLookedIn) {
+    CListFolder folder;
+    const std::string dir = folder.Dir() + "/t\xC3\xA8ras \xE2\x82\xAC";  // "tèras €" in UTF-8
+    std::filesystem::create_directory(dir);
+    testing::LoadedGame none(dir);
+    EXPECT_EQ(none.window.rowText[0], kNoListsNotice + folder.Dir() + "/t\xE8ras \x80");
+    std::ofstream(dir + "/" + ListFileName(4)) << "";
+    testing::LoadedGame one(dir);
+    EXPECT_EQ(one.window.rowText[0], kLoadingNotice);
+    // Bytes that are not UTF-8, and characters that cp1252 lacks, cannot be shown.
+    EXPECT_EQ(Cp1252FileName("a\xE9z"), "a?z");
+    EXPECT_EQ(Cp1252FileName("\xE4\xB8\xAD\xE2\x80\x9C"), "?\x93");
 }
 
 TEST(Draw, PutsEveryTileBackInTheLowerRowAndSearchesOnlyOnceLoaded) {

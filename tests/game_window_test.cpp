@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>
+#include <filesystem>
 #include <memory>
 
 #include "board/geometry.h"
@@ -251,6 +252,17 @@ private slots:
         QCOMPARE(window.Game().m_listsLoaded, 0);
         window.show();
         QTRY_COMPARE(window.Game().m_listsLoaded, 1);
+    }
+
+    // With no list at all the window names the folder the lists were looked for in, in place of the
+    // loading notice; a game started from a menu has no other way to say it.
+    void withoutAnyListRow1NamesTheFolderLookedIn() {
+        const std::string dir = m_folder->Dir() + "/t\xC3\xA8ras";
+        std::filesystem::create_directory(dir);
+        CGameWindow window(dir, 1);
+        window.show();
+        QTRY_COMPARE(window.Game().m_listsLoaded, 1);
+        QCOMPARE(RowText(window, 1), QString::fromUtf8(("TIÈRAS DE MÒTS INTROBABLAS: " + dir).c_str()));
     }
 
     // The seam answers in place of the box, so the mnemonics show without blocking; a mnemonic

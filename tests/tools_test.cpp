@@ -1,6 +1,7 @@
 // The command-line tools as a player runs them: exit status and exact output.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -45,6 +46,25 @@ TEST(Solver, RowsAgreeWithTheGameAfterAnEntry) {
         return text;
     };
     EXPECT_EQ(solved.out, toUtf8(expected));
+    // Started in the folder of the lists, the solver reads them as the game does.
+    EXPECT_EQ(RunCommand("cd " + folder.Dir() + " && " + kSolve + " --rows tolerians").out, solved.out);
+}
+
+// A mistyped command line is one line on standard error and exit status 2, before any list is read.
+TEST(Tools, ABadOptionIsOneLineAndStatusTwo) {
+    CListFolder folder;
+    const std::string absent = folder.Dir() + "/absent";
+    for (const std::string& command :
+         {kSolve + " --lang xx TOLERIANS", kSolve + " --lists " + absent + " TOLERIANS", kSolve + " --bogus TOLERIANS",
+          kSolve + " TOLERIANS --lists", kLists + " add --lang=es mot", kLists + " check --lists " + absent,
+          kLists + " remove --bogus word"}) {
+        // Standard error into the pipe, standard output away.
+        const Outcome outcome = RunCommand("{ " + command + " 2>&1 >/dev/null; }");
+        EXPECT_EQ(outcome.status, 2) << command;
+        EXPECT_EQ(std::count(outcome.out.begin(), outcome.out.end(), '\n'), 1) << command << ": " << outcome.out;
+    }
+    EXPECT_EQ(RunCommand(kSolve + " --version").out, "escartinol-solve " ESCARTINOL_VERSION "\n");
+    EXPECT_EQ(RunCommand(kLists + " --version").out, "escartinol-lists " ESCARTINOL_VERSION "\n");
 }
 
 // Lines the entry box would never pass reach the solver unfiltered; each is refused and the
@@ -53,8 +73,14 @@ TEST(Solver, RefusesWhatIsNotNineCapitalsWithoutLosingTheOtherLines) {
     CListFolder folder;
     WriteLists(folder);
     const std::string input = folder.Dir() + "/draws.txt";
-    const std::string refused[] = {"TOLERIAN",   "TOLER ANS", "TOLER1ANS", "TOLER\311ANS", std::string("TOLER\0ANS", 9),
-                                   "TOLERIANSS", std::string(1 << 20, 'A'), ""};
+    const std::string refused[] = {"TOLERIAN",
+                                   "TOLER ANS",
+                                   "TOLER1ANS",
+                                   "TOLER\311ANS",
+                                   std::string("TOLER\0ANS", 9),
+                                   "TOLERIANSS",
+                                   std::string(1 << 20, 'A'),
+                                   ""};
     {
         std::ofstream out(input, std::ios::binary);
         out << "ZZZZZZZZZ\n";  // nine capitals without a word: six empty lines

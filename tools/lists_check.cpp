@@ -1,8 +1,8 @@
 // escartinol-lists check: every break of the six lists of a folder, then lines and words per list.
-#include <filesystem>
 #include <iostream>
 
 #include "tools/list_break_printer.h"
+#include "tools/list_options.h"
 #include "tools/lists_commands.h"
 #include "words/list_checker.h"
 #include "words/word_lists.h"
@@ -17,18 +17,19 @@ std::string Count(std::int64_t count, const std::string& thing) {
 
 }  // namespace
 
-int RunCheck(const std::vector<std::string>& args) {
-    if (args.size() > 1 || (!args.empty() && args[0].starts_with('-'))) {
-        std::cerr << "escartinol-lists check: expected at most one folder, got '" << args.back() << "'\n";
+int RunCheck(std::vector<std::string> args) {
+    ListOptions options;
+    std::string error = TakeListOptions(args, options);
+    // The folder may also be given bare, as the one argument.
+    if (error.empty() && (args.size() > 1 || (!args.empty() && (args[0].starts_with('-') || !options.dir.empty()))))
+        error = "expected at most one folder, got '" + args.back() + "'";
+    if (error.empty() && !args.empty()) options.dir = args[0];
+    const auto found = error.empty() ? LocateLists(options, error) : std::nullopt;
+    if (!found) {
+        std::cerr << "escartinol-lists check: " << error << "\n";
         return 2;
     }
-    const std::string dir = args.empty() ? std::string() : args[0];
-    std::error_code ec;
-    if (!std::filesystem::is_directory(dir.empty() ? "." : dir, ec)) {
-        std::cerr << "escartinol-lists check: " << dir << " is not a folder\n";
-        return 2;
-    }
-    const CWordLists lists(dir);
+    const CWordLists lists(found->place.dir);
     std::int64_t breaks = 0;
     std::string summary;
     for (int n = kMaxWordLength; n >= kMinWordLength; --n) {

@@ -7,8 +7,8 @@
 namespace escartinol {
 
 int RunBuild(const std::vector<std::string>& args);
-int RunCheck(const std::vector<std::string>& args);
+int RunCheck(std::vector<std::string> args);
 // command is "add" or "remove".
-int RunEdit(const std::string& command, const std::vector<std::string>& args);
+int RunEdit(const std::string& command, std::vector<std::string> args);
 
 }  // namespace escartinol

@@ -1,4 +1,5 @@
 // escartinol-lists add / remove: word edits that refuse broken lists and replace files atomically.
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <map>
@@ -6,6 +7,7 @@
 
 #include "tools/list_break_printer.h"
 #include "tools/list_files.h"
+#include "tools/list_options.h"
 #include "tools/lists_commands.h"
 #include "tools/text_encoding.h"
 #include "words/list_builder.h"
@@ -18,33 +20,33 @@ namespace escartinol {
 namespace {
 
 struct EditRequest {
-    std::string dir;
+    ListOptions options;
     std::vector<std::string> words;  // cp1252, ligatures spelt out, each fit for a list
 };
 
-// Reads --lists DIR and the words; prints every bad word, so one run shows them all.
-std::optional<EditRequest> ParseEditArgs(const std::string& command, const std::vector<std::string>& args) {
+// Reads --lists DIR, --lang LANG and the words; prints every bad word, so one run shows them all.
+std::optional<EditRequest> ParseEditArgs(const std::string& command, std::vector<std::string> args) {
     EditRequest request;
+    if (const std::string error = TakeListOptions(args, request.options); !error.empty()) {
+        std::cerr << "escartinol-lists " << command << ": " << error << "\n";
+        return std::nullopt;
+    }
     bool fine = true;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--lists" && i + 1 < args.size()) {
-            request.dir = args[++i];
-            continue;
-        }
-        if (args[i].starts_with("--")) {
-            std::cerr << "escartinol-lists " << command << ": unexpected option '" << args[i] << "'\n";
+    for (const std::string& arg : args) {
+        if (arg.starts_with("--")) {
+            std::cerr << "escartinol-lists " << command << ": unexpected option '" << arg << "'\n";
             return std::nullopt;
         }
-        const auto cp1252 = Utf8ToCp1252(args[i]);
+        const auto cp1252 = Utf8ToCp1252(arg);
         if (!cp1252) {
-            std::cerr << "escartinol-lists " << command << ": '" << args[i]
+            std::cerr << "escartinol-lists " << command << ": '" << arg
                       << "' holds a character that Windows-1252 lacks (or is not UTF-8)\n";
             fine = false;
             continue;
         }
         const std::string word = SpellOutLigatures(*cp1252);
         if (const std::string problem = ListWordProblem(word); !problem.empty()) {
-            std::cerr << "escartinol-lists " << command << ": '" << args[i] << "' " << TerminalText(problem) << '\n';
+            std::cerr << "escartinol-lists " << command << ": '" << arg << "' " << TerminalText(problem) << '\n';
             fine = false;
             continue;
         }
@@ -55,12 +57,46 @@ std::optional<EditRequest> ParseEditArgs(const std::string& command, const std::
         std::cerr << "escartinol-lists " << command << ": no word given\n";
         return std::nullopt;
     }
-    std::error_code ec;
-    if (!std::filesystem::is_directory(request.dir.empty() ? "." : request.dir, ec)) {
-        std::cerr << "escartinol-lists " << command << ": " << request.dir << " is not a folder\n";
-        return std::nullopt;
-    }
     return request;
+}
+
+// The installed lists are shared and a new package would replace them, so the player's words go
+// into a copy in the player's own folder, which is found before them from then on. Returns that
+// folder, or an error.
+std::optional<std::string> CopyIntoPlayerFolder(const std::string& command, const std::string& lang,
+                                                const std::string& installed) {
+    const auto places = ListPlaces(lang, {});
+    const auto player = std::find_if(places.begin(), places.end(),
+                                     [](const ListPlace& place) { return place.kind == ListPlaceKind::kPlayer; });
+    const auto fail = [&command](const std::string& error) {
+        std::cerr << "escartinol-lists " << command << ": " << error << '\n';
+        return std::nullopt;
+    };
+    if (player == places.end())
+        return fail("the lists in " + installed +
+                    " are the installed ones, and with neither XDG_DATA_HOME nor HOME "
+                    "set there is no folder for your own copy; give one with --lists");
+    std::error_code ec;
+    std::filesystem::create_directories(player->dir, ec);
+    if (ec) return fail("cannot create " + player->dir + ": " + ec.message());
+    std::vector<std::string> copied;
+    for (int n = kMaxWordLength; n >= kMinWordLength; --n) {
+        const std::string from = (std::filesystem::path(installed) / ListFileName(n)).string();
+        const std::string to = (std::filesystem::path(player->dir) / ListFileName(n)).string();
+        if (!std::filesystem::exists(from, ec)) continue;
+        std::string bytes;
+        std::string error = ReadFileBytes(from, bytes);
+        if (error.empty()) error = WriteFileAtomically(to, bytes);
+        if (!error.empty()) {
+            // Half a copy would be found first and hide the installed lists it lacks.
+            for (const std::string& path : copied) std::filesystem::remove(path, ec);
+            return fail(error);
+        }
+        copied.push_back(to);
+    }
+    std::cout << "copied the installed lists of " << installed << " into " << player->dir
+              << ", where your words go from now on\n";
+    return player->dir;
 }
 
 // The list's bytes when the checker finds it sound; otherwise its breaks go to the player.
@@ -98,16 +134,28 @@ bool WriteEditedLists(const std::string& command, const std::map<std::string, st
 
 }  // namespace
 
-int RunEdit(const std::string& command, const std::vector<std::string>& args) {
+int RunEdit(const std::string& command, std::vector<std::string> args) {
     const bool adding = command == "add";
-    const auto request = ParseEditArgs(command, args);
+    const auto request = ParseEditArgs(command, std::move(args));
     if (!request) return 2;
+    std::string error;
+    const auto found = LocateLists(request->options, error);
+    if (!found) {
+        std::cerr << "escartinol-lists " << command << ": " << error << '\n';
+        return 2;
+    }
+    std::string dir = found->place.dir;
+    if (found->found && found->place.kind == ListPlaceKind::kInstalled) {
+        const auto copy = CopyIntoPlayerFolder(command, request->options.lang, dir);
+        if (!copy) return 2;
+        dir = *copy;
+    }
     const std::vector<std::string>& words = request->words;
     std::map<int, std::vector<std::size_t>> wordsByLength;
     for (std::size_t i = 0; i < words.size(); ++i) wordsByLength[static_cast<int>(words[i].size())].push_back(i);
 
     // Every list is read and edited in memory first, so a refusal leaves all of them as they were.
-    const CWordLists lists(request->dir);
+    const CWordLists lists(dir);
     std::map<std::string, std::string> edited;
     std::vector<std::string> report(words.size());  // in the order the words were given
     bool refused = false;

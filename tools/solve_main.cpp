@@ -8,6 +8,7 @@
 
 #include "game/game_dlg.h"
 #include "tools/headless_window.h"
+#include "tools/list_options.h"
 #include "tools/text_encoding.h"
 
 namespace {
@@ -16,11 +17,14 @@ using escartinol::CGameDlg;
 using escartinol::CHeadlessWindow;
 
 constexpr const char* kUsage =
-    "usage: escartinol-solve [--lists DIR] [--rows] LETTERS\n"
-    "       escartinol-solve [--lists DIR] [--rows] -     (one set of nine letters a line)\n"
-    "  LETTERS  nine letters A..Z, either case\n"
-    "  --lists  folder of DEF_4L.txt .. DEF_9L.txt (default: the current directory)\n"
-    "  --rows   print exactly six lines: the three rows, then the three word texts\n";
+    "usage: escartinol-solve [--lists DIR] [--lang fr|oc] [--rows] LETTERS\n"
+    "       escartinol-solve [--lists DIR] [--lang fr|oc] [--rows] -     (one set of nine letters a line)\n"
+    "  LETTERS    nine letters A..Z, either case\n"
+    "  --lists    folder of DEF_4L.txt .. DEF_9L.txt; without it, the current directory when it\n"
+    "             holds lists, else the player's own, else the installed ones\n"
+    "  --lang     the language of the lists looked for without --lists (default fr)\n"
+    "  --rows     print exactly six lines: the three rows, then the three word texts\n"
+    "  --version  print the version\n";
 
 std::optional<std::string> NineLetters(const std::string& text) {
     if (text.size() != 9) return std::nullopt;
@@ -55,22 +59,27 @@ void PrintBlock(const CGameDlg& game, const CHeadlessWindow& window, bool rowsOn
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string dir;
+    std::vector<std::string> args(argv + 1, argv + argc);
+    escartinol::ListOptions options;
+    if (const std::string error = escartinol::TakeListOptions(args, options); !error.empty()) {
+        std::cerr << "escartinol-solve: " << error << '\n';
+        return 2;
+    }
     bool rowsOnly = false;
     std::optional<std::string> input;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--lists" && i + 1 < argc) {
-            dir = argv[++i];
-        } else if (arg == "--rows") {
+    for (const std::string& arg : args) {
+        if (arg == "--rows") {
             rowsOnly = true;
         } else if (arg == "--help" || arg == "-h") {
             std::cout << kUsage;
             return 0;
+        } else if (arg == "--version") {
+            std::cout << "escartinol-solve " ESCARTINOL_VERSION "\n";
+            return 0;
         } else if (!input && (arg == "-" || arg.empty() || arg[0] != '-')) {
             input = arg;
         } else {
-            std::cerr << "escartinol-solve: unexpected argument '" << arg << "'\n" << kUsage;
+            std::cerr << "escartinol-solve: unexpected argument '" << arg << "' (see --help)\n";
             return 2;
         }
     }
@@ -87,9 +96,16 @@ int main(int argc, char** argv) {
         }
     }
 
+    std::string error;
+    const auto lists = escartinol::LocateLists(options, error);
+    if (!lists) {
+        std::cerr << "escartinol-solve: " << error << '\n';
+        return 2;
+    }
+
     CHeadlessWindow window;
     // Fixed seed: the opening draw is thrown away, and a fixed one keeps runs repeatable.
-    CGameDlg game(window, dir, 1u);
+    CGameDlg game(window, lists->place.dir, 1u);
     game.OnInitDialog();
     game.OnTimer(escartinol::kLoadTimerId);
 

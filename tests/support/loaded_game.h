@@ -11,7 +11,8 @@
 namespace escartinol::testing {
 
 struct LoadedGame {
-    explicit LoadedGame(const CListFolder& folder, std::uint32_t seed = 9u) : game(window, folder.Dir(), seed) {
+    explicit LoadedGame(const CListFolder& folder, std::uint32_t seed = 9u) : LoadedGame(folder.Dir(), seed) {}
+    explicit LoadedGame(const std::string& dir, std::uint32_t seed = 9u) : game(window, dir, seed) {
         game.OnInitDialog();
         game.OnTimer(kLoadTimerId);
     }

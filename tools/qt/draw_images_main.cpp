@@ -1,5 +1,5 @@
-// escartinol-draw-images OUTDIR: draws the 26 letter images and the icon that res/ holds, at 1x and for
-// high-density screens (the @2x and @3x files Qt picks by the screen's scale).
+// escartinol-draw-images OUTDIR: draws the 26 letter images and the icons that res/ holds, at 1x and for
+// high-density screens (the @2x and @3x files Qt picks by the screen's scale), and the menu icons.
 #include <QDir>
 #include <QFont>
 #include <QGuiApplication>
@@ -114,6 +114,24 @@ QString FileName(const QString& stem, int scale) {
     return scale == 1 ? stem + ".png" : QStringLiteral("%1@%2x.png").arg(stem).arg(scale);
 }
 
+// The icon of the desktop menus, in the hicolor theme's sizes: the window icon's own two designs,
+// enlarged by whole pixels so that the pixel art stays sharp (48 is three times the 16-pixel design,
+// which reads better at that size than the 32-pixel one at one and a half).
+bool SaveHicolorIcons(const QDir& out, const QVector<QRgb>& palette) {
+    if (!out.mkpath("hicolor")) return false;
+    const struct {
+        int size;
+        QImage design;
+    } icons[] = {{16, DrawIcon16()}, {32, DrawIcon32()},  {48, DrawIcon16()},
+                 {64, DrawIcon32()}, {128, DrawIcon32()}, {256, DrawIcon32()}};
+    bool saved = true;
+    for (const auto& [size, design] : icons) {
+        const QImage icon = design.scaled(size, size, Qt::KeepAspectRatio, Qt::FastTransformation);
+        saved &= SaveWithPalette(icon, palette, out.filePath(QStringLiteral("hicolor/icon_%1.png").arg(size)));
+    }
+    return saved;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -135,6 +153,7 @@ int main(int argc, char** argv) {
         saved &= SaveWithPalette(icon, iconPalette, out.filePath(FileName(stem, 1)));
         saved &= SaveWithPalette(Doubled(icon), iconPalette, out.filePath(FileName(stem, 2)));
     }
+    saved &= SaveHicolorIcons(out, iconPalette);
     if (!saved) std::fprintf(stderr, "escartinol-draw-images: cannot write into %s\n", argv[1]);
     return saved ? 0 : 1;
 }

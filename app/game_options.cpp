@@ -1,0 +1,76 @@
+// The game reads its options with QCommandLineParser and finds its lists with the core's places.
+#include "app/game_options.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <iostream>
+
+#include "words/list_places.h"
+
+namespace escartinol {
+
+namespace {
+
+std::string Native(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+int Refuse(const QString& error) {
+    std::cerr << "escartinol: " << error.toLocal8Bit().constData() << '\n';
+    return 2;
+}
+
+}  // namespace
+
+CGameOptions::CGameOptions()
+    : m_lists("lists", "Play with the word lists of folder DIR.", "DIR"),
+      m_lang("lang", "Look for the installed lists of language LANG: fr (the default) or oc.", "LANG") {
+    m_parser.setApplicationDescription(
+        "A word game: find every word that nine letter tiles make.\n"
+        "Without --lists, the lists are those of the current folder when it holds any, else the\n"
+        "player's own, else the installed ones.");
+    m_parser.addHelpOption();
+    m_parser.addVersionOption();
+    m_parser.addOption(m_lists);
+    m_parser.addOption(m_lang);
+}
+
+std::optional<int> CGameOptions::ReadBeforeWindow(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    // A refusal of the parser waits for ReadAfterWindow: Qt's own options are still among these.
+    const bool parsed = m_parser.parse(arguments);
+    if (m_parser.isSet("help") || m_parser.isSet("help-all")) {
+        // The usage line names the program from the application's arguments; no display is needed.
+        const QCoreApplication named(argc, argv);
+        std::cout << m_parser.helpText().toLocal8Bit().constData();
+        return 0;
+    }
+    if (m_parser.isSet("version")) {
+        std::cout << qPrintable(QCoreApplication::applicationName()) << ' '
+                  << qPrintable(QCoreApplication::applicationVersion()) << '\n';
+        return 0;
+    }
+    return parsed ? CheckValues() : std::nullopt;
+}
+
+std::optional<int> CGameOptions::ReadAfterWindow(const QStringList& arguments, const QString& programDir) {
+    if (!m_parser.parse(arguments)) return Refuse(m_parser.errorText());
+    if (!m_parser.positionalArguments().isEmpty())
+        return Refuse("unexpected argument '" + m_parser.positionalArguments().constFirst() + "'");
+    if (const auto refused = CheckValues()) return refused;
+    const std::string lang = m_parser.isSet(m_lang) ? m_parser.value(m_lang).toStdString() : "";
+    m_listDir = m_parser.isSet(m_lists)
+                    ? Native(m_parser.value(m_lists))
+                    : FindLists(lang.empty() ? kDefaultListLanguage : lang, Native(programDir)).place.dir;
+    return std::nullopt;
+}
+
+std::optional<int> CGameOptions::CheckValues() {
+    if (m_parser.isSet(m_lang) && !IsListLanguage(m_parser.value(m_lang).toStdString()))
+        return Refuse("unknown language '" + m_parser.value(m_lang) + "' (fr or oc)");
+    if (m_parser.isSet(m_lists) && !QFileInfo(m_parser.value(m_lists)).isDir())
+        return Refuse(m_parser.value(m_lists) + " is not a folder");
+    return std::nullopt;
+}
+
+}  // namespace escartinol

@@ -1,0 +1,38 @@
+// The game's command line: --lists DIR, --lang fr|oc, --help, --version.
+#pragma once
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QStringList>
+#include <optional>
+#include <string>
+
+namespace escartinol {
+
+class CGameOptions {
+public:
+    CGameOptions();
+
+    // Before the window system is opened, so that a terminal without a display still gets an
+    // answer: --help and --version, and a bad --lang or --lists. The exit status when answered.
+    std::optional<int> ReadBeforeWindow(int argc, char** argv);
+
+    // Once QApplication has taken its own options out of arguments: refuses anything left that is
+    // not the game's, then finds the lists (the folder named, or the first of the places searched
+    // from programDir). The exit status when the command line is refused.
+    std::optional<int> ReadAfterWindow(const QStringList& arguments, const QString& programDir);
+
+    // The folder of lists the game opens; empty for the current folder.
+    const std::string& ListDir() const { return m_listDir; }
+
+private:
+    // Refusals are one line on standard error and exit status 2.
+    std::optional<int> CheckValues();
+
+    QCommandLineParser m_parser;
+    QCommandLineOption m_lists;
+    QCommandLineOption m_lang;
+    std::string m_listDir;
+};
+
+}  // namespace escartinol
