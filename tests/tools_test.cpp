@@ -1,6 +1,7 @@
 // The command-line tools as a player runs them: exit status and exact output.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -70,10 +71,20 @@ TEST(Solver, RefusesWhatIsNotNineCapitalsWithoutLosingTheOtherLines) {
         EXPECT_EQ(RunCommand(kSolve + " --lists " + folder.Dir() + " " + letters).status, 2) << letters;
 }
 
-TEST(ListsTool, BuildsListsInCp1252AndKeepsListsAlreadyThere) {
+TEST(ListsTool, BuildsListsInCp1252KeepsListsAlreadyThereAndCutsALineOverTheLimit) {
     CListFolder folder;
     const std::string words = folder.Dir() + "/words.txt";
     std::ofstream(words) << "chien\nniche\n\xC3\xA9t\xC3\xA9s\n\xC5\x93ufs\nParis\nna\xC3\xAFve\nm\xC5\x93ur\xC3\xA2\n";
+    // 26 anagrams of nine letters: the first 24 fill their line, the last two are left out.
+    std::string anagram = "abcdefghi";
+    std::string nine = "ABCDEFGHI";
+    {
+        std::ofstream out(words, std::ios::app);
+        for (int i = 0; i < 26; ++i, std::next_permutation(anagram.begin(), anagram.end())) {
+            out << anagram << '\n';
+            if (i < 24) nine += "/" + anagram;
+        }
+    }
     std::filesystem::remove(folder.File(4));
     folder.WriteLines(5, {"AAAAA/mine"});
     const std::string build = kLists + " build --from " + words + " --out " + folder.Dir();
@@ -81,8 +92,11 @@ TEST(ListsTool, BuildsListsInCp1252AndKeepsListsAlreadyThere) {
     EXPECT_EQ(folder.Read(4), "EEST/\xE9t\xE9s\r\n");
     EXPECT_EQ(folder.Read(5), "AAAAA/mine\r\n");
 
-    EXPECT_EQ(RunCommand(build + " --force").status, 0);
+    const Outcome forced = RunCommand(build + " --force", "&1");
+    EXPECT_EQ(forced.status, 0);
+    EXPECT_NE(forced.out.find("ABCDEFGHI: 2 words left out, the line would pass 253 characters\n"), std::string::npos);
     EXPECT_EQ(folder.Read(5), "AEINV/na\xEFve\r\nCEHIN/chien/niche\r\nEFOSU/oeufs\r\n");
+    EXPECT_EQ(folder.Read(9), nine + "\r\n");
     EXPECT_EQ(RunCommand(kLists + " build --from " + folder.Dir() + "/absent --out " + folder.Dir()).status, 2);
 }
 
