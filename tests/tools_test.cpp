@@ -100,5 +100,49 @@ TEST(ListsTool, BuildsListsInCp1252KeepsListsAlreadyThereAndCutsALineOverTheLimi
     EXPECT_EQ(RunCommand(kLists + " build --from " + folder.Dir() + "/absent --out " + folder.Dir()).status, 2);
 }
 
+// The dictionary is in ISO 8859-2, where \xE9 and \xE7 are cp1252's \xE9 and \xE7 but \xF5 is a letter
+// cp1252 lacks. unmunch prints the bare stem that NEEDAFFIX forbids, and Hunspell refuses it.
+TEST(ListsTool, BuildsFromAHunspellDictionaryTheFormsHunspellAcceptsThatAListCanHold) {
+    CListFolder folder;
+    const std::string dictionary = folder.Dir() + "/test";
+    std::ofstream(dictionary + ".aff")
+        << "SET ISO8859-2\nNEEDAFFIX !\nSFX S Y 1\nSFX S 0 s .\nPFX L Y 1\nPFX L 0 l' .\n";
+    std::ofstream(dictionary + ".dic")
+        << "10\ncan\xE7on/SL\nmerc\xE9/S\tpo:nom\ncantar/!S\nd\xF5lni/S\nTolosa/S\nsal/S\n"
+           "2nda/S\nporta-fais\nabandonament/S\nvila\tis:fem\n";
+    const std::string build = kLists + " build --force --out " + folder.Dir() + " --hunspell ";
+    const Outcome built = RunCommand(build + dictionary);
+    EXPECT_EQ(built.status, 0);
+    EXPECT_NE(built.out.find("Hunspell refused 1 of those\n"), std::string::npos);
+    const std::pair<int, const char*> lists[] = {{9, ""},
+                                                 {8, ""},
+                                                 {7, "AACNRST/cantars\r\nACCNNOS/can\xE7ons\r\n"},
+                                                 {6, "ACCNNO/can\xE7on\r\nCEEMRS/merc\xE9s\r\n"},
+                                                 {5, "CEEMR/merc\xE9\r\n"},
+                                                 {4, "AILV/vila\r\nALSS/sals\r\n"}};
+    for (const auto& [n, bytes] : lists) EXPECT_EQ(folder.Read(n), bytes) << n;
+
+    EXPECT_EQ(RunCommand(build + folder.Dir() + "/absent").status, 2);
+    EXPECT_EQ(RunCommand("PATH=/nowhere " + build + dictionary).status, 2);
+    EXPECT_EQ(folder.Read(7), lists[2].second);
+}
+
+// Debian's Occitan dictionary, as ./scripts/play.sh oc builds it (the test command installs hunspell-oc).
+TEST(ListsTool, TheOccitanListsAreSoundAndHunspellKnowsTheirWords) {
+    if (!std::filesystem::exists("/usr/share/hunspell/oc_FR.dic")) GTEST_SKIP() << "hunspell-oc is not installed";
+    CListFolder folder;
+    ASSERT_EQ(RunCommand(kLists + " build --force --hunspell oc_FR --out " + folder.Dir()).status, 0);
+    EXPECT_EQ(RunCommand(kLists + " check " + folder.Dir()).status, 0);
+
+    // The words of one line in ten, in UTF-8, then a word Hunspell must not know, so that silence
+    // cannot pass; hunspell -l prints each word it does not know.
+    const std::string sample = folder.Dir() + "/sample.txt";
+    const std::string words =
+        "cat " + folder.Dir() + "/DEF_?L.txt | awk 'NR % 10 == 1' | tr -d '\\r' | cut -d/ -f2- | tr / '\\n'";
+    RunCommand("{ " + words + " | iconv -f CP1252 -t UTF-8; echo qqqqz; } > " + sample);
+    EXPECT_GT(std::stoi(RunCommand("wc -l < " + sample).out), 25000);  // about 300,000 words in all
+    EXPECT_EQ(RunCommand("hunspell -d /usr/share/hunspell/oc_FR -i UTF-8 -l < " + sample).out, "qqqqz\n");
+}
+
 }  // namespace
 }  // namespace escartinol
