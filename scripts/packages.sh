@@ -1,10 +1,16 @@
 #!/usr/bin/env bash
 # The Debian packages each kind of build needs, in one place.
 # shellcheck disable=SC2034
-BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins fonts-liberation fonts-dejavu-core wfrench)
-# The test of the installed tree validates the desktop entry, the metainfo, the manual pages and the icons.
-TEST_PACKAGES=("${BUILD_PACKAGES[@]}" googletest libgtest-dev desktop-file-utils appstream man-db groff-base file)
+# The word lists are built with the programs: French from wfrench, Occitan from hunspell-oc,
+# expanded by unmunch and checked by libhunspell.
+BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins fonts-liberation fonts-dejavu-core wfrench
+                libhunspell-dev hunspell-oc hunspell-tools)
+# The test of the installed tree validates the desktop entry, the metainfo, the manual pages and the icons;
+# hunspell itself checks a sample of the Occitan words.
+TEST_PACKAGES=("${BUILD_PACKAGES[@]}" googletest libgtest-dev desktop-file-utils appstream man-db groff-base file
+               hunspell)
 BENCH_PACKAGES=("${BUILD_PACKAGES[@]}" libbenchmark-dev wordplay an valgrind)
-FUZZ_PACKAGES=(cmake make clang libclang-rt-14-dev)
+# The whole project is configured, so the lists tool's libhunspell must be found even here.
+FUZZ_PACKAGES=(cmake make clang libclang-rt-14-dev pkg-config libhunspell-dev)
 MEMCHECK_PACKAGES=("${TEST_PACKAGES[@]}" valgrind)
 PACKAGE_PACKAGES=("${BUILD_PACKAGES[@]}" dpkg-dev lintian)

@@ -16,7 +16,7 @@ fail() {
     exit 1
 }
 
-for file in "$bin"/escartinol{,-lists,-solve} "$share"/escartinol/lists/fr/DEF_{4,5,6,7,8,9}L.txt \
+for file in "$bin"/escartinol{,-lists,-solve} "$share"/escartinol/lists/{fr,oc}/DEF_{4,5,6,7,8,9}L.txt \
     "$dest$docdir"/{copyright,changelog.Debian.gz}; do
     [[ -s $file ]] || fail "$file is missing or empty"
 done
@@ -42,8 +42,13 @@ mkdir "$home" "$work/empty"
 cd "$work/empty"
 player=(env -u XDG_DATA_HOME HOME="$home" XDG_DATA_DIRS="$work/nowhere")
 [[ $("${player[@]}" "$bin/escartinol-solve" TOLERIANS) == *" relations "* ]] || fail "the installed lists are not found"
-"${player[@]}" "$bin/escartinol-solve" --lang oc TOLERIANS 2>&1 >/dev/null |
-    grep -qF "$share/escartinol/lists/oc/DEF_9L.txt" || fail "missing lists are not looked for where they belong"
+[[ $("${player[@]}" "$bin/escartinol-solve" --lang oc TOLERIANS) == *" orientals "* ]] ||
+    fail "the installed Occitan lists are not found"
+# A program moved away from its lists says where it looked for them.
+mkdir -p "$work/moved/games"
+cp "$bin/escartinol-solve" "$work/moved/games/"
+"${player[@]}" "$work/moved/games/escartinol-solve" TOLERIANS 2>&1 >/dev/null |
+    grep -qF "$work/moved/share/escartinol/lists/fr/DEF_9L.txt" || fail "missing lists are not looked for where they belong"
 
 # The installed lists stay as they are: the player's word goes into a copy, found first from then on.
 copy=$home/.local/share/escartinol/lists/fr

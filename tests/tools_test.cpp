@@ -96,10 +96,20 @@ TEST(Solver, RefusesWhatIsNotNineCapitalsWithoutLosingTheOtherLines) {
         EXPECT_EQ(RunCommand(kSolve + " --lists " + folder.Dir() + " " + letters).status, 2) << letters;
 }
 
-TEST(ListsTool, BuildsListsInCp1252AndKeepsListsAlreadyThere) {
+TEST(ListsTool, BuildsListsInCp1252KeepsListsAlreadyThereAndCutsALineOverTheLimit) {
     CListFolder folder;
     const std::string words = folder.Dir() + "/words.txt";
     std::ofstream(words) << "chien\nniche\n\xC3\xA9t\xC3\xA9s\n\xC5\x93ufs\nParis\nna\xC3\xAFve\nm\xC5\x93ur\xC3\xA2\n";
+    // 26 anagrams of nine letters: the first 24 fill their line, the last two are left out.
+    std::string anagram = "abcdefghi";
+    std::string nine = "ABCDEFGHI";
+    {
+        std::ofstream out(words, std::ios::app);
+        for (int i = 0; i < 26; ++i, std::next_permutation(anagram.begin(), anagram.end())) {
+            out << anagram << '\n';
+            if (i < 24) nine += "/" + anagram;
+        }
+    }
     std::filesystem::remove(folder.File(4));
     folder.WriteLines(5, {"AAAAA/mine"});
     const std::string build = kLists + " build --from " + words + " --out " + folder.Dir();
@@ -107,9 +117,56 @@ TEST(ListsTool, BuildsListsInCp1252AndKeepsListsAlreadyThere) {
     EXPECT_EQ(folder.Read(4), "EEST/\xE9t\xE9s\r\n");
     EXPECT_EQ(folder.Read(5), "AAAAA/mine\r\n");
 
-    EXPECT_EQ(RunCommand(build + " --force").status, 0);
+    const Outcome forced = RunCommand(build + " --force", "&1");
+    EXPECT_EQ(forced.status, 0);
+    EXPECT_NE(forced.out.find("ABCDEFGHI: 2 words left out, the line would pass 253 characters\n"), std::string::npos);
     EXPECT_EQ(folder.Read(5), "AEINV/na\xEFve\r\nCEHIN/chien/niche\r\nEFOSU/oeufs\r\n");
+    EXPECT_EQ(folder.Read(9), nine + "\r\n");
     EXPECT_EQ(RunCommand(kLists + " build --from " + folder.Dir() + "/absent --out " + folder.Dir()).status, 2);
+}
+
+// The dictionary is in ISO 8859-2, where \xE9 and \xE7 are cp1252's \xE9 and \xE7 but \xF5 is a letter
+// cp1252 lacks. unmunch prints the bare stem that NEEDAFFIX forbids, and Hunspell refuses it.
+TEST(ListsTool, BuildsFromAHunspellDictionaryTheFormsHunspellAcceptsThatAListCanHold) {
+    CListFolder folder;
+    const std::string dictionary = folder.Dir() + "/test";
+    std::ofstream(dictionary + ".aff")
+        << "SET ISO8859-2\nNEEDAFFIX !\nSFX S Y 1\nSFX S 0 s .\nPFX L Y 1\nPFX L 0 l' .\n";
+    std::ofstream(dictionary + ".dic")
+        << "10\ncan\xE7on/SL\nmerc\xE9/S\tpo:nom\ncantar/!S\nd\xF5lni/S\nTolosa/S\nsal/S\n"
+           "2nda/S\nporta-fais\nabandonament/S\nvila\tis:fem\n";
+    const std::string build = kLists + " build --force --out " + folder.Dir() + " --hunspell ";
+    const Outcome built = RunCommand(build + dictionary);
+    EXPECT_EQ(built.status, 0);
+    EXPECT_NE(built.out.find("Hunspell refused 1 of those\n"), std::string::npos);
+    const std::pair<int, const char*> lists[] = {{9, ""},
+                                                 {8, ""},
+                                                 {7, "AACNRST/cantars\r\nACCNNOS/can\xE7ons\r\n"},
+                                                 {6, "ACCNNO/can\xE7on\r\nCEEMRS/merc\xE9s\r\n"},
+                                                 {5, "CEEMR/merc\xE9\r\n"},
+                                                 {4, "AILV/vila\r\nALSS/sals\r\n"}};
+    for (const auto& [n, bytes] : lists) EXPECT_EQ(folder.Read(n), bytes) << n;
+
+    EXPECT_EQ(RunCommand(build + folder.Dir() + "/absent").status, 2);
+    EXPECT_EQ(RunCommand("PATH=/nowhere " + build + dictionary).status, 2);
+    EXPECT_EQ(folder.Read(7), lists[2].second);
+}
+
+// Debian's Occitan dictionary, as ./scripts/play.sh oc builds it (the test command installs hunspell-oc).
+TEST(ListsTool, TheOccitanListsAreSoundAndHunspellKnowsTheirWords) {
+    if (!std::filesystem::exists("/usr/share/hunspell/oc_FR.dic")) GTEST_SKIP() << "hunspell-oc is not installed";
+    CListFolder folder;
+    ASSERT_EQ(RunCommand(kLists + " build --force --hunspell oc_FR --out " + folder.Dir()).status, 0);
+    EXPECT_EQ(RunCommand(kLists + " check " + folder.Dir()).status, 0);
+
+    // The words of one line in ten, in UTF-8, then a word Hunspell must not know, so that silence
+    // cannot pass; hunspell -l prints each word it does not know.
+    const std::string sample = folder.Dir() + "/sample.txt";
+    const std::string words =
+        "cat " + folder.Dir() + "/DEF_?L.txt | awk 'NR % 10 == 1' | tr -d '\\r' | cut -d/ -f2- | tr / '\\n'";
+    RunCommand("{ " + words + " | iconv -f CP1252 -t UTF-8; echo qqqqz; } > " + sample);
+    EXPECT_GT(std::stoi(RunCommand("wc -l < " + sample).out), 25000);  // about 300,000 words in all
+    EXPECT_EQ(RunCommand("hunspell -d /usr/share/hunspell/oc_FR -i UTF-8 -l < " + sample).out, "qqqqz\n");
 }
 
 }  // namespace

@@ -1,23 +1,45 @@
-// escartinol-lists build: the six lists from a UTF-8 word file such as /usr/share/dict/french.
+// escartinol-lists build: the six lists from a UTF-8 word file such as /usr/share/dict/french, or
+// from a Hunspell dictionary such as Debian's oc_FR.
 #include "tools/lists_commands.h"
 
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 
+#include "tools/hunspell_forms.h"
 #include "tools/list_files.h"
 #include "tools/text_encoding.h"
 #include "words/list_builder.h"
 
 namespace escartinol {
 
+namespace {
+
+// Files each line of a UTF-8 word file; returns an error message, empty on success.
+std::string AddWordFile(const std::string& from, CListBuilder& builder) {
+    std::ifstream source(from, std::ios::binary);
+    if (!source) return "cannot read " + from;
+    std::string line;
+    while (std::getline(source, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        // A word with a character that cp1252 lacks cannot be written, so it is skipped.
+        if (const auto word = Utf8ToCp1252(line)) builder.Add(*word);
+    }
+    return {};
+}
+
+}  // namespace
+
 int RunBuild(const std::vector<std::string>& args) {
     std::string from;
+    std::string hunspell;
     std::string out = ".";
     bool force = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--from" && i + 1 < args.size())
             from = args[++i];
+        else if (args[i] == "--hunspell" && i + 1 < args.size())
+            hunspell = args[++i];
         else if (args[i] == "--out" && i + 1 < args.size())
             out = args[++i];
         else if (args[i] == "--force")
@@ -27,33 +49,34 @@ int RunBuild(const std::vector<std::string>& args) {
             return 2;
         }
     }
-    if (from.empty()) {
-        std::cerr << "escartinol-lists build: --from WORDFILE is required\n";
+    if (from.empty() == hunspell.empty()) {
+        std::cerr << "escartinol-lists build: one of --from WORDFILE and --hunspell DICT is required\n";
         return 2;
     }
-    std::ifstream source(from, std::ios::binary);
-    if (!source) {
-        std::cerr << "escartinol-lists build: cannot read " << from << "\n";
+    CListBuilder builder;
+    HunspellFormCount forms;
+    if (const std::string error =
+            hunspell.empty() ? AddWordFile(from, builder) : AddHunspellForms(hunspell, builder, forms);
+        !error.empty()) {
+        std::cerr << "escartinol-lists build: " << error << "\n";
         return 2;
     }
+    if (!hunspell.empty())
+        std::cout << hunspell << ": unmunch expanded " << forms.expanded << " forms, " << forms.fit
+                  << " of them fit a list, Hunspell refused " << forms.refused << " of those\n";
+    // A key with that many anagrams is rare; its line keeps what fits rather than fail the build.
+    std::size_t leftOut = 0;
+    for (const auto& [key, words] : builder.CutLines()) {
+        std::cerr << "escartinol-lists build: " << key << ": " << words << " words left out, the line would pass "
+                  << kMaxLineChars << " characters\n";
+        leftOut += words;
+    }
+
     std::error_code ec;
     std::filesystem::create_directories(out, ec);
     if (ec) {
         std::cerr << "escartinol-lists build: cannot create " << out << ": " << ec.message() << "\n";
         return 2;
-    }
-
-    CListBuilder builder;
-    std::string line;
-    while (std::getline(source, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        // A word with a character that cp1252 lacks cannot be written, so it is skipped.
-        if (const auto word = Utf8ToCp1252(line)) builder.Add(*word);
-    }
-    if (const auto overlong = builder.OverlongLine()) {
-        std::cerr << "escartinol-lists build: a line would be longer than " << kMaxLineChars
-                  << " characters: " << Cp1252ToUtf8(overlong->substr(0, 40)) << "...\n";
-        return 1;
     }
 
     for (int n = kMaxWordLength; n >= kMinWordLength; --n) {
@@ -70,7 +93,7 @@ int RunBuild(const std::vector<std::string>& args) {
         }
         std::cout << path << ": " << lines.size() << " lines\n";
     }
-    std::cout << builder.WordCount() << " words\n";
+    std::cout << builder.WordCount() - leftOut << " words\n";
     return 0;
 }
 

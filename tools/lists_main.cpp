@@ -9,12 +9,15 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: escartinol-lists build --from WORDFILE [--out DIR] [--force]\n"
+    "       escartinol-lists build --hunspell DICT [--out DIR] [--force]\n"
     "       escartinol-lists check [--lists DIR | DIR] [--lang fr|oc]\n"
     "       escartinol-lists add [--lists DIR] [--lang fr|oc] WORD...\n"
     "       escartinol-lists remove [--lists DIR] [--lang fr|oc] WORD...\n"
     "       escartinol-lists --help | --version\n"
-    "  build   writes DEF_4L.txt .. DEF_9L.txt from a UTF-8 word file, one word a line;\n"
-    "          lists already in DIR are kept unless --force is given\n"
+    "  build   writes DEF_4L.txt .. DEF_9L.txt from a UTF-8 word file, one word a line, or from\n"
+    "          the forms of a Hunspell dictionary that Hunspell accepts (DICT: its path without\n"
+    "          extension, or a name in /usr/share/hunspell such as oc_FR); lists already in DIR\n"
+    "          are kept unless --force is given\n"
     "  check   reports every line of the six lists that would hide words from the game;\n"
     "          exit status 0 when all are sound, 1 when something is wrong, 2 when it cannot run\n"
     "  add     files each word (4 to 9 lower-case letters) under its key in its list\n"

@@ -12,6 +12,18 @@ namespace {
 constexpr unsigned char kLigatureOe = 0x9C;
 constexpr unsigned char kLigatureAe = 0xE6;
 
+// How many of a key's words, taken in order, its line holds within the format's limit.
+std::size_t WordsThatFit(const std::string& key, const std::vector<std::string>& words) {
+    std::size_t length = key.size();
+    std::size_t count = 0;
+    for (const std::string& word : words) {
+        length += 1 + word.size();
+        if (length > static_cast<std::size_t>(kMaxLineChars)) break;
+        ++count;
+    }
+    return count;
+}
+
 }  // namespace
 
 std::string SpellOutLigatures(const std::string& word) {
@@ -58,17 +70,20 @@ std::vector<std::string> CListBuilder::Lines(int n) const {
     std::vector<std::string> lines;
     for (const auto& [key, words] : m_lines[n - kMinWordLength]) {
         std::string line = key;
-        for (const std::string& word : words) line += '/' + word;
+        const std::size_t fit = WordsThatFit(key, words);
+        for (std::size_t i = 0; i < fit; ++i) line += '/' + words[i];
         lines.push_back(std::move(line));
     }
     return lines;
 }
 
-std::optional<std::string> CListBuilder::OverlongLine() const {
-    for (int n = kMinWordLength; n <= kMaxWordLength; ++n)
-        for (const std::string& line : Lines(n))
-            if (line.size() > static_cast<std::size_t>(kMaxLineChars)) return line;
-    return std::nullopt;
+std::vector<LineCut> CListBuilder::CutLines() const {
+    std::vector<LineCut> cuts;
+    for (const auto& list : m_lines)
+        for (const auto& [key, words] : list)
+            if (const std::size_t fit = WordsThatFit(key, words); fit < words.size())
+                cuts.push_back({key, words.size() - fit});
+    return cuts;
 }
 
 }  // namespace escartinol

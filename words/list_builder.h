@@ -3,7 +3,6 @@
 
 #include <array>
 #include <map>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,18 +17,25 @@ std::string KeyOfWord(const std::string& word);
 // Spells out œ and æ as two letters, as the lists write them.
 std::string SpellOutLigatures(const std::string& word);
 
+struct LineCut {
+    std::string key;
+    std::size_t wordsLeftOut = 0;
+};
+
 class CListBuilder {
 public:
     // Files a cp1252 word under its key; words that no list can hold are skipped.
     // Returns true when the word was taken.
     bool Add(const std::string& word);
 
-    // The lines of list n, sorted by key, each without its line end.
+    // The lines of list n, sorted by key, each without its line end. A key with more words than
+    // its line can hold keeps those that fit, in the order they came.
     std::vector<std::string> Lines(int n) const;
 
-    // The first line longer than the format allows, if any.
-    std::optional<std::string> OverlongLine() const;
+    // The keys whose words would not all fit on one line, with how many words each leaves out.
+    std::vector<LineCut> CutLines() const;
 
+    // Words taken, including any that CutLines leaves out.
     std::size_t WordCount() const { return m_wordCount; }
 
 private:

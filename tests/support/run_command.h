@@ -13,9 +13,10 @@ struct Outcome {
     int status = -1;  // -1 when the command did not exit by itself (killed by a signal)
 };
 
-inline Outcome RunCommand(const std::string& command) {
+// errorsTo is where standard error goes: "&1" mixes it into out.
+inline Outcome RunCommand(const std::string& command, const std::string& errorsTo = "/dev/null") {
     Outcome outcome;
-    FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r");
+    FILE* pipe = popen((command + " 2>" + errorsTo).c_str(), "r");
     if (!pipe) return outcome;
     char buffer[4096];
     for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) outcome.out.append(buffer, got);
