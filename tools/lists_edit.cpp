@@ -1,4 +1,4 @@
-// escartinol-lists add / remove: word edits that refuse broken lists and replace files atomically.
+// escartinol-lists add / remove: word edits that refuse broken lists, take turns and replace files atomically.
 #include <filesystem>
 #include <iostream>
 #include <map>
@@ -7,6 +7,7 @@
 #include "tools/list_break_printer.h"
 #include "tools/list_files.h"
 #include "tools/lists_commands.h"
+#include "tools/lists_lock.h"
 #include "tools/text_encoding.h"
 #include "words/list_builder.h"
 #include "words/list_checker.h"
@@ -106,6 +107,17 @@ int RunEdit(const std::string& command, const std::vector<std::string>& args) {
     std::map<int, std::vector<std::size_t>> wordsByLength;
     for (std::size_t i = 0; i < words.size(); ++i) wordsByLength[static_cast<int>(words[i].size())].push_back(i);
 
+    // From the first read to the last rename, so that an edit running at the same time can
+    // neither be lost nor lose this one.
+    const std::string folder = request->dir.empty() ? "." : request->dir;
+    const CListsLock lock(folder, [&] {
+        std::cerr << "escartinol-lists " << command << ": waiting for another edit of " << folder << " to end\n";
+    });
+    if (!lock.Error().empty()) {
+        std::cerr << "escartinol-lists " << command << ": " << lock.Error() << '\n';
+        return 2;
+    }
+
     // Every list is read and edited in memory first, so a refusal leaves all of them as they were.
     const CWordLists lists(request->dir);
     std::map<std::string, std::string> edited;
@@ -153,6 +165,11 @@ int RunEdit(const std::string& command, const std::vector<std::string>& args) {
     if (!WriteEditedLists(command, edited)) return 2;
     for (const std::string& line : report)
         if (!line.empty()) std::cout << line << '\n';
+    if (edited.empty()) return 0;
+    if (const std::string error = SyncFolder(folder); !error.empty()) {
+        std::cerr << "escartinol-lists " << command << ": " << error << "; a power cut could still undo the change\n";
+        return 2;
+    }
     return 0;
 }
 
