@@ -69,7 +69,7 @@ void CFiguresReporter::Finalize() {
                      Verdict(median < kSearchGoalMedianUs));
         if (Has(kFetchName))
             std::fprintf(out,
-                         "          one line fetch alone (open, seek, read, close): %.2f us, processor time %.2f us\n",
+                         "          one line fetch alone (open, fstat, pread, close): %.2f us, processor time %.2f us\n",
                          Seconds(kFetchName) * 1e6 / kSearchDraws, CpuSeconds(kFetchName) * 1e6 / kSearchDraws);
     }
     if (Has(kBurstName)) {

@@ -1,11 +1,14 @@
 // libFuzzer target: arbitrary bytes as word lists and typed letters, through the index, the search and the game.
 //
 // Input layout, split on the byte 0x1E:
-//   part 0     a fault byte (what happens to the lists once indexed), then the letters: every nine
+//   part 0     a fault byte (how the lists are edited once indexed), then the letters: every nine
 //              bytes are one entry, a shorter tail is an entry of fewer than nine characters
 //   pieces 1..6 the lists of 9 down to 4 letters; a list without a piece is missing
 // Beyond the sanitizers, the index and every fetched line are checked against a plain reading of
-// the same bytes, and the rows must fill from the top.
+// the same bytes, and the rows must fill from the top. After an edit that changes a list's size
+// or file, the game must search as a fresh load of the lists does; after a rewrite in place to
+// the same size, which the file's times may not show, a fetch may still only give a line that
+// starts a line of the file with its key and '/'.
 #include <unistd.h>
 
 #include <algorithm>
@@ -16,6 +19,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,8 +38,16 @@ using fuzzing::kPartMark;
 using fuzzing::Require;
 constexpr std::size_t kMaxEntries = 8;
 
-enum class Fault { kNone, kShortened, kRemoved, kReplaced };
-
+enum class Fault {
+    kNone,
+    kShortened,
+    kRemoved,
+    kReplaced,       // reversed in place: the same file and size
+    kLinesInserted,  // its second half inserted before it
+    kFirstLineRemoved,
+    kRenamedOver,  // reversed into a new file renamed over the list
+    kCount
+};
 
 const std::filesystem::path& Folder() {
     static const fuzzing::CScratchFolder folder("escartinol-fuzz-word-lists");
@@ -71,7 +83,20 @@ std::vector<PlainLine> ReadPlainly(std::string_view bytes) {
     return lines;
 }
 
-void CheckIndex(const CWordLists& lists, int n, std::string_view bytes) {
+// A line the game may show for a key of n characters: one that starts with the key, as the lookup
+// compares it, and '/', and stands in the file from the start of a line on.
+bool IsKeyLineInFile(std::string_view line, const char* key, int n, std::string_view bytes) {
+    const auto length = static_cast<std::size_t>(n);
+    if (line.size() <= length || std::strncmp(line.data(), key, length) != 0 || line[length] != '/') return false;
+    for (std::size_t start = 0;;) {
+        if (bytes.substr(start, line.size()) == line) return true;
+        const std::size_t lf = bytes.find('\n', start);
+        if (lf == std::string_view::npos) return false;
+        start = lf + 1;
+    }
+}
+
+void CheckIndex(CWordLists& lists, int n, std::string_view bytes) {
     const std::vector<PlainLine> plain = ReadPlainly(bytes);
     const std::int32_t count = lists.KeyCount(n);
     Require(count == static_cast<std::int32_t>(plain.size()));
@@ -82,8 +107,12 @@ void CheckIndex(const CWordLists& lists, int n, std::string_view bytes) {
         std::string key = expected.text.substr(0, static_cast<std::size_t>(n));
         key.resize(static_cast<std::size_t>(n) + 1, '\0');
         Require(std::memcmp(lists.KeyEntry(n, i), key.data(), key.size()) == 0);
-        Require(lists.FetchListLine(n, i, line));
-        Require(line == expected.text.substr(0, kMaxLineChars));
+        // Only a line of its key and '/' is fetched; another may stand in for one that is not.
+        const bool fetched = lists.FetchListLine(n, i, line);
+        if (expected.text.size() > static_cast<std::size_t>(n) && expected.text[static_cast<std::size_t>(n)] == '/')
+            Require(fetched && line == expected.text.substr(0, kMaxLineChars));
+        else
+            Require(fetched ? IsKeyLineInFile(line, key.data(), n, bytes) : line.empty());
     }
     if (count > 0) {
         const PlainLine& last = plain.back();
@@ -93,12 +122,21 @@ void CheckIndex(const CWordLists& lists, int n, std::string_view bytes) {
     Require(!lists.FetchListLine(n, -1, line));
 }
 
-void ApplyFault(Fault fault, const std::array<std::string_view, kListCount>& parts) {
+std::string ReadFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Whether a fresh load must see the edit: the file's size or the file itself changed.
+bool ApplyFault(Fault fault, const std::array<std::string_view, kListCount>& parts) {
     std::error_code ignored;  // a list that was missing stays missing
     for (int n = kMinWordLength; n <= kMaxWordLength; ++n) {
         const std::string_view bytes = parts[kMaxWordLength - n];
+        if (!std::filesystem::exists(ListPath(n))) continue;
+        const std::string reversed(bytes.rbegin(), bytes.rend());
         switch (fault) {
             case Fault::kNone:
+            case Fault::kCount:
                 break;
             case Fault::kShortened:
                 std::filesystem::resize_file(ListPath(n), bytes.size() / 2, ignored);
@@ -107,8 +145,34 @@ void ApplyFault(Fault fault, const std::array<std::string_view, kListCount>& par
                 std::filesystem::remove(ListPath(n), ignored);
                 break;
             case Fault::kReplaced:
-                WriteFile(ListPath(n), std::string(bytes.rbegin(), bytes.rend()));
+                WriteFile(ListPath(n), reversed);
                 break;
+            case Fault::kLinesInserted:
+                WriteFile(ListPath(n), std::string(bytes.substr(bytes.size() / 2)) + std::string(bytes));
+                break;
+            case Fault::kFirstLineRemoved:
+                WriteFile(ListPath(n), bytes.find('\n') == std::string_view::npos ? std::string_view{}
+                                                                                  : bytes.substr(bytes.find('\n') + 1));
+                break;
+            case Fault::kRenamedOver:
+                WriteFile(ListPath(n).string() + ".new", reversed);
+                std::filesystem::rename(ListPath(n).string() + ".new", ListPath(n), ignored);
+                break;
+        }
+    }
+    return fault != Fault::kReplaced;
+}
+
+// After an edit the file's stamp may not show, every line fetched is still its key's line.
+void CheckFetchesGiveKeyLines(CWordLists& lists) {
+    for (int n = kMinWordLength; n <= kMaxWordLength; ++n) {
+        const std::string bytes = ReadFile(ListPath(n));
+        std::vector<std::string> keys;
+        for (std::int32_t i = 0; i < lists.KeyCount(n); ++i) keys.emplace_back(lists.KeyEntry(n, i), n);
+        std::string line;
+        for (const std::string& key : keys) {
+            const std::int32_t i = lists.FindListKey(n, key.c_str());
+            if (i >= 0 && lists.FetchListLine(n, i, line)) Require(IsKeyLineInFile(line, key.c_str(), n, bytes));
         }
     }
 }
@@ -125,7 +189,15 @@ void CheckRowsFillFromTheTop(const std::array<std::string, 3>& rowWords) {
     for (int row = 1; row < 3; ++row) Require(rowWords[row].empty() || !rowWords[row - 1].empty());
 }
 
-void SearchEntry(const CWordLists& lists, const std::string& entry) {
+struct Solved {
+    std::array<std::string, 3> rowText;
+    std::array<std::string, 3> rowWords;
+    bool operator==(const Solved&) const = default;
+};
+
+// Searches the entry as it is, then folded into capitals so that the deeper search is reached from
+// any input; what the second search shows is handed back.
+Solved SearchEntry(CWordLists& lists, const std::string& entry) {
     RowsSeen rows;
     CWordSearch search(lists, rows);
     std::array<char, 9> letters{};
@@ -136,13 +208,13 @@ void SearchEntry(const CWordLists& lists, const std::string& entry) {
     Require(std::is_sorted(letters.begin(), letters.end()) ||
             !std::all_of(letters.begin(), letters.end(), [](char c) { return c >= 'A' && c <= 'Z'; }));
 
-    // The same bytes folded into capitals, so that the deeper search is reached from any input.
     for (char& c : letters) c = static_cast<char>('A' + static_cast<unsigned char>(c) % 26);
     rowWords = {};
     rows.text = {};
     search.SearchWords(letters, rowWords);
     CheckRowsFillFromTheTop(rowWords);
     for (int row = 0; row < 3; ++row) Require(rows.text[row].empty() == rowWords[row].empty());
+    return {rows.text, rowWords};
 }
 
 }  // namespace
@@ -173,7 +245,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     std::string_view script = parts[0];
-    const Fault fault = script.empty() ? Fault::kNone : static_cast<Fault>(static_cast<unsigned char>(script[0]) % 4);
+    const Fault fault =
+        script.empty()
+            ? Fault::kNone
+            : static_cast<Fault>(static_cast<unsigned char>(script[0]) % static_cast<unsigned char>(Fault::kCount));
     if (!script.empty()) script.remove_prefix(1);
     std::vector<std::string> entries;
     for (std::size_t at = 0; at < script.size() && entries.size() < kMaxEntries; at += 9)
@@ -192,9 +267,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             Require(game.m_wordLists.KeyCount(n) == 0);
     }
 
-    ApplyFault(fault, lists);
+    const bool mustShow = ApplyFault(fault, lists);
+    CWordLists fresh(Folder().string());
+    fresh.LoadWordLists();
     for (const std::string& entry : entries) {
-        SearchEntry(game.m_wordLists, entry);
+        const Solved solved = SearchEntry(game.m_wordLists, entry);
+        if (mustShow) Require(solved == SearchEntry(fresh, entry));
         // The entry box lets anything through; the game must keep its letters playable.
         game.ClearRows();
         game.ApplyLetterEntry(true, entry);
@@ -202,6 +280,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(std::all_of(game.m_letters.begin(), game.m_letters.end(), [](char c) { return c >= 'A' && c <= 'Z'; }));
         game.ShowSolutions();
     }
+    if (!mustShow) CheckFetchesGiveKeyLines(game.m_wordLists);
     game.DrawRandomLetters();
     game.OnDestroy();
     return 0;

@@ -135,6 +135,52 @@ TEST(ListChangedAfterIndexing, ShortenedRemovedOrFolderListsDropOnlyTheHitsTheyL
     EXPECT_EQ(run.window.rowText, (Rows{}));
 }
 
+// A list edited while the game runs must be searched as a fresh start searches it, never read at
+// the offsets of the load: the issue's own edits (a line added before the key's, the first line
+// removed), a word added to the key's line, a new key, and a list made after the load.
+TEST(ListChangedAfterIndexing, EditsWhileTheGameRunsShowWhatAFreshStartShows) {
+    const std::vector<std::string> nine = {"AEILNORST/relations", "EILNORSTU/..."};
+    const std::vector<std::string> seven = {"AEILNRT/ralenti", "AILNORS/lorains", "EILNOST/..."};
+    const struct {
+        const char* edit;
+        std::vector<std::string> nine, seven;
+    } edits[] = {
+        {"lines inserted before",
+         {"AABBCCDDE/aabbccdde", nine[0], nine[1]},
+         {"AEILNOR/...", seven[0], seven[1], seven[2]}},
+        {"first lines removed", {nine[1]}, {seven[1], seven[2]}},
+        {"a word added to the key's line",
+         {nine[0] + "/talerions", nine[1]},
+         {seven[0] + "/reliant", seven[1], seven[2]}},
+        {"a key added", nine, {seven[0], "AEILORS/...", seven[1], seven[2]}},
+    };
+    for (const auto& [edit, editedNine, editedSeven] : edits) {
+        CListFolder folder;
+        folder.WriteLines(9, nine);
+        folder.WriteLines(7, seven);
+        testing::SearchRun running(folder.Dir());
+        running.Search("TOLERIANS");
+        const Rows before = running.rowWords;
+        folder.WriteLines(9, editedNine);
+        folder.WriteLines(7, editedSeven);
+        running.rowText = {};
+        running.Search("TOLERIANS");
+        testing::SearchRun fresh(folder.Dir());
+        fresh.Search("TOLERIANS");
+        EXPECT_NE(fresh.rowWords, before) << edit;
+        EXPECT_EQ(running.rowWords, fresh.rowWords) << edit;
+        EXPECT_EQ(running.rowText, fresh.rowText) << edit;
+    }
+
+    CListFolder folder;
+    std::filesystem::remove(folder.File(7));
+    testing::SearchRun running(folder.Dir());
+    running.Search("TOLERIANS");
+    folder.WriteLines(7, seven);
+    running.Search("TOLERIANS");
+    EXPECT_EQ(running.rowWords, (Rows{"7 LETRAS:  ralenti  lorains  ...  ", "", ""}));
+}
+
 // Far beyond any real list; the load must finish and index every line, first to last.
 TEST(HugeList, FiftyMegabyteListLoadsAndFindsItsFirstMiddleAndLastKeys) {
     CListFolder folder;

@@ -4,8 +4,11 @@
 #include "ui/game_window.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -16,6 +19,7 @@
 #include "board/geometry.h"
 #include "game/control_ids.h"
 #include "support/list_folder.h"
+#include "ui/letter_entry_dlg.h"
 #include "ui/resource_images.h"
 
 namespace escartinol {
@@ -172,6 +176,35 @@ private slots:
             QCOMPARE(window->result(), int(result));
             QCOMPARE(row->toPlainText(), QString());
         }
+    }
+
+    // An empty X11 clipboard hands Qt data without a single format, which crashed Qt 6.4's paste: in
+    // every text box, each way of pasting must do nothing with nothing to paste and paste text. The
+    // offscreen platform has no selection, so a middle click pastes only where one exists.
+    void pasteWithNothingToPasteDoesNothingAndTextStillGoesIn() {
+        const auto window = ShownAndLoaded();
+        CLetterEntryDlg entry(window.get());
+        QWidget* const boxes[] = {Find(*window, "row1"), Find(*window, "row2"), Find(*window, "row3"), &entry.Edit()};
+        QClipboard& clipboard = *QGuiApplication::clipboard();
+        const int pastes = clipboard.supportsSelection() ? 3 : 2;
+        for (const QString& pasted : {QString(), QString("AB")}) {
+            for (const auto mode : {QClipboard::Clipboard, QClipboard::Selection}) {
+                if (mode == QClipboard::Selection && !clipboard.supportsSelection()) continue;
+                auto* data = new QMimeData;
+                if (!pasted.isNull()) data->setText(pasted);
+                clipboard.setMimeData(data, mode);
+            }
+            for (QWidget* box : boxes) {
+                auto* row = qobject_cast<QPlainTextEdit*>(box);
+                row ? row->clear() : static_cast<QLineEdit*>(box)->clear();
+                QTest::mouseClick(row ? row->viewport() : box, Qt::MiddleButton);
+                QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+                QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+                const QString text = row ? row->toPlainText() : static_cast<QLineEdit*>(box)->text();
+                QCOMPARE(text, pasted.repeated(pastes));
+            }
+        }
+        clipboard.clear();
     }
 
     void drawButtonPutsNineNewTilesInTheLowerRowAndClearsTheRows() {

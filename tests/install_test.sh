@@ -57,6 +57,19 @@ grep -q "/sortilena" "$copy/DEF_9L.txt" || fail "the word is not in the player's
 ! grep -q "sortilena" "$share/escartinol/lists/fr/DEF_9L.txt" || fail "the installed list was changed"
 [[ $("${player[@]}" "$bin/escartinol-solve" TOLERIANS) == *" sortilena"* ]] || fail "the player's copy is not read"
 
+# Editors started together on the installed lists: the one that waited for the lock edits the copy
+# the first one made, so no word is lost.
+home2=$work/home2
+mkdir "$home2"
+words=(quixa quixe quixi quixo quixu)
+for word in "${words[@]}"; do
+    env -u XDG_DATA_HOME HOME="$home2" XDG_DATA_DIRS="$work/nowhere" "$bin/escartinol-lists" add "$word" >/dev/null &
+done
+wait
+for word in "${words[@]}"; do
+    grep -q "/$word" "$home2/.local/share/escartinol/lists/fr/DEF_5L.txt" || fail "$word was lost by an edit at the same time"
+done
+
 # The game answers --version without a display, and refuses a bad command line with status 2.
 [[ $(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$bin/escartinol" --version) == "escartinol "* ]] ||
     fail "escartinol --version"

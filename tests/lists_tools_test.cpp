@@ -1,9 +1,11 @@
 // escartinol-lists check, add and remove as a player runs them, and the game reading the result.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "support/list_folder.h"
 #include "support/run_command.h"
@@ -30,8 +32,9 @@ TEST(ListsCheck, ASoundFolderPassesWithItsCountsAndABrokenOneIsShownLineByLine) 
     folder.WriteLines(5, {"CEHIN/chien/niche", "EFOSU/oeufs"});
     const auto sound = RunCommand(kLists + " check " + folder.Dir());
     EXPECT_EQ(sound.status, 0);
-    EXPECT_EQ(sound.out, "9L: 0 lines, 0 words; 8L: 0 lines, 0 words; 7L: 0 lines, 0 words; 6L: 0 lines, 0 words; "
-                         "5L: 2 lines, 3 words; 4L: 0 lines, 0 words; sound\n");
+    EXPECT_EQ(sound.out,
+              "9L: 0 lines, 0 words; 8L: 0 lines, 0 words; 7L: 0 lines, 0 words; 6L: 0 lines, 0 words; "
+              "5L: 2 lines, 3 words; 4L: 0 lines, 0 words; sound\n");
 
     std::string lfOnly;
     for (char c = 'A'; c <= 'Y'; ++c) lfOnly += std::string(4, c) + "/" + std::string(4, c + 32) + "\n";
@@ -88,6 +91,37 @@ TEST(ListsEdit, ABrokenListOrABadWordChangesNoFileAtAll) {
     EXPECT_EQ(RunCommand(kLists + " remove --lists " + folder.Dir() + " fegh").status, 1);
 }
 
+// Editors started together on one folder take turns: every word that one of them reports added
+// is in the list afterwards. The list is large enough that edits without turns would overlap.
+TEST(ListsEdit, EditorsRunningAtOnceLoseNoWordTheyReportAdded) {
+    CListFolder folder;
+    std::string list;
+    std::string key(9, 'A');
+    for (int line = 0; line < 40000; ++line) {
+        std::string word = key;
+        for (char& c : word) c = static_cast<char>(c + 32);
+        list += key + "/" + word + "\r\n";
+        // The next nine letters in alphabetical order, as keys are sorted.
+        int at = 8;
+        while (key[at] == 'Z') --at;
+        ++key[at];
+        std::fill(key.begin() + at + 1, key.end(), key[at]);
+    }
+    folder.Write(9, list);
+    const std::vector<std::string> words = {"baaaaaaaa", "aabaaaaaa", "abcdefghi", "jklmnopqr",
+                                            "stuvwxyza", "mmmmmmmmm", "zyxwvutsr", "zzzzzzzzz"};
+    std::string editors;
+    for (const std::string& word : words) editors += kLists + " add --lists " + folder.Dir() + " " + word + " & ";
+    const std::string reported = RunCommand("{ " + editors + "wait; }").out;
+    const std::string after = folder.Read(9);
+    for (const std::string& word : words) {
+        EXPECT_NE(reported.find("added '" + word + "'"), std::string::npos) << word;
+        EXPECT_TRUE(after.find("/" + word + "/") != std::string::npos ||
+                    after.find("/" + word + "\r") != std::string::npos)
+            << word;
+    }
+}
+
 // The file size limit makes the write stop part way: killed first, then with the signal ignored.
 TEST(ListsEdit, AWriteThatStopsHalfWayLeavesTheOldListWhole) {
     CListFolder folder;
@@ -104,7 +138,8 @@ TEST(ListsEdit, AWriteThatStopsHalfWayLeavesTheOldListWhole) {
         if (entry.path().string().starts_with(folder.File(4) + ".")) std::filesystem::remove(entry.path());
     EXPECT_EQ(RunCommand("trap '' XFSZ; ulimit -f 1; exec " + add).status, 2);
     EXPECT_EQ(folder.Read(4), list);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Dir()), {}), kListCount);
+    // Nothing is left beside the lists but the editors' lock file.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Dir()), {}), kListCount + 1);
 }
 
 }  // namespace

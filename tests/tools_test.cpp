@@ -1,5 +1,6 @@
 // The command-line tools as a player runs them: exit status and exact output.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -94,6 +95,39 @@ TEST(Solver, RefusesWhatIsNotNineCapitalsWithoutLosingTheOtherLines) {
     EXPECT_EQ(solved.out, expected);
     for (const char* letters : {"TOLERIAN", "'TOLER ANS'", "TOLER1ANS", "TOLERIAN\xC3\xA9", "'TOLER\311ANS'"})
         EXPECT_EQ(RunCommand(kSolve + " --lists " + folder.Dir() + " " + letters).status, 2) << letters;
+}
+
+// The solver loads once and then reads draws as they come: lists edited between two draws, by the
+// tool or in place, must be solved exactly as a fresh run solves them.
+TEST(Solver, ListsEditedBetweenDrawsAreSolvedAsAFreshRunSolvesThem) {
+    CListFolder folder;
+    WriteLists(folder);
+    const std::string draws = folder.Dir() + "/draws";
+    ASSERT_EQ(::mkfifo(draws.c_str(), 0600), 0);
+    FILE* rows = popen((kSolve + " --lists " + folder.Dir() + " --rows - < " + draws + " 2>/dev/null").c_str(), "r");
+    ASSERT_NE(rows, nullptr);
+    std::ofstream input(draws);
+    const auto solveRunning = [&] {
+        input << "TOLERIANS" << std::endl;
+        std::string block;
+        char line[4096];
+        for (int i = 0; i < 6 && std::fgets(line, sizeof line, rows); ++i) block += line;
+        return block;
+    };
+    const auto solveFresh = [&] { return RunCommand(kSolve + " --lists " + folder.Dir() + " --rows TOLERIANS").out; };
+    EXPECT_EQ(solveRunning(), solveFresh());
+    const std::string add = kLists + " add --lists " + folder.Dir();
+    const std::string seven = folder.File(7);
+    // The first line of the seven-letter list goes in place: the same file, shorter.
+    const std::string firstLineRemoved =
+        "tail -n +2 " + seven + " > " + seven + ".new && cat " + seven + ".new > " + seven;
+    for (const std::string& edit : {add + " aabbccdde", firstLineRemoved, add + " talerions"}) {
+        ASSERT_EQ(RunCommand(edit).status, 0) << edit;
+        const std::string fresh = solveFresh();
+        EXPECT_EQ(solveRunning(), fresh) << edit;
+    }
+    input.close();
+    EXPECT_EQ(pclose(rows), 0);
 }
 
 TEST(ListsTool, BuildsListsInCp1252KeepsListsAlreadyThereAndCutsALineOverTheLimit) {

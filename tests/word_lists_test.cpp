@@ -1,11 +1,13 @@
 // The index must match the files byte for byte; damaged lists are covered in fault_injection_test.cpp.
+#include "words/word_lists.h"
+
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "support/list_folder.h"
-#include "words/word_lists.h"
 
 namespace escartinol {
 namespace {
@@ -35,6 +37,39 @@ TEST(WordListIndex, ALineShorterThanItsKeyIsPaddedWithZeroBytes) {
     lists.LoadWordLists();
     EXPECT_EQ(std::string(lists.KeyEntry(4, 0), 5), std::string("AB\0\0\0", 5));
     EXPECT_EQ(lists.FindListKey(4, "ABCD"), 1);
+}
+
+// With no search to notice an edit first, a fetch must still hand back its key's line as the file
+// now has it, or nothing. The same-size rewrite keeps the file's times, so that only the line it
+// reads can show the move.
+TEST(WordListFetch, AfterAnEditAFetchGivesTheKeysLineAsItNowIsOrNothing) {
+    const std::string before = "ABCD/abcd/dcba\r\nEFGH/efgh\r\n";
+    const struct {
+        const char* edit;
+        std::string after;
+        std::string abcd, efgh;  // the lines the two keys must fetch; empty: none
+    } edits[] = {
+        {"a line inserted before", "AAAA/aaaa\r\n" + before, "ABCD/abcd/dcba", "EFGH/efgh"},
+        {"the first line removed", "EFGH/efgh\r\n", "", "EFGH/efgh"},
+        {"a word added to a line", "ABCD/abcd/dcba/bcda\r\nEFGH/efgh\r\n", "ABCD/abcd/dcba/bcda", "EFGH/efgh"},
+        {"the same size, a line moved", "ABCD/abcd\r\nEFGH/efgh/hgfe\r\n", "ABCD/abcd", "EFGH/efgh/hgfe"},
+    };
+    for (const auto& [edit, after, abcd, efgh] : edits) {
+        CListFolder folder;
+        folder.Write(4, before);
+        CWordLists lists(folder.Dir());
+        lists.LoadWordLists();
+        const auto indexedTime = std::filesystem::last_write_time(folder.File(4));
+        folder.Write(4, after);
+        if (after.size() == before.size()) std::filesystem::last_write_time(folder.File(4), indexedTime);
+        for (const auto& [key, expected] : {std::pair{"ABCD", abcd}, std::pair{"EFGH", efgh}}) {
+            const std::int32_t i = lists.FindListKey(4, key);
+            ASSERT_GE(i, 0) << edit << ' ' << key;
+            std::string line = "stale";
+            EXPECT_EQ(lists.FetchListLine(4, i, line), !expected.empty()) << edit << ' ' << key;
+            EXPECT_EQ(line, expected) << edit << ' ' << key;
+        }
+    }
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Temporary file, fsync, rename: the usual way to replace a file whole or not at all.
+// Temporary file, fsync, rename, then the folder's fsync: the usual way to replace a file whole or not at all.
 #include "tools/list_files.h"
 
 #include <fcntl.h>
@@ -30,7 +30,8 @@ std::string WriteFileAtomically(const std::string& path, const std::string& byte
     }
     if (error.empty() && fsync(fd) != 0) error = std::string("cannot flush ") + temporary + ": " + std::strerror(errno);
     // A list is read by anyone who may play; mkstemp's private mode would hide it.
-    if (error.empty() && fchmod(fd, 0644) != 0) error = std::string("cannot set the mode of ") + temporary + ": " + std::strerror(errno);
+    if (error.empty() && fchmod(fd, 0644) != 0)
+        error = std::string("cannot set the mode of ") + temporary + ": " + std::strerror(errno);
     if (close(fd) != 0 && error.empty()) error = std::string("cannot close ") + temporary + ": " + std::strerror(errno);
     if (error.empty() && std::rename(temporary.c_str(), path.c_str()) != 0)
         error = "cannot replace " + path + ": " + std::strerror(errno);
@@ -45,6 +46,15 @@ std::string WriteListAtomically(const std::string& path, const std::vector<std::
         bytes += "\r\n";
     }
     return WriteFileAtomically(path, bytes);
+}
+
+std::string SyncFolder(const std::string& dir) {
+    const int fd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return "cannot open the folder " + dir + ": " + std::strerror(errno);
+    std::string error;
+    if (fsync(fd) != 0) error = "cannot flush the folder " + dir + ": " + std::strerror(errno);
+    close(fd);
+    return error;
 }
 
 std::string ReadFileBytes(const std::string& path, std::string& bytes) {

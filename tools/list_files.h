@@ -13,6 +13,10 @@ std::string WriteListAtomically(const std::string& path, const std::vector<std::
 // Same, with the file's exact bytes.
 std::string WriteFileAtomically(const std::string& path, const std::string& bytes);
 
+// Flushes the folder itself to disk, so that the names renamed into it survive a power cut.
+// Returns an error message, empty on success.
+std::string SyncFolder(const std::string& dir);
+
 // Reads the whole file into bytes. Returns an error message, empty on success.
 std::string ReadFileBytes(const std::string& path, std::string& bytes);
 

@@ -1,13 +1,13 @@
 // escartinol-lists build: the six lists from a UTF-8 word file such as /usr/share/dict/french, or
 // from a Hunspell dictionary such as Debian's oc_FR.
-#include "tools/lists_commands.h"
-
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 
 #include "tools/hunspell_forms.h"
 #include "tools/list_files.h"
+#include "tools/lists_commands.h"
+#include "tools/lists_lock.h"
 #include "tools/text_encoding.h"
 #include "words/list_builder.h"
 
@@ -79,6 +79,14 @@ int RunBuild(const std::vector<std::string>& args) {
         return 2;
     }
 
+    // The editors' lock, so that writing a list here and an edit of it never overlap.
+    const CListsLock lock(
+        out, [&] { std::cerr << "escartinol-lists build: waiting for an edit of " << out << " to end\n"; });
+    if (!lock.Error().empty()) {
+        std::cerr << "escartinol-lists build: " << lock.Error() << "\n";
+        return 2;
+    }
+    bool written = false;
     for (int n = kMaxWordLength; n >= kMinWordLength; --n) {
         const std::string path = (std::filesystem::path(out) / ListFileName(n)).string();
         const auto lines = builder.Lines(n);
@@ -91,7 +99,12 @@ int RunBuild(const std::vector<std::string>& args) {
             std::cerr << "escartinol-lists build: " << error << "\n";
             return 2;
         }
+        written = true;
         std::cout << path << ": " << lines.size() << " lines\n";
+    }
+    if (const std::string error = written ? SyncFolder(out) : std::string(); !error.empty()) {
+        std::cerr << "escartinol-lists build: " << error << "; a power cut could still undo the lists\n";
+        return 2;
     }
     std::cout << builder.WordCount() - leftOut << " words\n";
     return 0;

@@ -1,4 +1,4 @@
-// escartinol-lists add / remove: word edits that refuse broken lists and replace files atomically.
+// escartinol-lists add / remove: word edits that refuse broken lists, take turns and replace files atomically.
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
@@ -9,6 +9,7 @@
 #include "tools/list_files.h"
 #include "tools/list_options.h"
 #include "tools/lists_commands.h"
+#include "tools/lists_lock.h"
 #include "tools/text_encoding.h"
 #include "words/list_builder.h"
 #include "words/list_checker.h"
@@ -62,27 +63,35 @@ std::optional<EditRequest> ParseEditArgs(const std::string& command, std::vector
 
 // The installed lists are shared and a new package would replace them, so the player's words go
 // into a copy in the player's own folder, which is found before them from then on. Returns that
-// folder, or an error.
-std::optional<std::string> CopyIntoPlayerFolder(const std::string& command, const std::string& lang,
-                                                const std::string& installed) {
+// folder, made if need be, or nothing after saying why.
+std::optional<std::string> PlayerListsFolder(const std::string& command, const std::string& lang,
+                                             const std::string& installed) {
     const auto places = ListPlaces(lang, {});
     const auto player = std::find_if(places.begin(), places.end(),
                                      [](const ListPlace& place) { return place.kind == ListPlaceKind::kPlayer; });
-    const auto fail = [&command](const std::string& error) {
-        std::cerr << "escartinol-lists " << command << ": " << error << '\n';
+    if (player == places.end()) {
+        std::cerr << "escartinol-lists " << command << ": the lists in " << installed
+                  << " are the installed ones, and with neither XDG_DATA_HOME nor HOME set there is no folder "
+                     "for your own copy; give one with --lists\n";
         return std::nullopt;
-    };
-    if (player == places.end())
-        return fail("the lists in " + installed +
-                    " are the installed ones, and with neither XDG_DATA_HOME nor HOME "
-                    "set there is no folder for your own copy; give one with --lists");
+    }
     std::error_code ec;
     std::filesystem::create_directories(player->dir, ec);
-    if (ec) return fail("cannot create " + player->dir + ": " + ec.message());
+    if (ec) {
+        std::cerr << "escartinol-lists " << command << ": cannot create " << player->dir << ": " << ec.message()
+                  << '\n';
+        return std::nullopt;
+    }
+    return player->dir;
+}
+
+// Copies the installed lists into the player's folder; false after saying why.
+bool CopyInstalledLists(const std::string& command, const std::string& installed, const std::string& player) {
+    std::error_code ec;
     std::vector<std::string> copied;
     for (int n = kMaxWordLength; n >= kMinWordLength; --n) {
         const std::string from = (std::filesystem::path(installed) / ListFileName(n)).string();
-        const std::string to = (std::filesystem::path(player->dir) / ListFileName(n)).string();
+        const std::string to = (std::filesystem::path(player) / ListFileName(n)).string();
         if (!std::filesystem::exists(from, ec)) continue;
         std::string bytes;
         std::string error = ReadFileBytes(from, bytes);
@@ -90,13 +99,14 @@ std::optional<std::string> CopyIntoPlayerFolder(const std::string& command, cons
         if (!error.empty()) {
             // Half a copy would be found first and hide the installed lists it lacks.
             for (const std::string& path : copied) std::filesystem::remove(path, ec);
-            return fail(error);
+            std::cerr << "escartinol-lists " << command << ": " << error << '\n';
+            return false;
         }
         copied.push_back(to);
     }
-    std::cout << "copied the installed lists of " << installed << " into " << player->dir
+    std::cout << "copied the installed lists of " << installed << " into " << player
               << ", where your words go from now on\n";
-    return player->dir;
+    return true;
 }
 
 // The list's bytes when the checker finds it sound; otherwise its breaks go to the player.
@@ -145,14 +155,28 @@ int RunEdit(const std::string& command, std::vector<std::string> args) {
         return 2;
     }
     std::string dir = found->place.dir;
-    if (found->found && found->place.kind == ListPlaceKind::kInstalled) {
-        const auto copy = CopyIntoPlayerFolder(command, request->options.lang, dir);
-        if (!copy) return 2;
-        dir = *copy;
+    const bool installed = found->found && found->place.kind == ListPlaceKind::kInstalled;
+    if (installed) {
+        const auto player = PlayerListsFolder(command, request->options.lang, dir);
+        if (!player) return 2;
+        dir = *player;
     }
     const std::vector<std::string>& words = request->words;
     std::map<int, std::vector<std::size_t>> wordsByLength;
     for (std::size_t i = 0; i < words.size(); ++i) wordsByLength[static_cast<int>(words[i].size())].push_back(i);
+
+    // From the first read to the last rename, so that an edit running at the same time can
+    // neither be lost nor lose this one.
+    const std::string folder = dir.empty() ? "." : dir;
+    const CListsLock lock(folder, [&] {
+        std::cerr << "escartinol-lists " << command << ": waiting for another edit of " << folder << " to end\n";
+    });
+    if (!lock.Error().empty()) {
+        std::cerr << "escartinol-lists " << command << ": " << lock.Error() << '\n';
+        return 2;
+    }
+    // Under the lock: an editor that waited for it finds the copy the one before it made, with its words.
+    if (installed && !HoldsAnyList(dir) && !CopyInstalledLists(command, found->place.dir, dir)) return 2;
 
     // Every list is read and edited in memory first, so a refusal leaves all of them as they were.
     const CWordLists lists(dir);
@@ -201,6 +225,11 @@ int RunEdit(const std::string& command, std::vector<std::string> args) {
     if (!WriteEditedLists(command, edited)) return 2;
     for (const std::string& line : report)
         if (!line.empty()) std::cout << line << '\n';
+    if (edited.empty()) return 0;
+    if (const std::string error = SyncFolder(folder); !error.empty()) {
+        std::cerr << "escartinol-lists " << command << ": " << error << "; a power cut could still undo the change\n";
+        return 2;
+    }
     return 0;
 }
 

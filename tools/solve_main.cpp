@@ -125,6 +125,8 @@ int main(int argc, char** argv) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (const auto letters = NineLetters(line)) {
             solve(*letters);
+            // A program that feeds draws one at a time waits for each answer before the next.
+            std::cout.flush();
         } else {
             std::cerr << "escartinol-solve: line " << number << ": '" << line << "' is not nine letters A..Z\n";
             status = 2;

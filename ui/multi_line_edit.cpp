@@ -2,6 +2,7 @@
 #include "ui/multi_line_edit.h"
 
 #include <QKeyEvent>
+#include <QMimeData>
 
 namespace escartinol {
 
@@ -21,6 +22,13 @@ void CMultiLineEdit::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QPlainTextEdit::keyPressEvent(event);
+}
+
+void CMultiLineEdit::insertFromMimeData(const QMimeData* source) {
+    // An empty X11 clipboard or selection comes as data without a single format, and Qt 6.4 reads
+    // the first format unchecked: a middle click, Ctrl+V or Shift+Insert then crashed the game.
+    // The boxes hold plain text, so nothing but text is pasted.
+    if (source && source->hasText()) QPlainTextEdit::insertFromMimeData(source);
 }
 
 }  // namespace escartinol

@@ -12,6 +12,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
 };
 
 }  // namespace escartinol

@@ -1,11 +1,14 @@
 // Loading, key lookup and line fetch for the six word lists.
 #include "words/word_lists.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
-#include <cstdio>
+#include <cerrno>
 #include <cstring>
 #include <limits>
-#include <memory>
+#include <string_view>
 
 #include "words/line_scanner.h"
 
@@ -17,8 +20,19 @@ constexpr char kEndOfFileMark = 0x1A;
 // A line's offset must fit the 32-bit offset table; anything beyond is left unindexed.
 constexpr std::int64_t kMaxOffset = std::numeric_limits<std::int32_t>::max();
 
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
+class CReadOnlyFile {
+public:
+    explicit CReadOnlyFile(const std::string& path) : m_fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {}
+    ~CReadOnlyFile() {
+        if (m_fd >= 0) ::close(m_fd);
+    }
+    CReadOnlyFile(const CReadOnlyFile&) = delete;
+    CReadOnlyFile& operator=(const CReadOnlyFile&) = delete;
+
+    int Fd() const { return m_fd; }
+
+private:
+    int m_fd;
 };
 
 }  // namespace
@@ -41,6 +55,9 @@ void CWordLists::IndexList(int n, CLineScanner& scanner, const std::function<voi
     m_keyCount[slot] = 0;
     m_keyTable[slot].clear();
     m_lineOffset[slot].clear();
+    m_indexed[slot] = true;
+    // Stamped before it is read: a change during the reading then shows at the next fetch.
+    m_stamp[slot] = StampOfPath(path);
 
     // Counting pass first, so that each table is allocated once at its final size.
     std::int64_t count = 0;
@@ -103,35 +120,67 @@ std::int32_t CWordLists::FindListKey(int n, const char* key) const {
     return low;
 }
 
-bool CWordLists::FetchListLine(int n, std::int32_t i, std::string& line) const {
-    const int slot = n - kMinWordLength;
-    line.clear();
-    if (i < 0 || i >= m_keyCount[slot]) return false;
-    ++m_fetchCount[slot];
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(m_path[slot].c_str(), "rb"));
-    if (!file) return false;
-    // One short read per open: a stream buffer would only add an allocation and a larger read.
-    std::setvbuf(file.get(), nullptr, _IONBF, 0);
-    if (std::fseek(file.get(), m_lineOffset[slot][i], SEEK_SET) != 0) return false;
+void CWordLists::IndexListAgain(int n) {
+    CLineScanner scanner;
+    IndexList(n, scanner, {});
+}
 
-    // Room for 253 characters and a CR LF, so a full-length line still loses its CR.
-    char buffer[kMaxLineChars + 2];
-    const std::size_t got = std::fread(buffer, 1, sizeof buffer, file.get());
-    if (got == 0) return false;
-    std::size_t length = got;
-    if (const void* mark = std::memchr(buffer, kEndOfFileMark, length))
-        length = static_cast<const char*>(mark) - buffer;
-    if (const void* lf = std::memchr(buffer, '\n', length)) {
-        length = static_cast<const char*>(lf) - buffer;
-        if (length > 0 && buffer[length - 1] == '\r') --length;
+void CWordLists::RefreshList(int n) {
+    const int slot = n - kMinWordLength;
+    if (m_indexed[slot] && StampOfPath(m_path[slot]) != m_stamp[slot]) IndexListAgain(n);
+}
+
+bool CWordLists::FetchListLine(int n, std::int32_t i, std::string& line) {
+    line.clear();
+    if (i < 0 || i >= m_keyCount[n - kMinWordLength]) return false;
+    const LineCheck check = ReadKeyLine(n, i, line);
+    if (check != LineCheck::kChanged) return check == LineCheck::kKeyLine;
+    // Edited since the load: the key's line may have moved, grown or gone.
+    const std::string key(KeyEntry(n, i), static_cast<std::size_t>(n));
+    IndexListAgain(n);
+    const std::int32_t again = FindListKey(n, key.c_str());
+    return again >= 0 && ReadKeyLine(n, again, line) == LineCheck::kKeyLine;
+}
+
+CWordLists::LineCheck CWordLists::ReadKeyLine(int n, std::int32_t i, std::string& line) const {
+    const int slot = n - kMinWordLength;
+    ++m_fetchCount[slot];
+    const CReadOnlyFile file(m_path[slot]);
+    if (file.Fd() < 0) return LineCheck::kUnreadable;
+    if (StampOfOpenFile(file.Fd()) != m_stamp[slot]) return LineCheck::kChanged;
+
+    // One read from the byte before the line, which must end the line before it, through 253
+    // characters and a CR LF, so that a full-length line still loses its CR.
+    const std::int32_t offset = m_lineOffset[slot][i];
+    const std::size_t before = offset > 0 ? 1 : 0;
+    char buffer[1 + kMaxLineChars + 2];
+    ssize_t got;
+    do {
+        got = ::pread(file.Fd(), buffer, before + kMaxLineChars + 2, offset - static_cast<off_t>(before));
+    } while (got < 0 && errno == EINTR);
+    if (got <= 0) return LineCheck::kUnreadable;
+    if (before == 1 && buffer[0] != '\n') return LineCheck::kChanged;
+
+    std::string_view text(buffer + before, static_cast<std::size_t>(got) - before);
+    text = text.substr(0, text.find(kEndOfFileMark));
+    if (const std::size_t lf = text.find('\n'); lf != std::string_view::npos) {
+        text = text.substr(0, lf);
+        if (text.ends_with('\r')) text.remove_suffix(1);
     }
-    line.assign(buffer, std::min<std::size_t>(length, kMaxLineChars));
-    return true;
+    text = text.substr(0, kMaxLineChars);
+    const auto keyLength = static_cast<std::size_t>(n);
+    if (text.size() <= keyLength || text.substr(0, keyLength) != std::string_view(KeyEntry(n, i), keyLength) ||
+        text[keyLength] != '/')
+        return LineCheck::kChanged;
+    line.assign(text);
+    return LineCheck::kKeyLine;
 }
 
 void CWordLists::Release() {
     for (int slot = 0; slot < kListCount; ++slot) {
         m_keyCount[slot] = 0;
+        m_indexed[slot] = false;
+        m_stamp[slot].reset();
         std::vector<char>().swap(m_keyTable[slot]);
         std::vector<std::int32_t>().swap(m_lineOffset[slot]);
     }

@@ -4,8 +4,11 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "words/file_stamp.h"
 
 namespace escartinol {
 
@@ -32,9 +35,16 @@ public:
     // Position of the entry equal to key (n capitals, zero-terminated), or -1.
     std::int32_t FindListKey(int n, const char* key) const;
 
-    // Reads line i of list n into line, without its line end and at most 253 characters.
-    // False when the line can no longer be read (file gone or shorter than the offset).
-    bool FetchListLine(int n, std::int32_t i, std::string& line) const;
+    // Reads line i of list n into line, without its line end and at most 253 characters. The
+    // player may edit a list while the game runs, so the line is handed back only when it is still
+    // entry i's: the open file is the one indexed (same file, size and times) and the line read
+    // starts a line with the key and '/'. Otherwise the list is indexed again and the key looked
+    // up once more. False, with line empty, when no line of that key can be read.
+    bool FetchListLine(int n, std::int32_t i, std::string& line);
+
+    // Indexes list n again when the file at its path is no longer the one indexed, so that a key
+    // added since is found as well; one stat when nothing changed. A list not loaded is left alone.
+    void RefreshList(int n);
 
     // Frees the tables; every length is empty again.
     void Release();
@@ -51,7 +61,12 @@ public:
     mutable std::array<long, kListCount> m_fetchCount{};
 
 private:
+    // kChanged: the file is not the one indexed, or the line read is not the entry's key line.
+    enum class LineCheck { kKeyLine, kChanged, kUnreadable };
+
     void IndexList(int n, CLineScanner& scanner, const std::function<void(const std::string&)>& onMissing);
+    void IndexListAgain(int n);
+    LineCheck ReadKeyLine(int n, std::int32_t i, std::string& line) const;
 
     std::array<std::string, kListCount> m_path;
     std::array<std::int32_t, kListCount> m_keyCount{};
@@ -59,6 +74,9 @@ private:
     std::array<std::vector<char>, kListCount> m_keyTable;
     // Element i is the byte offset of line i; the last element lies just past the last line end.
     std::array<std::vector<std::int32_t>, kListCount> m_lineOffset;
+    std::array<bool, kListCount> m_indexed{};
+    // The file as it was just before it was indexed; none when there was no file.
+    std::array<std::optional<FileStamp>, kListCount> m_stamp;
 };
 
 }  // namespace escartinol

@@ -1,4 +1,6 @@
 // Every distinct choice of n of the nine letters is looked up once, longest lengths first.
+// Each length starts by checking that its list is the one indexed, so that a list edited while the
+// game runs is searched as it now is, keys added since included.
 #include "words/word_search.h"
 
 #include <algorithm>
@@ -29,6 +31,7 @@ void CWordSearch::SearchWords(std::array<char, 9>& letters, std::array<std::stri
 }
 
 void CWordSearch::SearchNine(std::array<std::string, 3>& rowWords) {
+    m_lists.RefreshList(9);
     std::memcpy(m_key, m_sorted.data(), kLetterCount);
     m_key[kLetterCount] = '\0';
     const std::int32_t i = m_lists.FindListKey(9, m_key);
@@ -43,6 +46,7 @@ void CWordSearch::SearchNine(std::array<std::string, 3>& rowWords) {
 }
 
 void CWordSearch::SearchEight(std::array<std::string, 3>& rowWords) {
+    m_lists.RefreshList(8);
     m_wordCount = 0;
     m_firstHit = true;
     m_build.clear();
@@ -62,6 +66,7 @@ void CWordSearch::SearchEight(std::array<std::string, 3>& rowWords) {
 }
 
 void CWordSearch::SearchShorter(int n, std::array<std::string, 3>& rowWords) {
+    m_lists.RefreshList(n);
     m_wordCount = 0;
     m_firstHit = true;
     m_build.clear();

@@ -17,7 +17,7 @@ public:
 
 class CWordSearch {
 public:
-    CWordSearch(const CWordLists& lists, IResultRows& rows) : m_lists(lists), m_rows(rows) {}
+    CWordSearch(CWordLists& lists, IResultRows& rows) : m_lists(lists), m_rows(rows) {}
 
     // Sorts letters in place and fills the rows and rowWords of the longest lengths that have
     // words. The callers empty rowWords first. Letters outside A..Z are left alone and searched
@@ -37,7 +37,7 @@ private:
     void MakeCountLabel(int n);
     void PlaceRowResult(std::array<std::string, 3>& rowWords);
 
-    const CWordLists& m_lists;
+    CWordLists& m_lists;
     IResultRows& m_rows;
     std::string m_build;
     std::string m_work;

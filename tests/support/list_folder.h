@@ -1,12 +1,13 @@
 // A temporary folder of word lists that a test writes line by line and removes afterwards.
 #pragma once
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
-#include <initializer_list>
 #include <iterator>
-#include <unistd.h>
 #include <string>
+#include <vector>
 
 #include "words/word_lists.h"
 
@@ -40,7 +41,7 @@ public:
         out << bytes;
     }
     // Writes the lines of list n, each ended by CR LF.
-    void WriteLines(int n, std::initializer_list<std::string> lines) const {
+    void WriteLines(int n, const std::vector<std::string>& lines) const {
         std::string bytes;
         for (const std::string& line : lines) bytes += line + "\r\n";
         Write(n, bytes);
