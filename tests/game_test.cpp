@@ -86,6 +86,10 @@ TEST(StartUp, ShowsADrawAndTheNoticeThenLoadsAndSearchesWhenAsked) {
     CGame twin(twinWindow, folder.Dir(), 7u);
     twin.Start();
     EXPECT_EQ(Letters(twin), Letters(game));
+    // Draws before the load search nothing, and empty the notice.
+    game.RepeatedDraw();
+    EXPECT_EQ(game.WordLists().m_lookupCount, decltype(game.WordLists().m_lookupCount){});
+    EXPECT_EQ(window.rowText[0], "");
 
     // The drawn letters decide what the lists must hold for the start-up search to find.
     std::string key = Letters(game).substr(0, 4);
@@ -98,13 +102,6 @@ TEST(StartUp, ShowsADrawAndTheNoticeThenLoadsAndSearchesWhenAsked) {
     EXPECT_EQ(game.RowWords()[0].substr(0, 17), "4 LETRAS:  wxyz  ");
 }
 
-TEST(StartUp, LettersWithoutWordsKeepTheNotice) {
-    CListFolder folder;
-    LoadedGame run(folder, 3u);
-    EXPECT_TRUE(run.game.ListsLoaded());
-    EXPECT_EQ(run.window.rowText[0], kLoadingNotice);
-}
-
 // Started from a menu, nobody reads standard error: with no list at all, row 1 says where they were
 // looked for, in the rows' cp1252, instead of a loading notice that would never end.
 TEST(StartUp, WithoutAnyListRow1NamesTheFolderLookedIn) {
@@ -113,6 +110,7 @@ TEST(StartUp, WithoutAnyListRow1NamesTheFolderLookedIn) {
     std::filesystem::create_directory(dir);
     LoadedGame none(dir);
     EXPECT_EQ(none.window.rowText[0], kNoListsNotice + folder.Dir() + "/t\xE8ras \x80");
+    // One list, even empty, is enough: letters without words keep the notice.
     std::ofstream(dir + "/" + ListFileName(4)) << "";
     LoadedGame one(dir);
     EXPECT_EQ(one.window.rowText[0], kLoadingNotice);
@@ -140,17 +138,6 @@ TEST(Draw, PutsEveryTileBackInTheLowerRowAndEmptiesTheRowsOfThePreviousLetters) 
     EXPECT_EQ(run.window.rowText, (std::array<std::string, 3>{}));
     EXPECT_EQ(run.game.RowWords(), (std::array<std::string, 3>{}));
     EXPECT_EQ(run.NineLetterLookups() - before, 1);
-}
-
-TEST(Draw, DrawsBeforeTheListsAreLoadedSearchNothing) {
-    CListFolder folder;
-    CRecordingWindow window;
-    CGame game(window, folder.Dir(), 11u);
-    game.Start();
-    game.DrawRandomLetters();
-    game.RepeatedDraw();
-    EXPECT_EQ(game.WordLists().m_lookupCount, decltype(game.WordLists().m_lookupCount){});
-    EXPECT_EQ(window.rowText[0], "");
 }
 
 }  // namespace
