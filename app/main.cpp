@@ -1,8 +1,8 @@
 // Program start: the options, then the game window over the lists they lead to.
 #include <QApplication>
 
-#include "app/game_app.h"
 #include "app/game_options.h"
+#include "ui/game_window.h"
 
 int main(int argc, char** argv) {
     QApplication::setApplicationName("escartinol");
@@ -12,6 +12,10 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     // The desktop entry's name, so that a desktop matches the window with its entry and icon.
     QGuiApplication::setDesktopFileName("org.escartinol.Escartinol");
-    const auto status = options.ReadAfterWindow(QApplication::arguments(), QApplication::applicationDirPath());
-    return status ? *status : escartinol::CGameApp().Run(options.ListDir());
+    if (const auto status = options.ReadAfterWindow(QApplication::arguments(), QApplication::applicationDirPath()))
+        return *status;
+    escartinol::CGameWindow window(options.ListDir());
+    window.exec();
+    // However the window ended, the game is over.
+    return 0;
 }

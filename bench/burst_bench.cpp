@@ -1,15 +1,15 @@
 // The fifty-draw burst of the right button, through the whole core with a recording window.
 #include "bench/benchmarks.h"
-#include "game/game_dlg.h"
+#include "game/game.h"
 #include "tests/support/recording_window.h"
 
 namespace escartinol::bench {
 
 void RepeatedDrawBench(benchmark::State& state) {
     testing::CRecordingWindow window;
-    CGameDlg game(window, ListDir(), kDrawSeed);
-    game.OnInitDialog();
-    game.OnTimer(kLoadTimerId);
+    CGame game(window, ListDir(), kDrawSeed);
+    game.Start();
+    game.LoadLists();
     for (auto _ : state) {
         game.RepeatedDraw();
         // The log grows by every call; emptying it is the fake's cost, not the game's.

@@ -2,43 +2,48 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
 
 #include "board/geometry.h"
-#include "board/tile_window.h"
+#include "board/tile_view.h"
 
 namespace escartinol {
 
-struct CTileBoard {
-    std::array<Rect, kTileCount> m_tileRect{};
-    Rect m_topRowArea = kTopRowArea;
-    Rect m_bottomRowArea = kBottomRowArea;
-    std::array<std::int32_t, kSlotCount> m_slotTaken{};
-    std::int32_t m_dragTile = -1;
-    Point m_pressPoint{};
-    Point m_dropPoint{};
-    std::array<std::int16_t, kTileCount> m_tileSlot{};
+class CTileBoard {
+public:
+    CTileBoard() { SendAllHome(); }
 
-    // Puts tile i's bookkeeping back in lower slot i + 9; the window shows the tile there.
-    // A drag of tile i goes on from that new home.
-    void ResetSlot(int i) {
-        m_tileRect[i] = SlotRect(kFirstLowerSlot + i);
-        m_slotTaken[i] = 0;
-        m_slotTaken[kFirstLowerSlot + i] = 1;
-        m_tileSlot[i] = static_cast<std::int16_t>(kFirstLowerSlot + i);
-    }
+    // Every tile back in its home, lower slot i + 9, and the upper row empty; the view shows them
+    // there. A drag goes on from its tile's new home.
+    void SendAllHome();
 
     // The slot a tile centred at p would drop into, taken or not; -1 between or outside the rows.
-    int DropSlot(Point p) const;
+    static int DropSlot(Point p);
 
     // Left button pressed at p: starts dragging the tile whose home holds p, if any.
-    void PickUp(Point p, ITileWindow& window);
+    void PickUp(Point p, ITileView& view);
     // Pointer moved to p: the dragged tile follows at its home plus the offset since the press.
-    void Drag(Point p, ITileWindow& window);
+    void Drag(Point p, ITileView& view);
     // Left button released: the dragged tile snaps into the free slot under its centre, or goes home.
-    void Drop(ITileWindow& window);
-    // The window lost the capture: the dragged tile goes home without a drop.
-    void AbandonDrag(ITileWindow& window);
+    void Drop(ITileView& view);
+    // The view lost the mouse: the dragged tile goes home without a drop.
+    void CancelDrag(ITileView& view);
+
+    // Where tile i stands when not dragged: its slot and that slot's rectangle.
+    int TileSlot(int tile) const { return m_tileSlot[tile]; }
+    const Rect& TileRect(int tile) const { return m_tileRect[tile]; }
+    bool SlotTaken(int slot) const { return m_slotTaken[slot]; }
+    bool Dragging() const { return m_dragTile != kNoTile; }
+    int DraggedTile() const { return m_dragTile; }  // -1 when none
+
+private:
+    static constexpr int kNoTile = -1;
+
+    std::array<Rect, kTileCount> m_tileRect{};
+    std::array<int, kTileCount> m_tileSlot{};
+    std::array<bool, kSlotCount> m_slotTaken{};
+    int m_dragTile = kNoTile;
+    Point m_pressPoint{};
+    Point m_dropPoint{};
 };
 
 }  // namespace escartinol

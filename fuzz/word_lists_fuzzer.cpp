@@ -25,7 +25,7 @@
 #include <vector>
 
 #include "fuzz/fuzz_support.h"
-#include "game/game_dlg.h"
+#include "game/game.h"
 #include "tools/headless_window.h"
 #include "words/word_lists.h"
 #include "words/word_search.h"
@@ -256,32 +256,35 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (entries.empty()) entries.emplace_back();
 
     CHeadlessWindow window;
-    CGameDlg game(window, Folder().string(), 7u);
-    game.OnInitDialog();
-    game.OnTimer(kLoadTimerId);
+    CGame game(window, Folder().string(), 7u);
+    game.Start();
+    game.LoadLists();
+    // Indexed as the game's lists are, at the same moment; the game keeps its own to itself.
+    CWordLists indexed(Folder().string());
+    indexed.LoadWordLists();
     for (int n = kMinWordLength; n <= kMaxWordLength; ++n) {
         const std::size_t part = static_cast<std::size_t>(kMaxWordLength - n) + 1;
+        Require(game.WordLists().KeyCount(n) == indexed.KeyCount(n));
         if (part < parts.size())
-            CheckIndex(game.m_wordLists, n, lists[part - 1]);
+            CheckIndex(indexed, n, lists[part - 1]);
         else
-            Require(game.m_wordLists.KeyCount(n) == 0);
+            Require(indexed.KeyCount(n) == 0);
     }
 
     const bool mustShow = ApplyFault(fault, lists);
     CWordLists fresh(Folder().string());
     fresh.LoadWordLists();
     for (const std::string& entry : entries) {
-        const Solved solved = SearchEntry(game.m_wordLists, entry);
+        const Solved solved = SearchEntry(indexed, entry);
         if (mustShow) Require(solved == SearchEntry(fresh, entry));
         // The entry box lets anything through; the game must keep its letters playable.
         game.ClearRows();
-        game.ApplyLetterEntry(true, entry);
-        CheckRowsFillFromTheTop(game.m_rowWords);
-        Require(std::all_of(game.m_letters.begin(), game.m_letters.end(), [](char c) { return c >= 'A' && c <= 'Z'; }));
+        game.ApplyLetterEntry(entry);
+        CheckRowsFillFromTheTop(game.RowWords());
+        Require(std::all_of(game.Letters().begin(), game.Letters().end(), [](char c) { return c >= 'A' && c <= 'Z'; }));
         game.ShowSolutions();
     }
-    if (!mustShow) CheckFetchesGiveKeyLines(game.m_wordLists);
+    if (!mustShow) CheckFetchesGiveKeyLines(indexed);
     game.DrawRandomLetters();
-    game.OnDestroy();
     return 0;
 }

@@ -168,7 +168,7 @@ private slots:
         folder.WriteLines(9, {"AEILNORST/tolerians"});
         CGameWindow window(folder.Dir(), 2);
         window.show();
-        QTRY_COMPARE(window.Game().m_listsLoaded, 1);
+        QTRY_VERIFY(window.Game().ListsLoaded());
 
         QRect boxPlace;
         WhenModalOpens([&](QWidget& box) {

@@ -40,7 +40,7 @@ TEST(UnreadableList, MissingEmptyOrFolderListsLeaveTheOtherLengthsPlayable) {
 
     run.Enter("TOLERIANS");
     EXPECT_EQ(run.window.rowText, (Rows{"1" + kSeven, "1" + kFour, ""}));
-    EXPECT_EQ(run.game.m_rowWords[1], "4 LETRAS:  aile  ");
+    EXPECT_EQ(run.game.RowWords()[1], "4 LETRAS:  aile  ");
 }
 
 // Lists written on other systems: bare LF must read like CR LF; bare CR leaves one long line.
@@ -50,12 +50,12 @@ TEST(LineEnds, BareLineFeedsPlayLikeCrLfAndBareCarriageReturnsMakeOneLine) {
     folder.Write(5, "AEILS/ailes\nEINST/inset\n");
     folder.Write(4, "AEIL/aile\rAILS/lias\rEINT/tien");
     LoadedGame run(folder);
-    EXPECT_EQ(run.game.m_wordLists.KeyCount(4), 1);
+    EXPECT_EQ(run.game.WordLists().KeyCount(4), 1);
 
     run.Enter("TOLERIANS");
     EXPECT_EQ(run.window.rowText, (Rows{"1" + kSix, "2" + kFive, "3" + kFour}));
     // The words are cut by length, so the CRs fall between them.
-    EXPECT_EQ(run.game.m_rowWords,
+    EXPECT_EQ(run.game.RowWords(),
               (Rows{"6 LETRAS:  tisane  ", "5 LETRAS:  ailes  inset  ", "4 LETRAS:  aile  lias  tien  "}));
 }
 
@@ -71,7 +71,7 @@ TEST(LongLine, MegabyteLinesAndALineEndSplitAcrossReadChunksKeepTheOffsets) {
     // The CR ends the first megabyte, and so a read chunk of any power-of-two size up to 1 MiB.
     folder.Write(5, "AAAAA/" + std::string(kMegabyte - 7, 'a') + "\r\n");
     LoadedGame run(folder);
-    const CWordLists& lists = run.game.m_wordLists;
+    const CWordLists& lists = run.game.WordLists();
     ASSERT_EQ(lists.KeyCount(4), 2);
     EXPECT_EQ(lists.LineOffset(4, 1), static_cast<std::int32_t>(kMegabyte + 2));
     ASSERT_EQ(lists.KeyCount(5), 1);
@@ -82,7 +82,7 @@ TEST(LongLine, MegabyteLinesAndALineEndSplitAcrossReadChunksKeepTheOffsets) {
     EXPECT_EQ(run.window.rowText[0], "51" + kFour);
     std::string words = "4 LETRAS:  ";
     for (int word = 0; word < 49; ++word) words += "aaaa  ";
-    EXPECT_EQ(run.game.m_rowWords[0], words + "aaa  abca  ");
+    EXPECT_EQ(run.game.RowWords()[0], words + "aaa  abca  ");
 }
 
 // Zero bytes are data like any other inside a line; 0x1A ends the list wherever it stands, mid-word too.
@@ -91,11 +91,11 @@ TEST(OddBytes, ZeroBytesStayInsideTheirWordsAndAnEndMarkHidesEverythingAfterIt) 
     folder.Write(4, "AB\0D/ab\0d\r\nABCD/ab\0c/abcd\r\nABCE/ab\032ce\r\nABDE/abde\r\n"s);
     folder.Write(5, std::string(65536, '\0'));
     LoadedGame run(folder);
-    EXPECT_EQ(run.game.m_wordLists.KeyCount(5), 1);
+    EXPECT_EQ(run.game.WordLists().KeyCount(5), 1);
 
     run.Enter("ABCDEQQQQ");
     EXPECT_EQ(run.window.rowText, (Rows{"3" + kFour, "", ""}));
-    EXPECT_EQ(run.game.m_rowWords[0], "4 LETRAS:  ab\0c  abcd  ab  "s);
+    EXPECT_EQ(run.game.RowWords()[0], "4 LETRAS:  ab\0c  abcd  ab  "s);
 }
 
 // Binary search over a list out of order misses keys, but never shows a line twice or loops.
@@ -106,7 +106,7 @@ TEST(KeyOrder, DuplicateKeysShowTheirFirstLineOnceAndLinesOutOfOrderOnlyHideKeys
     LoadedGame run(folder);
     run.Enter("ABCDEFGQQ");
     EXPECT_EQ(run.window.rowText, (Rows{"2" + kFive, "2" + kFour, ""}));
-    EXPECT_EQ(run.game.m_rowWords, (Rows{"5 LETRAS:  abcdf  abcdg  ", "4 LETRAS:  abcd  abce  ", ""}));
+    EXPECT_EQ(run.game.RowWords(), (Rows{"5 LETRAS:  abcdf  abcdg  ", "4 LETRAS:  abcd  abce  ", ""}));
 }
 
 // The files are read again at every hit: what is gone since the load must drop only its own hits.
@@ -122,13 +122,13 @@ TEST(ListChangedAfterIndexing, ShortenedRemovedOrFolderListsDropOnlyTheHitsTheyL
     std::filesystem::resize_file(folder.File(6), 15 + 10);  // cut inside the second line
     run.Enter("TOLERIANS");
     EXPECT_EQ(run.window.rowText, (Rows{"2" + kSix, "", ""}));
-    EXPECT_EQ(run.game.m_rowWords[0], "6 LETRAS:  tisane  lis  ");
+    EXPECT_EQ(run.game.RowWords()[0], "6 LETRAS:  tisane  lis  ");
 
     std::filesystem::create_directory(folder.File(7));
     std::filesystem::resize_file(folder.File(6), 15);  // the second line's offset is now past the end
     run.Enter("TOLERIANS");
     EXPECT_EQ(run.window.rowText, (Rows{"1" + kSix, "", ""}));
-    EXPECT_EQ(run.game.m_rowWords[0], "6 LETRAS:  tisane  ");
+    EXPECT_EQ(run.game.RowWords()[0], "6 LETRAS:  tisane  ");
 
     std::filesystem::remove(folder.File(6));
     run.Enter("TOLERIANS");
@@ -197,7 +197,7 @@ TEST(HugeList, FiftyMegabyteListLoadsAndFindsItsFirstMiddleAndLastKeys) {
     for (std::size_t i = 0; i < kLines; ++i) bytes += key(i) + "/" + key(i) + "\r\n";
     folder.Write(9, bytes);
     LoadedGame run(folder);
-    const CWordLists& lists = run.game.m_wordLists;
+    const CWordLists& lists = run.game.WordLists();
     ASSERT_EQ(lists.KeyCount(9), static_cast<std::int32_t>(kLines));
     for (const std::size_t i : {std::size_t{0}, kLines / 2, kLines - 1}) {
         EXPECT_EQ(lists.FindListKey(9, key(i).c_str()), static_cast<std::int32_t>(i));
@@ -205,7 +205,7 @@ TEST(HugeList, FiftyMegabyteListLoadsAndFindsItsFirstMiddleAndLastKeys) {
     }
     run.Enter("BAAAAAAAA");
     EXPECT_EQ(run.window.rowText[0], "1  N\xF2u LETRAS");
-    EXPECT_EQ(run.game.m_rowWords[0], "9 LETRAS:  AAAAAAAAB");
+    EXPECT_EQ(run.game.RowWords()[0], "9 LETRAS:  AAAAAAAAB");
 }
 
 // What the entry box lets through unchecked: none of it may reach a tile image or the search.
@@ -230,11 +230,11 @@ TEST(RefusedLetters, EntriesOutsideNineCapitalsKeepThePresentLettersAndTheirRows
     }
     // Straight after the box, before any list is loaded, the tiles still show only real letters.
     testing::CRecordingWindow window;
-    CGameDlg early(window, folder.Dir(), 9u);
-    early.OnInitDialog();
+    CGame early(window, folder.Dir(), 9u);
+    early.Start();
     const std::string drawn = window.TileLetters();
     for (const std::string& entry : kRefusedEntries) {
-        early.ApplyLetterEntry(true, entry);
+        early.ApplyLetterEntry(entry);
         EXPECT_EQ(window.TileLetters(), drawn) << entry;
     }
 }

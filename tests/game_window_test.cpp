@@ -1,4 +1,4 @@
-// The Qt game window offscreen: its layout in pixels, texts, keys, images and the routing of events.
+// The Qt game window offscreen: its layout in pixels, texts, keys, images and what clicks and drags do.
 // tests/CMakeLists.txt runs it at scale 1 and 2: the layout holds in logical pixels at both, while the
 // images take the screen's pixels.
 #include "ui/game_window.h"
@@ -17,7 +17,6 @@
 #include <memory>
 
 #include "board/geometry.h"
-#include "game/control_ids.h"
 #include "support/list_folder.h"
 #include "ui/letter_entry_dlg.h"
 #include "ui/resource_images.h"
@@ -53,11 +52,9 @@ QString TileLetters(const QWidget& window) {
     for (int tile = 0; tile < kTileCount; ++tile) {
         const QImage shown = Find<QLabel>(window, "tile", tile)->pixmap().toImage();
         QChar letter = '?';
-        for (int k = 0; k < kLetterImageCount; ++k)
-            if (ImageForScale(LetterImagePath(kIdFirstLetterImage + k), Scale())
-                    .toImage()
-                    .convertToFormat(shown.format()) == shown)
-                letter = QChar('A' + k);
+        for (char c = 'A'; c <= 'Z'; ++c)
+            if (ImageForScale(LetterImagePath(c), Scale()).toImage().convertToFormat(shown.format()) == shown)
+                letter = QChar(c);
         letters += letter;
     }
     return letters;
@@ -82,7 +79,7 @@ private:
         window->show();
         if (active) QApplication::setActiveWindow(window.get());
         const bool up = active ? QTest::qWaitForWindowActive(window.get()) : QTest::qWaitForWindowExposed(window.get());
-        if (!up || !QTest::qWaitFor([&] { return window->Game().m_listsLoaded == 1; })) qFatal("window not up");
+        if (!up || !QTest::qWaitFor([&] { return window->Game().ListsLoaded(); })) qFatal("window not up");
         return window;
     }
 
@@ -215,7 +212,7 @@ private slots:
         QString after = TileLetters(*window);
         QVERIFY(after != before);
         std::sort(after.begin(), after.end());
-        QCOMPARE(after, QString::fromLatin1(window->Game().m_letters.data(), kTileCount));
+        QCOMPARE(after, QString::fromLatin1(window->Game().Letters().data(), kTileCount));
         for (int i = 0; i < kTileCount; ++i) {
             auto* tile = Find<QLabel>(*window, "tile", i);
             QVERIFY(tile->isVisible());
@@ -228,10 +225,10 @@ private slots:
 
     // The denser images are the same letters drawn at their own size: as clean, with as much ink.
     void letterImagesAtEachScaleAre50By50LogicalPixelsInBlackAndPaleYellowOnly() {
-        for (int id = kIdFirstLetterImage; id < kIdFirstLetterImage + kLetterImageCount; ++id) {
+        for (char letter = 'A'; letter <= 'Z'; ++letter) {
             double inkAt1x = 0;
             for (const int scale : {1, 2, 3}) {
-                const QPixmap pixmap = ImageForScale(LetterImagePath(id), scale);
+                const QPixmap pixmap = ImageForScale(LetterImagePath(letter), scale);
                 QCOMPARE(pixmap.deviceIndependentSize(), QSizeF(50, 50));
                 const QImage image = pixmap.toImage().convertToFormat(QImage::Format_RGB32);
                 QCOMPARE(image.size(), QSize(50, 50) * scale);
@@ -246,8 +243,8 @@ private slots:
                 QVERIFY2(std::abs(ink - inkAt1x) < 0.25 * inkAt1x, qPrintable(QString::number(scale)));
             }
         }
-        QVERIFY(LetterImagePath(kIdFirstLetterImage - 1).isEmpty());
-        QVERIFY(LetterImagePath(kIdFirstLetterImage + kLetterImageCount).isEmpty());
+        QVERIFY(LetterImagePath('A' - 1).isEmpty());
+        QVERIFY(LetterImagePath('Z' + 1).isEmpty());
     }
 
     // What the player sees: each tile's image inside its frame has only the two colours, with no grey
@@ -282,9 +279,9 @@ private slots:
     void listsLoadOnlyOnceTheWindowHasBeenPainted() {
         CGameWindow window(m_folder->Dir(), 1);
         QTest::qWait(30);
-        QCOMPARE(window.Game().m_listsLoaded, 0);
+        QVERIFY(!window.Game().ListsLoaded());
         window.show();
-        QTRY_COMPARE(window.Game().m_listsLoaded, 1);
+        QTRY_VERIFY(window.Game().ListsLoaded());
     }
 
     // With no list at all the window names the folder the lists were looked for in, in place of the
@@ -294,7 +291,7 @@ private slots:
         std::filesystem::create_directory(dir);
         CGameWindow window(dir, 1);
         window.show();
-        QTRY_COMPARE(window.Game().m_listsLoaded, 1);
+        QTRY_VERIFY(window.Game().ListsLoaded());
         QCOMPARE(RowText(window, 1), QString::fromUtf8(("TIÈRAS DE MÒTS INTROBABLAS: " + dir).c_str()));
     }
 
@@ -303,10 +300,7 @@ private slots:
     void chausitAndSolucionsReachTheirCommandsByMnemonic() {
         m_folder->WriteLines(9, {"AEILNORST/tolerians"});
         auto window = ShownAndLoaded(1, true);
-        window->SetLetterEntryRunner([](std::string& text) {
-            text = "TOLERIANS";
-            return true;
-        });
+        window->SetLetterEntryRunner([] { return std::optional<std::string>("TOLERIANS"); });
         QTest::keyClick(window->windowHandle(), Qt::Key_C, Qt::AltModifier);
         QTRY_COMPARE(RowText(*window, 1), QString::fromUtf8("1  Nòu LETRAS"));
         QTest::keyClick(window->windowHandle(), Qt::Key_S, Qt::AltModifier);
@@ -335,7 +329,7 @@ private slots:
         QTest::mousePress(handle, Qt::LeftButton, {}, tile->geometry().center());
         QTest::mouseMove(handle, QPoint(300, 160));
         window->hide();
-        QCOMPARE(window->Game().m_board.m_dragTile, -1);
+        QVERIFY(!window->Game().Board().Dragging());
         QCOMPARE(tile->geometry(), ToQRect(SlotRect(3)));
     }
 
@@ -347,10 +341,10 @@ private slots:
         const QPoint scrollBar = row->mapTo(window.get(), row->verticalScrollBar()->geometry().center());
         // Each search of a draw looks its nine letters up once.
         const auto searchesOfARightClick = [&](QPoint at) {
-            const long before = window->Game().m_wordLists.m_lookupCount[kMaxWordLength - kMinWordLength];
+            const long before = window->Game().WordLists().m_lookupCount[kMaxWordLength - kMinWordLength];
             QTest::mousePress(window->windowHandle(), Qt::RightButton, {}, at);
             QTest::mouseRelease(window->windowHandle(), Qt::RightButton, {}, at);
-            return window->Game().m_wordLists.m_lookupCount[kMaxWordLength - kMinWordLength] - before;
+            return window->Game().WordLists().m_lookupCount[kMaxWordLength - kMinWordLength] - before;
         };
         for (const QPoint at :
              {centreOf("tile4"), centreOf("slotFrame0"), QPoint(3, 3), QPoint(15, 345), QPoint(400, 360)})

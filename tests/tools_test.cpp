@@ -39,7 +39,7 @@ TEST(Solver, RowsAgreeWithTheGameAfterAnEntry) {
     EXPECT_EQ(solved.status, 0);
     std::string expected;
     for (const std::string& text : run.window.rowText) expected += text + "\n";
-    for (const std::string& text : run.game.m_rowWords) expected += text + "\n";
+    for (const std::string& text : run.game.RowWords()) expected += text + "\n";
     // The game's texts are cp1252; the solver prints UTF-8.
     const auto toUtf8 = [](std::string text) {
         for (const auto& [from, to] : {std::pair{"\xE8", "\xC3\xA8"}, std::pair{"\xF2", "\xC3\xB2"}})

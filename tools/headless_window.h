@@ -2,33 +2,24 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
-#include "game/control_ids.h"
-#include "game/window_ops.h"
+#include "game/game_view.h"
 
 namespace escartinol {
 
-class CHeadlessWindow : public IWindowOps {
+class CHeadlessWindow : public IGameView {
 public:
     const std::string& RowText(int row) const { return m_rowText[row]; }
 
-    void SetControlText(int controlId, const std::string& text) override {
-        for (int row = 0; row < 3; ++row)
-            if (kRowIds[row] == controlId) m_rowText[row] = text;
-    }
+    void SetRowText(int row, const std::string& text) override { m_rowText[row] = text; }
+    void ShowTile(int, char, const Rect&) override {}
+    void HideTile(int) override {}
     void MoveTile(int, const Rect&) override {}
     void CaptureMouse() override {}
     void ReleaseMouse() override {}
-    void SetIcon(int) override {}
-    ImageHandle LoadImage(int imageId) override { return imageId; }
-    void ReleaseImage(ImageHandle) override {}
-    void SetTileImage(int, ImageHandle) override {}
-    void HideTile(int) override {}
-    void ShowTile(int, const Rect&) override {}
-    void StartTimer(int, int) override {}
-    void StopTimer(int) override {}
-    bool RunLetterEntry(std::string&) override { return false; }
+    std::optional<std::string> RunLetterEntry() override { return std::nullopt; }
     void RunHelp() override {}
 
 private:

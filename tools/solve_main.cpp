@@ -6,14 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "game/game_dlg.h"
+#include "game/game.h"
 #include "tools/headless_window.h"
 #include "tools/list_options.h"
 #include "tools/text_encoding.h"
 
 namespace {
 
-using escartinol::CGameDlg;
+using escartinol::CGame;
 using escartinol::CHeadlessWindow;
 
 constexpr const char* kUsage =
@@ -37,14 +37,14 @@ std::optional<std::string> NineLetters(const std::string& text) {
     return letters;
 }
 
-void PrintBlock(const CGameDlg& game, const CHeadlessWindow& window, bool rowsOnly) {
+void PrintBlock(const CGame& game, const CHeadlessWindow& window, bool rowsOnly) {
     using escartinol::Cp1252ToUtf8;
     if (rowsOnly) {
         for (int row = 0; row < 3; ++row) std::cout << Cp1252ToUtf8(window.RowText(row)) << '\n';
-        for (int row = 0; row < 3; ++row) std::cout << Cp1252ToUtf8(game.m_rowWords[row]) << '\n';
+        for (int row = 0; row < 3; ++row) std::cout << Cp1252ToUtf8(game.RowWords()[row]) << '\n';
         return;
     }
-    std::cout << std::string(game.m_letters.begin(), game.m_letters.end()) << '\n';
+    std::cout << std::string(game.Letters().begin(), game.Letters().end()) << '\n';
     bool any = false;
     for (int row = 0; row < 3; ++row) {
         if (window.RowText(row).empty()) continue;
@@ -53,7 +53,7 @@ void PrintBlock(const CGameDlg& game, const CHeadlessWindow& window, bool rowsOn
     }
     if (!any) std::cout << "  no word of 4 to 9 letters\n";
     for (int row = 0; row < 3; ++row)
-        if (!game.m_rowWords[row].empty()) std::cout << Cp1252ToUtf8(game.m_rowWords[row]) << '\n';
+        if (!game.RowWords()[row].empty()) std::cout << Cp1252ToUtf8(game.RowWords()[row]) << '\n';
 }
 
 }  // namespace
@@ -105,14 +105,14 @@ int main(int argc, char** argv) {
 
     CHeadlessWindow window;
     // Fixed seed: the opening draw is thrown away, and a fixed one keeps runs repeatable.
-    CGameDlg game(window, lists->place.dir, 1u);
-    game.OnInitDialog();
-    game.OnTimer(escartinol::kLoadTimerId);
+    CGame game(window, lists->place.dir, 1u);
+    game.Start();
+    game.LoadLists();
 
     // Each set is searched as the game searches letters the player typed in.
     auto solve = [&](const std::string& letters) {
         game.ClearRows();
-        game.ApplyLetterEntry(true, letters);
+        game.ApplyLetterEntry(letters);
         PrintBlock(game, window, rowsOnly);
     };
     if (single) {

@@ -1,15 +1,13 @@
 // The game window's controls in template order: board panel, slot frames, tiles, rows and buttons.
 #include "ui/game_window_template.h"
 
-#include "game/control_ids.h"
-
 namespace escartinol {
 
 namespace {
 
 constexpr unsigned kSlotFrame = kBorder | kClientEdge;
 constexpr unsigned kResultRow = kStaticEdge;
-// ResetTile places and sizes each tile; until then they are hidden.
+// The game places and sizes each tile when it shows it; until then they are hidden.
 constexpr DluRect kPlacedByGame{0, 0, 0, 0};
 
 // clang-format off

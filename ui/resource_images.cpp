@@ -1,14 +1,11 @@
-// Resource numbers of the letter images and the icon, mapped to the files of res/.
+// The letter images and the icon, found among the files of res/ built into the program.
 #include "ui/resource_images.h"
-
-#include "game/control_ids.h"
 
 namespace escartinol {
 
-QString LetterImagePath(int imageId) {
-    const int letter = imageId - kIdFirstLetterImage;
-    if (letter < 0 || letter >= kLetterImageCount) return {};
-    return QStringLiteral(":/res/letter_%1.png").arg(QChar('A' + letter));
+QString LetterImagePath(char letter) {
+    if (letter < 'A' || letter > 'Z') return {};
+    return QStringLiteral(":/res/letter_%1.png").arg(QChar(letter));
 }
 
 // QPixmap, unlike QIcon, does not look for the denser files by itself; QImageReader takes the scale from the

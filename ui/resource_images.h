@@ -1,4 +1,4 @@
-// The images built into the program, found by their resource numbers.
+// The images built into the program: the letters of the tiles and the window icon.
 #pragma once
 
 #include <QIcon>
@@ -7,8 +7,8 @@
 
 namespace escartinol {
 
-// The path of letter image imageId (130 is A, 155 is Z); empty for any other number.
-QString LetterImagePath(int imageId);
+// The path of the image of letter A..Z; empty for any other character.
+QString LetterImagePath(char letter);
 
 // The image at path as drawn for a screen of that scale: its @2x or @3x file where the scale calls for it,
 // carrying its scale, so that it keeps its size in the layout and shows every pixel the screen has.

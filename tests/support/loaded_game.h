@@ -2,9 +2,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
-#include "game/game_dlg.h"
+#include "game/game.h"
 #include "support/list_folder.h"
 #include "support/recording_window.h"
 
@@ -13,18 +14,20 @@ namespace escartinol::testing {
 struct LoadedGame {
     explicit LoadedGame(const CListFolder& folder, std::uint32_t seed = 9u) : LoadedGame(folder.Dir(), seed) {}
     explicit LoadedGame(const std::string& dir, std::uint32_t seed = 9u) : game(window, dir, seed) {
-        game.OnInitDialog();
-        game.OnTimer(kLoadTimerId);
+        game.Start();
+        game.LoadLists();
     }
-    // The letters typed into the entry box, ended with OK or not.
+    // The letters typed into the box, ended with OK or not.
     void Enter(const std::string& text, bool ok = true) {
-        window.entryAnswers.emplace_back(text, ok);
+        window.entryAnswers.push_back(ok ? std::optional(text) : std::nullopt);
         game.ChooseLetters();
     }
-    std::string Letters() const { return std::string(game.m_letters.begin(), game.m_letters.end()); }
+    std::string Letters() const { return std::string(game.Letters().begin(), game.Letters().end()); }
+    // How often the search looked nine letters up: once per search of a draw.
+    long NineLetterLookups() const { return game.WordLists().m_lookupCount[kMaxWordLength - kMinWordLength]; }
 
     CRecordingWindow window;
-    CGameDlg game;
+    CGame game;
 };
 
 }  // namespace escartinol::testing

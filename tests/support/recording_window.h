@@ -1,34 +1,39 @@
-// A fake window that records every operation the core asks of it, in order.
+// A fake window that keeps what the game shows and logs what it asks, in order.
 #pragma once
 
 #include <array>
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "game/control_ids.h"
-#include "game/window_ops.h"
+#include "game/game_view.h"
 
 namespace escartinol::testing {
 
-class CRecordingWindow : public IWindowOps {
+class CRecordingWindow : public IGameView {
 public:
+    // One entry a call ("show 3", "move 3", "row 0", "capture", ...), for tests that judge an order.
     std::vector<std::string> calls;
     std::array<std::string, 3> rowText;
-    std::array<Rect, 9> tileRect{};
-    std::array<bool, 9> tileShown{};
-    std::array<ImageHandle, 9> tileImage{};
-    std::vector<ImageHandle> released;
+    std::array<Rect, kTileCount> tileRect{};
+    std::array<bool, kTileCount> tileShown{};
+    std::array<char, kTileCount> tileLetter{};
     bool captured = false;
-    // Scripted answers of the letter-entry box: text and whether it ended with OK.
-    std::deque<std::pair<std::string, bool>> entryAnswers;
+    // Scripted answers of the letter box: the text typed, or nothing for a cancelled box.
+    std::deque<std::optional<std::string>> entryAnswers;
+    // What the rows showed while the box was last open.
+    std::array<std::string, 3> rowTextDuringEntry;
 
-    void SetControlText(int controlId, const std::string& text) override {
-        calls.push_back("text " + std::to_string(controlId) + " " + text);
-        for (int row = 0; row < 3; ++row)
-            if (kRowIds[row] == controlId) rowText[row] = text;
+    void ShowTile(int tile, char letter, const Rect& r) override {
+        Log("show", tile);
+        tileShown[tile] = true;
+        tileLetter[tile] = letter;
+        tileRect[tile] = r;
     }
+    void HideTile(int tile) override { tileShown[Log("hide", tile)] = false; }
     void MoveTile(int tile, const Rect& r) override { tileRect[Log("move", tile)] = r; }
+    void SetRowText(int row, const std::string& text) override { rowText[Log("row", row)] = text; }
     void CaptureMouse() override {
         calls.push_back("capture");
         captured = true;
@@ -37,35 +42,17 @@ public:
         calls.push_back("release");
         captured = false;
     }
-    void SetIcon(int iconId) override { Log("icon", iconId); }
-    ImageHandle LoadImage(int imageId) override { return Log("load", imageId); }
-    void ReleaseImage(ImageHandle image) override { released.push_back(Log("free", image)); }
-    void SetTileImage(int tile, ImageHandle image) override { tileImage[Log("image", tile)] = image; }
-    void HideTile(int tile) override { tileShown[Log("hide", tile)] = false; }
-    void ShowTile(int tile, const Rect& r) override {
-        tileShown[Log("show", tile)] = true;
-        tileRect[tile] = r;
-    }
-    void StartTimer(int timerId, int milliseconds) override {
-        calls.push_back("start timer " + std::to_string(timerId) + " " + std::to_string(milliseconds));
-    }
-    void StopTimer(int timerId) override { Log("stop timer", timerId); }
-    bool RunLetterEntry(std::string& text) override {
+    std::optional<std::string> RunLetterEntry() override {
         calls.push_back("letter entry");
-        if (entryAnswers.empty()) return false;
-        auto [answer, ok] = entryAnswers.front();
+        rowTextDuringEntry = rowText;
+        if (entryAnswers.empty()) return std::nullopt;
+        auto answer = entryAnswers.front();
         entryAnswers.pop_front();
-        text = answer;
-        return ok;
+        return answer;
     }
     void RunHelp() override { calls.push_back("help"); }
 
-    // The letters the tiles show, read back from their images.
-    std::string TileLetters() const {
-        std::string letters;
-        for (const ImageHandle image : tileImage) letters += static_cast<char>('A' + image - kIdFirstLetterImage);
-        return letters;
-    }
+    std::string TileLetters() const { return std::string(tileLetter.begin(), tileLetter.end()); }
 
 private:
     // Records the call and hands its number back, so that an override can record and index at once.

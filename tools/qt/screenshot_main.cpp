@@ -16,14 +16,14 @@ int main(int argc, char** argv) {
     window.show();
     QElapsedTimer waited;
     waited.start();
-    while (!window.Game().m_listsLoaded && waited.elapsed() < 60000)
+    while (!window.Game().ListsLoaded() && waited.elapsed() < 60000)
         QApplication::processEvents(QEventLoop::AllEvents, 50);
-    if (!window.Game().m_listsLoaded) {
+    if (!window.Game().ListsLoaded()) {
         std::fprintf(stderr, "escartinol-screenshot: the lists did not load\n");
         return 1;
     }
     // Letters of the player's choosing, as "Chausit" would take them: random draws rarely show three rows.
-    if (argc == 4) window.Game().ApplyLetterEntry(true, argv[3]);
+    if (argc == 4) window.Game().ApplyLetterEntry(argv[3]);
     if (!window.grab().save(QString::fromLocal8Bit(argv[2]), "PNG")) {
         std::fprintf(stderr, "escartinol-screenshot: cannot write %s\n", argv[2]);
         return 1;

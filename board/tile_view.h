@@ -1,0 +1,17 @@
+// What the board needs from the view: moving a tile and holding the mouse during a drag.
+#pragma once
+
+#include "board/geometry.h"
+
+namespace escartinol {
+
+class ITileView {
+public:
+    virtual ~ITileView() = default;
+    // Moves tile i to r and puts it in front of the other tiles and the rows, which it may pass over.
+    virtual void MoveTile(int tile, const Rect& r) = 0;
+    virtual void CaptureMouse() = 0;
+    virtual void ReleaseMouse() = 0;
+};
+
+}  // namespace escartinol

@@ -1,0 +1,85 @@
+// CGame: the state of one game and the player's commands, independent of any window toolkit.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <random>
+#include <string>
+
+#include "board/tile_board.h"
+#include "game/draw_table.h"
+#include "game/game_view.h"
+#include "words/word_lists.h"
+#include "words/word_search.h"
+
+namespace escartinol {
+
+class CGame : private IResultRows {
+public:
+    // listDir holds the six lists (empty: the current directory). A seed makes the draws
+    // repeatable; without one the generator is seeded from the clock when the game starts.
+    explicit CGame(IGameView& view, std::string listDir = {}, std::optional<std::uint32_t> seed = {});
+    CGame(const CGame&) = delete;
+    CGame& operator=(const CGame&) = delete;
+
+    // The window is up: a first draw and the loading notice in row 1. Reading the lists blocks,
+    // so the window calls LoadLists itself once the notice is on screen.
+    void Start();
+    // Indexes the six lists and searches the letters on show; only the first call reads them.
+    void LoadLists();
+
+    void DrawRandomLetters();
+    void ShowSolutions();
+    // Empties the rows, runs the letter box and takes what it gives (see ApplyLetterEntry).
+    void ChooseLetters();
+    // Takes the first nine typed letters when they are all A..Z; otherwise, or when the box was
+    // cancelled, keeps the present letters. Either way the tiles go home and the letters are searched.
+    void ApplyLetterEntry(const std::optional<std::string>& typed);
+    // Fifty draws in a row, each with its search once the lists are loaded.
+    void RepeatedDraw();
+    void ShowHelp();
+    // Empties the three word texts and the three rows, top to bottom.
+    void ClearRows();
+
+    // The left button on the board, in client-area pixels: pick up, drag and drop a tile.
+    void Press(Point p);
+    void Drag(Point p);
+    void Release();
+    // The window lost the mouse in the middle of a drag: the tile goes home.
+    void CancelDrag();
+
+    bool ListsLoaded() const { return m_listsLoaded; }
+    // The letters on show, in alphabetical order once searched; the tiles keep the drawn order.
+    const std::array<char, kTileCount>& Letters() const { return m_letters; }
+    // What Solucions shows in each row.
+    const std::array<std::string, 3>& RowWords() const { return m_rowWords; }
+    const CTileBoard& Board() const { return m_board; }
+    const CWordLists& WordLists() const { return m_wordLists; }
+
+private:
+    static constexpr int kRepeatedDraws = 50;
+
+    void ShowLetters();
+    void SearchWords();
+    void SetRowText(int row, const std::string& text) override;
+
+    IGameView& m_view;
+    CWordLists m_wordLists;
+    CWordSearch m_search;
+    CTileBoard m_board;
+    std::array<char, kTileCount> m_letters{};
+    std::array<std::string, 3> m_rowWords;
+    bool m_listsLoaded = false;
+    std::string m_listDir;
+    std::optional<std::uint32_t> m_seed;
+    std::mt19937 m_random;
+    std::uniform_int_distribution<int> m_drawDistribution{0, kDrawRange - 1};
+};
+
+// 57 blanks, then the notice, in cp1252.
+extern const std::string kLoadingNotice;
+// Row 1 when none of the six lists could be read, followed by the folder they were looked for in.
+extern const std::string kNoListsNotice;
+
+}  // namespace escartinol
