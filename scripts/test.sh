@@ -1,10 +1,17 @@
 #!/usr/bin/env bash
-# Builds everything with its tests and runs them all, without a display.
+# Checks the formatting, builds everything with its tests and runs them all, without a display.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$root/scripts/packages.sh"
 "$root/scripts/ensure-packages.sh" "${TEST_PACKAGES[@]}"
 cd "$root"   # where the presets are
+
+# Every C++ file as clang-format leaves it, with the .clang-format of the root.
+if ! find . \( -path './build*' -o -path './.git' \) -prune -o \( -name '*.cpp' -o -name '*.h' \) -print0 |
+    xargs -0 clang-format-14 --dry-run --Werror; then
+    echo "error: these files are not formatted; run clang-format-14 -i on them" >&2
+    exit 1
+fi
 
 jobs=$(nproc)
 # ctest's lines as each test starts are left out: the result lines follow anyway.
