@@ -68,9 +68,9 @@ void CFiguresReporter::Finalize() {
                      Counter(kSearchName, kLookupsCounter), Counter(kSearchName, kHitsCounter), kSearchGoalMedianUs,
                      Verdict(median < kSearchGoalMedianUs));
         if (Has(kFetchName))
-            std::fprintf(out,
-                         "          one line fetch alone (open, fstat, pread, close): %.2f us, processor time %.2f us\n",
-                         Seconds(kFetchName) * 1e6 / kSearchDraws, CpuSeconds(kFetchName) * 1e6 / kSearchDraws);
+            std::fprintf(
+                out, "          one line fetch alone (open, fstat, pread, close): %.2f us, processor time %.2f us\n",
+                Seconds(kFetchName) * 1e6 / kSearchDraws, CpuSeconds(kFetchName) * 1e6 / kSearchDraws);
     }
     if (Has(kBurstName)) {
         const double burst = Seconds(kBurstName) * 1e3;

@@ -15,8 +15,9 @@ source "$root/scripts/packages.sh"
 "$root/scripts/ensure-packages.sh" "${FUZZ_PACKAGES[@]}"
 
 build="$root/build-fuzz"
-CXX=clang++ cmake -S "$root" -B "$build" -DESCARTINOL_FUZZ=ON -DESCARTINOL_UI=OFF -DESCARTINOL_TESTS=OFF >/dev/null
-cmake --build "$build" --target "fuzz_$target" -j 2
+cd "$root"   # where the presets are
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz --target "fuzz_$target" -j 2
 
 # The target rewrites its lists at every input: a memory-backed folder spares the disk, and it
 # goes away with the run, since libFuzzer ends without running the target's own clean-up.

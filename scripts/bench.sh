@@ -8,9 +8,8 @@ source "$root/scripts/packages.sh"
 "$root/scripts/ensure-packages.sh" "${BENCH_PACKAGES[@]}"
 
 build="$root/build-bench"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DESCARTINOL_UI=OFF -DESCARTINOL_TESTS=OFF \
-    -DESCARTINOL_BENCH=ON >/dev/null
-cmake --build "$build" -j "$(nproc)"
+# From the root, where the presets are; the arguments may name files relative to where we were called.
+(cd "$root" && cmake --preset bench >/dev/null && cmake --build --preset bench -j "$(nproc)")
 
 words=/usr/share/dict/french
 lists="$build/lists"

@@ -5,5 +5,6 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$root/scripts/packages.sh"
 "$root/scripts/ensure-packages.sh" "${BUILD_PACKAGES[@]}"
 
-cmake -S "$root" -B "$root/build-tools" -DESCARTINOL_TESTS=OFF -DESCARTINOL_QT_TOOLS=ON >/dev/null
-cmake --build "$root/build-tools" -j "$(nproc)" --target "$@"
+cd "$root"   # where the presets are
+cmake --preset tools >/dev/null
+cmake --build --preset tools -j "$(nproc)" --target "$@"

@@ -7,8 +7,9 @@ source "$root/scripts/packages.sh"
 "$root/scripts/ensure-packages.sh" "${MEMCHECK_PACKAGES[@]}"
 
 build="$root/build-memcheck"
-cmake -S "$root" -B "$build" -DESCARTINOL_TESTS=ON -DESCARTINOL_UI=OFF >/dev/null
-cmake --build "$build" -j 2 --target core_tests escartinol-solve escartinol-lists
+cd "$root"   # where the presets are
+cmake --preset memcheck >/dev/null
+cmake --build --preset memcheck -j 2 --target core_tests escartinol-solve escartinol-lists
 
 # The same lists the game plays with; lists already there are kept, as play.sh keeps them.
 lists="$root/lists"

@@ -13,9 +13,9 @@ ldflags=$(dpkg-buildflags --get LDFLAGS)
 
 build="$root/build-package"
 umask 022
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=None -DCMAKE_INSTALL_PREFIX=/usr -DESCARTINOL_TESTS=OFF \
-    -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" >/dev/null
-cmake --build "$build" -j "$(nproc)"
+cd "$root"   # where the presets are
+cmake --preset package -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" >/dev/null
+cmake --build --preset package -j "$(nproc)"
 rm -f "$build"/escartinol_*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
 deb=$(echo "$build"/escartinol_*.deb)

@@ -6,9 +6,9 @@
 BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins fonts-liberation fonts-dejavu-core wfrench
                 libhunspell-dev hunspell-oc hunspell-tools)
 # The test of the installed tree validates the desktop entry, the metainfo, the manual pages and the icons;
-# hunspell itself checks a sample of the Occitan words.
+# hunspell itself checks a sample of the Occitan words; clang-format checks the formatting of the code.
 TEST_PACKAGES=("${BUILD_PACKAGES[@]}" googletest libgtest-dev desktop-file-utils appstream man-db groff-base file
-               hunspell)
+               hunspell clang-format-14)
 BENCH_PACKAGES=("${BUILD_PACKAGES[@]}" libbenchmark-dev wordplay an valgrind)
 # The whole project is configured, so the lists tool's libhunspell must be found even here.
 FUZZ_PACKAGES=(cmake make clang libclang-rt-14-dev pkg-config libhunspell-dev)

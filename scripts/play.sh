@@ -11,8 +11,9 @@ if [[ ${1:-} == oc ]]; then
 fi
 "$root/scripts/ensure-packages.sh" "${BUILD_PACKAGES[@]}"
 
-cmake -S "$root" -B "$root/build" -DESCARTINOL_TESTS=OFF >/dev/null
-cmake --build "$root/build" -j "$(nproc)"
+cd "$root"   # where the presets are
+cmake --preset play >/dev/null
+cmake --build --preset play -j "$(nproc)"
 
 # Lists already there are kept: the player may have added words to them.
 if [[ $language == oc ]]; then

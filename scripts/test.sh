@@ -1,21 +1,32 @@
 #!/usr/bin/env bash
-# Builds everything with its tests and runs them all, without a display.
+# Checks the formatting, builds everything with its tests and runs them all, without a display.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$root/scripts/packages.sh"
 "$root/scripts/ensure-packages.sh" "${TEST_PACKAGES[@]}"
+cd "$root"   # where the presets are
+
+# Every C++ file as clang-format leaves it, with the .clang-format of the root.
+if ! find . \( -path './build*' -o -path './.git' \) -prune -o \( -name '*.cpp' -o -name '*.h' \) -print0 |
+    xargs -0 clang-format-14 --dry-run --Werror; then
+    echo "error: these files are not formatted; run clang-format-14 -i on them" >&2
+    exit 1
+fi
 
 jobs=$(nproc)
-export QT_QPA_PLATFORM=offscreen
+# ctest's lines as each test starts are left out: the result lines follow anyway.
+run_tests() {
+    ctest --preset "$1" -j "$jobs" | grep --line-buffered -vE '^ +Start +[0-9]+: '
+}
 
-cmake -S "$root" -B "$root/build-test" -DESCARTINOL_TESTS=ON >/dev/null
-cmake --build "$root/build-test" -j "$jobs"
-ctest --test-dir "$root/build-test" --output-on-failure -j "$jobs"
+# Warnings are errors in both builds (ESCARTINOL_WERROR), so a new one fails the tests.
+cmake --preset test >/dev/null
+cmake --build --preset test -j "$jobs"
+run_tests test
 
 # The core, the tools and their tests again under AddressSanitizer and UndefinedBehaviorSanitizer;
 # any report fails its test. The Qt window and its tests stay out of this build: Qt itself is
 # not instrumented, so they would only add build time.
-export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1
-cmake -S "$root" -B "$root/build-sanitize" -DESCARTINOL_TESTS=ON -DESCARTINOL_UI=OFF -DESCARTINOL_SANITIZE=ON >/dev/null
-cmake --build "$root/build-sanitize" -j "$jobs"
-ctest --test-dir "$root/build-sanitize" --output-on-failure -j "$jobs"
+cmake --preset sanitize >/dev/null
+cmake --build --preset sanitize -j "$jobs"
+run_tests sanitize

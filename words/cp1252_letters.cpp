@@ -5,6 +5,7 @@ namespace escartinol {
 
 char KeyLetterOf(unsigned char c) {
     if (c >= 'a' && c <= 'z') return static_cast<char>(c - 'a' + 'A');
+    // clang-format off
     switch (c) {
         case 0xE0: case 0xE1: case 0xE2: case 0xE3: case 0xE4: case 0xE5: return 'A';  // à á â ã ä å
         case 0xE7: return 'C';                                                        // ç
@@ -18,6 +19,7 @@ char KeyLetterOf(unsigned char c) {
         case 0x9E: return 'Z';                                                        // ž
         default: return 0;
     }
+    // clang-format on
 }
 
 bool IsCapitalLetter(unsigned char c) {

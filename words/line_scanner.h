@@ -11,8 +11,8 @@
 namespace escartinol {
 
 struct ScannedLine {
-    std::int64_t start = 0;   // raw byte offset of the line in the file
-    std::int64_t length = 0;  // characters before the line end (a CR before the LF is not counted)
+    std::int64_t start = 0;      // raw byte offset of the line in the file
+    std::int64_t length = 0;     // characters before the line end (a CR before the LF is not counted)
     const char* head = nullptr;  // the first min(length, headSize) characters, not zero-terminated
 };
 

@@ -13,10 +13,12 @@ constexpr std::array<std::string_view, kListCount> kHeaders = {
     "4 LETRAS:  ", "5 LETRAS:  ", "6 LETRAS:  ", "7 LETRAS:  ", "8 LETRAS:  ", "9 LETRAS:  ",
 };
 
+// clang-format off
 constexpr std::array<std::string_view, kListCount> kSuffixes = {
     "  Quatre LETRAS", "  Cinc LETRAS",  "  Si\xE8is LETRAS",
     "  S\xE8t LETRAS",  "  Vu\xE8" "ch LETRAS", "  N\xF2u LETRAS",
 };
+// clang-format on
 
 }  // namespace
 
