@@ -29,8 +29,8 @@ std::string ShownFolder(const std::string& dir) {
 
 }  // namespace
 
-CGameDlg::CGameDlg(IWindowOps& window, std::string listDir, std::optional<std::uint32_t> seed)
-    : m_wordLists(listDir),
+CGameDlg::CGameDlg(IWindowOps& window, std::string listDir, std::optional<std::uint32_t> seed, ListHolding holding)
+    : m_wordLists(listDir, holding),
       m_window(window),
       m_search(m_wordLists, *this),
       m_listDir(std::move(listDir)),

@@ -18,8 +18,10 @@ namespace escartinol {
 class CGameDlg : private IResultRows {
 public:
     // listDir holds the six lists (empty: the current directory). A seed makes the draws
-    // repeatable; without one the generator is seeded from the clock at window creation.
-    explicit CGameDlg(IWindowOps& window, std::string listDir = {}, std::optional<std::uint32_t> seed = {});
+    // repeatable; without one the generator is seeded from the clock at window creation. The
+    // holding of the lists suits the searches to come: a game's many, or a tool's one.
+    explicit CGameDlg(IWindowOps& window, std::string listDir = {}, std::optional<std::uint32_t> seed = {},
+                      ListHolding holding = ListHolding::kIndexed);
     CGameDlg(const CGameDlg&) = delete;
     CGameDlg& operator=(const CGameDlg&) = delete;
 
