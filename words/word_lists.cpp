@@ -52,7 +52,7 @@ void CWordLists::ClearList(int slot) {
 void CWordLists::IndexList(int n, CListFileReader& reader, const std::function<void(const std::string&)>& onMissing) {
     const int slot = n - kMinWordLength;
     ClearList(slot);
-    m_indexed[slot] = true;
+    m_loaded[slot] = true;
     const bool read = reader.Read(m_path[slot]);
     m_stamp[slot] = reader.Stamp();
     if (!read) {
@@ -118,7 +118,7 @@ void CWordLists::MapList(int n, CListFileReader& reader, const std::function<voi
             CMappedFile mapping(file.Fd(), static_cast<std::size_t>(stamp->size));
             if (mapping) {
                 ClearList(slot);
-                m_indexed[slot] = true;
+                m_loaded[slot] = true;
                 m_stamp[slot] = stamp;
                 const std::string_view bytes = mapping.Bytes();
                 m_mappedLines[slot] = bytes.substr(0, bytes.find(kEndOfFileMark));
@@ -158,7 +158,7 @@ void CWordLists::IndexListAgain(int n) {
 
 void CWordLists::RefreshList(int n) {
     const int slot = n - kMinWordLength;
-    if (m_indexed[slot] && StampOfPath(m_path[slot]) != m_stamp[slot]) IndexListAgain(n);
+    if (m_loaded[slot] && StampOfPath(m_path[slot]) != m_stamp[slot]) IndexListAgain(n);
 }
 
 bool CWordLists::FetchListLine(int n, std::int32_t i, std::string& line) {
@@ -201,7 +201,7 @@ CWordLists::LineCheck CWordLists::ReadKeyLine(int n, std::int32_t i, std::string
     return LineCheck::kKeyLine;
 }
 
-// The mapped list is the file as it now is, so its line needs no second look.
+// The mapping shows the file that RefreshList last found at the path, so the line needs no second look.
 bool CWordLists::ReadMappedLine(int n, std::int32_t i, std::string& line) const {
     const int slot = n - kMinWordLength;
     const std::string_view lines = m_mappedLines[slot];
@@ -218,7 +218,7 @@ bool CWordLists::ReadMappedLine(int n, std::int32_t i, std::string& line) const 
 void CWordLists::Release() {
     for (int slot = 0; slot < kListCount; ++slot) {
         ClearList(slot);
-        m_indexed[slot] = false;
+        m_loaded[slot] = false;
         m_stamp[slot].reset();
     }
 }

@@ -96,7 +96,7 @@ private:
     std::array<std::unique_ptr<char[]>, kListCount> m_keyTable;
     // Element i is the byte offset of line i; the last element lies just past the last line end.
     std::array<std::unique_ptr<std::int32_t[]>, kListCount> m_lineOffset;
-    std::array<bool, kListCount> m_indexed{};
+    std::array<bool, kListCount> m_loaded{};
     // The file as it was just before it was indexed or mapped; none when there was no file.
     std::array<std::optional<FileStamp>, kListCount> m_stamp;
     // A mapped list: the mapping, and its lines up to any end mark.
