@@ -43,8 +43,9 @@ public:
     // dir is prepended to the file names; empty means the current directory.
     explicit CWordLists(std::string dir = {}, ListHolding holding = ListHolding::kIndexed);
 
-    // Builds the six indexes, 9 letters first. A list that cannot be opened gets an empty index
-    // and its path is passed to onMissing, so the caller decides how to tell the player.
+    // Builds the six indexes, or maps the six files, 9 letters first. A list that cannot be opened
+    // gets an empty index and its path is passed to onMissing, so the caller decides how to tell the
+    // player.
     void LoadWordLists(const std::function<void(const std::string& path)>& onMissing = {});
 
     // Position of the entry equal to key (n capitals, zero-terminated), or -1: the entry's number in
@@ -55,7 +56,8 @@ public:
     // characters. The player may edit a list while the game runs, so the line is handed back only
     // when it is still entry i's: the open file is the one indexed (same file, size and times) and the
     // line read starts a line with the key and '/'. Otherwise the list is indexed again and the key
-    // looked up once more. False, with line empty, when no line of that key can be read.
+    // looked up once more. False, with line empty, when no line of that key can be read. A mapped
+    // list gives the line from its mapping, which RefreshList keeps to the file at the path.
     bool FetchListLine(int n, std::int32_t i, std::string& line);
 
     // Indexes list n again when the file at its path is no longer the one indexed, so that a key
