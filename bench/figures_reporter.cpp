@@ -9,8 +9,8 @@ namespace escartinol::bench {
 
 namespace {
 
-constexpr double kLoadGoalRatio = 2.0;
-constexpr double kSearchGoalMedianUs = 100.0;
+constexpr double kLoadGoalRatio = 1.3;
+constexpr double kSearchGoalRatio = 1.3;
 constexpr double kBurstGoalMs = 20.0;
 constexpr int kBurstDraws = 50;
 
@@ -49,28 +49,40 @@ void CFiguresReporter::Finalize() {
     std::FILE* out = stdout;
     std::fflush(out);
     std::fprintf(out, "\nFigures (lists in %s)\n", m_listDir.c_str());
-    if (Has(kLoadName) && Has(kFloorName)) {
-        const double load = Seconds(kLoadName) * 1e3;
-        const double floor = Seconds(kFloorName) * 1e3;
+    if (Has(kLoadName)) {
+        const double load = Counter(kLoadName, kLoadCounter) / 1e3;
+        const double floor = Counter(kLoadName, kFloorCounter) / 1e3;
         const double ratio = load / floor;
+        const double fresh = Counter(kLoadName, kFreshLoadCounter) / 1e3;
         std::fprintf(out,
-                     "1. Load    LoadWordLists %.3f ms, %.0f keys | floor %.3f ms (six files read twice, memchr) | "
-                     "ratio %.2fx | goal <= %.0fx: %s\n",
-                     load, Counter(kLoadName, "keys"), floor, ratio, kLoadGoalRatio, Verdict(ratio <= kLoadGoalRatio));
+                     "1. Load    LoadWordLists %.3f ms, %.0f keys | floor %.3f ms (each file read once, with one read, "
+                     "its line feeds counted with memchr; medians, timed by turns) | %.2fx | goal <= %.1fx: %s\n",
+                     load, Counter(kLoadName, kKeysCounter), floor, ratio, kLoadGoalRatio,
+                     Verdict(ratio <= kLoadGoalRatio));
+        std::fprintf(out,
+                     "          on memory fresh from the system, as at the game's start: %.3f ms, %.2fx the floor (the "
+                     "system providing the pages of the buffer and the index)\n",
+                     fresh, fresh / floor);
     }
     if (Has(kSearchName)) {
-        const double median = Counter(kSearchName, kMedianCounter);
+        const double ratio = Counter(kSearchName, kRatioMedianCounter);
+        std::fprintf(
+            out,
+            "2. Search  %d seeded draws: median %.1f us, p99 %.1f us (processor time: median %.0f us, p99 %.0f "
+            "us) | %.1f lookups and %.2f hits a draw\n",
+            kSearchDraws, Counter(kSearchName, kMedianCounter), Counter(kSearchName, kP99Counter),
+            Counter(kSearchName, kCpuMedianCounter), Counter(kSearchName, kCpuP99Counter),
+            Counter(kSearchName, kLookupsCounter), Counter(kSearchName, kHitsCounter));
         std::fprintf(out,
-                     "2. Search  %d seeded draws: median %.1f us, p99 %.1f us, mean %.1f us a draw (processor time: "
-                     "median %.0f us, p99 %.0f us) | %.1f lookups and %.2f hits a draw | goal median < %.0f us: %s\n",
-                     kSearchDraws, median, Counter(kSearchName, kP99Counter), Seconds(kSearchName) * 1e6 / kSearchDraws,
-                     Counter(kSearchName, kCpuMedianCounter), Counter(kSearchName, kCpuP99Counter),
-                     Counter(kSearchName, kLookupsCounter), Counter(kSearchName, kHitsCounter), kSearchGoalMedianUs,
-                     Verdict(median < kSearchGoalMedianUs));
-        if (Has(kFetchName))
-            std::fprintf(
-                out, "          one line fetch alone (open, fstat, pread, close): %.2f us, processor time %.2f us\n",
-                Seconds(kFetchName) * 1e6 / kSearchDraws, CpuSeconds(kFetchName) * 1e6 / kSearchDraws);
+                     "          floor of a draw = its hits x %.2f us (one line fetch: open, fstat, pread, close) + its "
+                     "lookups x %.3f us (one lookup), medians timed in the same run; median floor %.1f us\n",
+                     Counter(kSearchName, kFetchCounter), Counter(kSearchName, kLookupCounter),
+                     Counter(kSearchName, kFloorMedianCounter));
+        std::fprintf(out,
+                     "          each draw's time over its own floor: median %.2fx (median time over median floor "
+                     "%.2fx) | goal <= %.1fx: %s\n",
+                     ratio, Counter(kSearchName, kMedianCounter) / Counter(kSearchName, kFloorMedianCounter),
+                     kSearchGoalRatio, Verdict(ratio <= kSearchGoalRatio));
     }
     if (Has(kBurstName)) {
         const double burst = Seconds(kBurstName) * 1e3;

@@ -8,7 +8,8 @@
 // the same bytes, and the rows must fill from the top. After an edit that changes a list's size
 // or file, the game must search as a fresh load of the lists does; after a rewrite in place to
 // the same size, which the file's times may not show, a fetch may still only give a line that
-// starts a line of the file with its key and '/'.
+// starts a line of the file with its key and '/'. Before the edit, mapped lists that are sorted
+// must search as their index does.
 #include <unistd.h>
 
 #include <algorithm>
@@ -120,6 +121,28 @@ void CheckIndex(CWordLists& lists, int n, std::string_view bytes) {
     }
     Require(!lists.FetchListLine(n, count, line) && line.empty());
     Require(!lists.FetchListLine(n, -1, line));
+}
+
+// A list whose entries never rank below the one before: sorted, as the mapped search needs.
+bool IsSorted(const CWordLists& lists, int n) {
+    for (std::int32_t i = 1; i < lists.KeyCount(n); ++i)
+        if (std::memcmp(lists.KeyEntry(n, i - 1), lists.KeyEntry(n, i), static_cast<std::size_t>(n) + 1) > 0)
+            return false;
+    return true;
+}
+
+// Mapped, a sorted list must find and fetch for each key what its index does.
+void CheckMappedAgrees(CWordLists& indexed, CWordLists& mapped, int n) {
+    std::string fromIndex;
+    std::string fromMapped;
+    for (std::int32_t i = 0; i < indexed.KeyCount(n); ++i) {
+        const std::string key(indexed.KeyEntry(n, i));
+        const std::int32_t atIndex = indexed.FindListKey(n, key.c_str());
+        const std::int32_t atMapped = mapped.FindListKey(n, key.c_str());
+        Require((atIndex >= 0) == (atMapped >= 0));
+        Require(indexed.FetchListLine(n, atIndex, fromIndex) == mapped.FetchListLine(n, atMapped, fromMapped));
+        Require(fromIndex == fromMapped);
+    }
 }
 
 std::string ReadFile(const std::filesystem::path& path) {
@@ -269,6 +292,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             CheckIndex(indexed, n, lists[part - 1]);
         else
             Require(indexed.KeyCount(n) == 0);
+    }
+
+    {
+        // Before any edit: a list cut short under its mapping would end the run with SIGBUS.
+        CWordLists mapped(Folder().string(), ListHolding::kMapped);
+        mapped.LoadWordLists();
+        bool allSorted = true;
+        for (int n = kMinWordLength; n <= kMaxWordLength; ++n) {
+            if (IsSorted(game.m_wordLists, n))
+                CheckMappedAgrees(game.m_wordLists, mapped, n);
+            else
+                allSorted = false;
+        }
+        if (allSorted)
+            for (const std::string& entry : entries)
+                Require(SearchEntry(mapped, entry) == SearchEntry(game.m_wordLists, entry));
     }
 
     const bool mustShow = ApplyFault(fault, lists);

@@ -18,8 +18,10 @@ namespace escartinol {
 class CGame : private IResultRows {
 public:
     // listDir holds the six lists (empty: the current directory). A seed makes the draws
-    // repeatable; without one the generator is seeded from the clock when the game starts.
-    explicit CGame(IGameView& view, std::string listDir = {}, std::optional<std::uint32_t> seed = {});
+    // repeatable; without one the generator is seeded from the clock when the game starts. The
+    // holding of the lists suits the searches to come: a game's many, or a tool's one.
+    explicit CGame(IGameView& view, std::string listDir = {}, std::optional<std::uint32_t> seed = {},
+                   ListHolding holding = ListHolding::kIndexed);
     CGame(const CGame&) = delete;
     CGame& operator=(const CGame&) = delete;
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs the core tests, and the solver over the French lists, under valgrind's memcheck.
+# Runs the core tests, and the solver over the French lists (indexed and mapped), under valgrind's memcheck.
 # Any invalid access or leak fails the run; the error summaries are printed at the end.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -28,8 +28,11 @@ status=0
 "${memcheck[@]}" --log-file="$logs/core_tests.log" "$build/tests/core_tests" >/dev/null || status=1
 "${memcheck[@]}" --log-file="$logs/solve.log" "$build/tools/escartinol-solve" --lists "$lists" --rows - \
     <"$draws" >/dev/null || status=1
+# One set of letters is searched in the mapped lists instead of an index.
+"${memcheck[@]}" --log-file="$logs/solve-mapped.log" "$build/tools/escartinol-solve" --lists "$lists" TOLERIANS \
+    >/dev/null || status=1
 
-for log in "$logs/core_tests.log" "$logs/solve.log"; do
+for log in "$logs/core_tests.log" "$logs/solve.log" "$logs/solve-mapped.log"; do
     echo "== $(basename "$log" .log)"
     grep -E "ERROR SUMMARY|total heap usage|definitely lost|indirectly lost|possibly lost|still reachable|All heap blocks" "$log" |
         sed 's/^==[0-9]*== *//'

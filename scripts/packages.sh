@@ -9,7 +9,7 @@ BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins fonts-lib
 # hunspell itself checks a sample of the Occitan words; clang-format checks the formatting of the code.
 TEST_PACKAGES=("${BUILD_PACKAGES[@]}" googletest libgtest-dev desktop-file-utils appstream man-db groff-base file
                hunspell clang-format-14)
-BENCH_PACKAGES=("${BUILD_PACKAGES[@]}" libbenchmark-dev wordplay an valgrind)
+BENCH_PACKAGES=("${BUILD_PACKAGES[@]}" libbenchmark-dev wordplay an valgrind hyperfine)
 # The whole project is configured, so the lists tool's libhunspell must be found even here.
 FUZZ_PACKAGES=(cmake make clang libclang-rt-14-dev pkg-config libhunspell-dev)
 MEMCHECK_PACKAGES=("${TEST_PACKAGES[@]}" valgrind)

@@ -137,7 +137,8 @@ TEST(ListChangedAfterIndexing, ShortenedRemovedOrFolderListsDropOnlyTheHitsTheyL
 
 // A list edited while the game runs must be searched as a fresh start searches it, never read at
 // the offsets of the load: the issue's own edits (a line added before the key's, the first line
-// removed), a word added to the key's line, a new key, and a list made after the load.
+// removed), a word added to the key's line, a new key, and a list made after the load. Mapped lists
+// must notice the edits as well.
 TEST(ListChangedAfterIndexing, EditsWhileTheGameRunsShowWhatAFreshStartShows) {
     const std::vector<std::string> nine = {"AEILNORST/relations", "EILNORSTU/..."};
     const std::vector<std::string> seven = {"AEILNRT/ralenti", "AILNORS/lorains", "EILNOST/..."};
@@ -154,31 +155,33 @@ TEST(ListChangedAfterIndexing, EditsWhileTheGameRunsShowWhatAFreshStartShows) {
          {seven[0] + "/reliant", seven[1], seven[2]}},
         {"a key added", nine, {seven[0], "AEILORS/...", seven[1], seven[2]}},
     };
-    for (const auto& [edit, editedNine, editedSeven] : edits) {
-        CListFolder folder;
-        folder.WriteLines(9, nine);
-        folder.WriteLines(7, seven);
-        testing::SearchRun running(folder.Dir());
-        running.Search("TOLERIANS");
-        const Rows before = running.rowWords;
-        folder.WriteLines(9, editedNine);
-        folder.WriteLines(7, editedSeven);
-        running.rowText = {};
-        running.Search("TOLERIANS");
-        testing::SearchRun fresh(folder.Dir());
-        fresh.Search("TOLERIANS");
-        EXPECT_NE(fresh.rowWords, before) << edit;
-        EXPECT_EQ(running.rowWords, fresh.rowWords) << edit;
-        EXPECT_EQ(running.rowText, fresh.rowText) << edit;
-    }
+    for (const ListHolding holding : {ListHolding::kIndexed, ListHolding::kMapped}) {
+        for (const auto& [edit, editedNine, editedSeven] : edits) {
+            CListFolder folder;
+            folder.WriteLines(9, nine);
+            folder.WriteLines(7, seven);
+            testing::SearchRun running(folder.Dir(), holding);
+            running.Search("TOLERIANS");
+            const Rows before = running.rowWords;
+            folder.WriteLines(9, editedNine);
+            folder.WriteLines(7, editedSeven);
+            running.rowText = {};
+            running.Search("TOLERIANS");
+            testing::SearchRun fresh(folder.Dir());
+            fresh.Search("TOLERIANS");
+            EXPECT_NE(fresh.rowWords, before) << edit;
+            EXPECT_EQ(running.rowWords, fresh.rowWords) << edit;
+            EXPECT_EQ(running.rowText, fresh.rowText) << edit;
+        }
 
-    CListFolder folder;
-    std::filesystem::remove(folder.File(7));
-    testing::SearchRun running(folder.Dir());
-    running.Search("TOLERIANS");
-    folder.WriteLines(7, seven);
-    running.Search("TOLERIANS");
-    EXPECT_EQ(running.rowWords, (Rows{"7 LETRAS:  ralenti  lorains  ...  ", "", ""}));
+        CListFolder folder;
+        std::filesystem::remove(folder.File(7));
+        testing::SearchRun running(folder.Dir(), holding);
+        running.Search("TOLERIANS");
+        folder.WriteLines(7, seven);
+        running.Search("TOLERIANS");
+        EXPECT_EQ(running.rowWords, (Rows{"7 LETRAS:  ralenti  lorains  ...  ", "", ""}));
+    }
 }
 
 // Far beyond any real list; the load must finish and index every line, first to last.

@@ -72,5 +72,48 @@ TEST(WordListFetch, AfterAnEditAFetchGivesTheKeysLineAsItNowIsOrNothing) {
     }
 }
 
+// For one search the lists are searched as the mapped bytes they are, not through an index: on
+// sorted lists every key, absent or present however odd its line, must find and fetch what the
+// index gives.
+TEST(MappedLists, EveryKeyFindsAndFetchesWhatTheIndexGivesOnSortedLists) {
+    using namespace std::string_literals;
+    CListFolder folder;
+    // Entries in order: short lines, a key twice, a key without '/', a line over the limit, a zero
+    // byte, and a last line with a CR and no LF.
+    folder.Write(4, "AB\r\nABC\r\nABCD/abcd\r\nABCD/dcba\r\nABCDE\r\nABCE/" + std::string(300, 'e') +
+                        "\r\nABD\0/x\r\nABDE/abde\r"s);
+    folder.Write(5, "ABCDE/abcde\nABCDF/abcdf\x1A\r\nABCDG/abcdg\r\n");
+    folder.Write(6, "ABCDEF/fedcba");
+    std::filesystem::remove(folder.File(7));
+    std::filesystem::create_directory(folder.File(7));
+    CWordLists indexed(folder.Dir());
+    indexed.LoadWordLists();
+    CWordLists mapped(folder.Dir(), ListHolding::kMapped);
+    std::vector<std::string> missing;
+    mapped.LoadWordLists([&missing](const std::string& path) { missing.push_back(path); });
+    EXPECT_EQ(missing, std::vector<std::string>{folder.File(7)});
+    EXPECT_EQ(mapped.KeyCount(4), 0);  // no index was built
+
+    for (int n = kMinWordLength; n <= kMaxWordLength; ++n) {
+        std::vector<std::string> keys = {std::string(static_cast<std::size_t>(n), 'A'),
+                                         std::string(static_cast<std::size_t>(n), 'Z')};
+        for (std::int32_t i = 0; i < indexed.KeyCount(n); ++i) keys.emplace_back(indexed.KeyEntry(n, i));
+        for (const std::string& key : keys) {
+            const std::int32_t atIndex = indexed.FindListKey(n, key.c_str());
+            const std::int32_t atMapped = mapped.FindListKey(n, key.c_str());
+            ASSERT_EQ(atMapped >= 0, atIndex >= 0) << n << ' ' << key;
+            std::string fromIndex = "stale";
+            std::string fromMapped = "stale";
+            EXPECT_EQ(mapped.FetchListLine(n, atMapped, fromMapped), indexed.FetchListLine(n, atIndex, fromIndex))
+                << n << ' ' << key;
+            EXPECT_EQ(fromMapped, fromIndex) << n << ' ' << key;
+        }
+    }
+    std::string line;
+    EXPECT_TRUE(mapped.FetchListLine(4, mapped.FindListKey(4, "ABCE"), line));
+    EXPECT_EQ(line.size(), 253u);
+    EXPECT_FALSE(mapped.FetchListLine(4, 1, line));  // not where a line starts
+}
+
 }  // namespace
 }  // namespace escartinol

@@ -1,6 +1,9 @@
 // escartinol-solve: the game's own search on the command line, with what its rows would show.
+#include <unistd.h>
+
 #include <algorithm>
 #include <cctype>
+#include <csignal>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -25,6 +28,9 @@ constexpr const char* kUsage =
     "  --lang     the language of the lists looked for without --lists (default fr)\n"
     "  --rows     print exactly six lines: the three rows, then the three word texts\n"
     "  --version  print the version\n";
+
+// A temporary failure, in the sense of sysexits.h.
+constexpr int kListCutShortStatus = 75;
 
 std::optional<std::string> NineLetters(const std::string& text) {
     if (text.size() != 9) return std::nullopt;
@@ -54,6 +60,14 @@ void PrintBlock(const CGame& game, const CHeadlessWindow& window, bool rowsOnly)
     if (!any) std::cout << "  no word of 4 to 9 letters\n";
     for (int row = 0; row < 3; ++row)
         if (!game.RowWords()[row].empty()) std::cout << Cp1252ToUtf8(game.RowWords()[row]) << '\n';
+}
+
+// One set of letters is searched in the mapped lists, and a list cut short meanwhile takes pages
+// from under the search: the run cannot go on, but it can say why.
+void OnListCutShort(int) {
+    constexpr char kMessage[] = "escartinol-solve: a word list was cut short while it was searched; run it again\n";
+    [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, kMessage, sizeof kMessage - 1);
+    ::_exit(kListCutShortStatus);
 }
 
 }  // namespace
@@ -104,8 +118,11 @@ int main(int argc, char** argv) {
     }
 
     CHeadlessWindow window;
+    // One search is done sooner in the lists as they stand than by indexing them first.
+    const auto holding = single ? escartinol::ListHolding::kMapped : escartinol::ListHolding::kIndexed;
+    if (single) std::signal(SIGBUS, OnListCutShort);
     // Fixed seed: the opening draw is thrown away, and a fixed one keeps runs repeatable.
-    CGame game(window, lists->place.dir, 1u);
+    CGame game(window, lists->place.dir, 1u, holding);
     game.Start();
     game.LoadLists();
 

@@ -1,137 +1,169 @@
 // Loading, key lookup and line fetch for the six word lists.
 #include "words/word_lists.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <limits>
-#include <string_view>
 
-#include "words/line_scanner.h"
+#include "words/list_file_reader.h"
+#include "words/list_lines.h"
+#include "words/read_only_file.h"
 
 namespace escartinol {
 
 namespace {
 
-constexpr char kEndOfFileMark = 0x1A;
 // A line's offset must fit the 32-bit offset table; anything beyond is left unindexed.
 constexpr std::int64_t kMaxOffset = std::numeric_limits<std::int32_t>::max();
-
-class CReadOnlyFile {
-public:
-    explicit CReadOnlyFile(const std::string& path) : m_fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {}
-    ~CReadOnlyFile() {
-        if (m_fd >= 0) ::close(m_fd);
-    }
-    CReadOnlyFile(const CReadOnlyFile&) = delete;
-    CReadOnlyFile& operator=(const CReadOnlyFile&) = delete;
-
-    int Fd() const { return m_fd; }
-
-private:
-    int m_fd;
-};
+// So many entries, and no more, keep the key table's size within 32 bits.
+constexpr std::int64_t kMaxEntries = std::numeric_limits<std::int32_t>::max() / (kMaxWordLength + 1);
 
 }  // namespace
 
 std::string ListFileName(int n) { return "DEF_" + std::to_string(n) + "L.txt"; }
 
-CWordLists::CWordLists(std::string dir) {
+CWordLists::CWordLists(std::string dir, ListHolding holding) : m_holding(holding) {
     if (!dir.empty() && dir.back() != '/') dir += '/';
     for (int n = kMinWordLength; n <= kMaxWordLength; ++n) m_path[n - kMinWordLength] = dir + ListFileName(n);
 }
 
 void CWordLists::LoadWordLists(const std::function<void(const std::string&)>& onMissing) {
-    CLineScanner scanner;
-    for (int n = kMaxWordLength; n >= kMinWordLength; --n) IndexList(n, scanner, onMissing);
+    // One buffer serves the six files, so a load allocates it once.
+    CListFileReader reader;
+    for (int n = kMaxWordLength; n >= kMinWordLength; --n) {
+        if (m_holding == ListHolding::kMapped)
+            MapList(n, reader, onMissing);
+        else
+            IndexList(n, reader, onMissing);
+    }
 }
 
-void CWordLists::IndexList(int n, CLineScanner& scanner, const std::function<void(const std::string&)>& onMissing) {
-    const int slot = n - kMinWordLength;
-    const std::string& path = m_path[slot];
+void CWordLists::ClearList(int slot) {
     m_keyCount[slot] = 0;
-    m_keyTable[slot].clear();
-    m_lineOffset[slot].clear();
-    m_indexed[slot] = true;
-    // Stamped before it is read: a change during the reading then shows at the next fetch.
-    m_stamp[slot] = StampOfPath(path);
+    m_keyTable[slot].reset();
+    m_lineOffset[slot].reset();
+    m_mapping[slot] = {};
+    m_mappedLines[slot] = {};
+}
 
-    // Counting pass first, so that each table is allocated once at its final size.
-    std::int64_t count = 0;
-    const bool opened = scanner.ScanLines(path, 0, [&](const ScannedLine& line) {
-        if (line.start > kMaxOffset) return false;
-        ++count;
-        return count < std::numeric_limits<std::int32_t>::max() / (kMaxWordLength + 1);
-    });
-    if (!opened) {
-        if (onMissing) onMissing(path);
+void CWordLists::IndexList(int n, CListFileReader& reader, const std::function<void(const std::string&)>& onMissing) {
+    const int slot = n - kMinWordLength;
+    ClearList(slot);
+    m_loaded[slot] = true;
+    const bool read = reader.Read(m_path[slot]);
+    m_stamp[slot] = reader.Stamp();
+    if (!read) {
+        if (onMissing) onMissing(m_path[slot]);
         return;
     }
+    IndexLines(n, reader.Content());
+}
 
-    std::vector<char> keys(static_cast<std::size_t>(count) * (n + 1), '\0');
-    std::vector<std::int32_t> offsets(static_cast<std::size_t>(count) + 1, 0);
-    std::int64_t filled = 0;
-    std::int64_t lastLength = 0;
-    // The file may have changed since the counting pass; only what both passes saw is indexed.
-    scanner.ScanLines(path, static_cast<std::size_t>(n), [&](const ScannedLine& line) {
-        if (filled == count || line.start > kMaxOffset) return false;
-        offsets[static_cast<std::size_t>(filled)] = static_cast<std::int32_t>(line.start);
-        std::memcpy(keys.data() + filled * (n + 1), line.head,
-                    static_cast<std::size_t>(std::min<std::int64_t>(line.length, n)));
-        lastLength = line.length;
-        ++filled;
-        return true;
-    });
-    if (filled > 0) {
-        const std::int64_t end = offsets[static_cast<std::size_t>(filled - 1)] + std::min(lastLength, kMaxOffset) + 2;
-        offsets[static_cast<std::size_t>(filled)] = static_cast<std::int32_t>(std::min(end, kMaxOffset));
+// One pass over the bytes in memory: each line end found with memchr gives one entry and one offset.
+void CWordLists::IndexLines(int n, std::string_view content) {
+    const int slot = n - kMinWordLength;
+    const auto entrySize = static_cast<std::size_t>(n) + 1;
+    // Room for the densest lines of a sound list (the key, '/', one word and a LF), so that one table
+    // of each kind is allocated; the untouched end of a large one costs no memory. Denser lines make
+    // the tables grow.
+    std::size_t capacity = content.size() / (2 * entrySize) + 1;
+    auto keys = std::make_unique_for_overwrite<char[]>(capacity * entrySize);
+    auto offsets = std::make_unique_for_overwrite<std::int32_t[]>(capacity + 1);
+    const auto grow = [&](std::size_t count) {
+        capacity *= 2;
+        auto moreKeys = std::make_unique_for_overwrite<char[]>(capacity * entrySize);
+        auto moreOffsets = std::make_unique_for_overwrite<std::int32_t[]>(capacity + 1);
+        std::memcpy(moreKeys.get(), keys.get(), count * entrySize);
+        std::memcpy(moreOffsets.get(), offsets.get(), count * sizeof(std::int32_t));
+        keys = std::move(moreKeys);
+        offsets = std::move(moreOffsets);
+    };
+
+    const char* const begin = content.data();
+    const char* const end = begin + content.size();
+    std::size_t count = 0;
+    std::size_t lastLength = 0;
+    for (const char* line = begin;
+         line < end && line - begin <= kMaxOffset && static_cast<std::int64_t>(count) < kMaxEntries;) {
+        const auto* lf = static_cast<const char*>(std::memchr(line, '\n', static_cast<std::size_t>(end - line)));
+        const std::size_t length = LineLength(line, lf, end);
+        if (count == capacity) grow(count);
+        offsets[count] = static_cast<std::int32_t>(line - begin);
+        WriteEntry(keys.get() + count * entrySize, line, length, n);
+        lastLength = length;
+        ++count;
+        line = lf ? lf + 1 : end;
     }
-    keys.resize(static_cast<std::size_t>(filled) * (n + 1));
-    offsets.resize(static_cast<std::size_t>(filled) + 1);
-    m_keyCount[slot] = static_cast<std::int32_t>(filled);
+    offsets[count] = 0;
+    if (count > 0) {
+        const std::int64_t last = offsets[count - 1];
+        const std::int64_t lineEnd = last + std::min(static_cast<std::int64_t>(lastLength), kMaxOffset) + 2;
+        offsets[count] = static_cast<std::int32_t>(std::min(lineEnd, kMaxOffset));
+    }
+    m_keyCount[slot] = static_cast<std::int32_t>(count);
     m_keyTable[slot] = std::move(keys);
     m_lineOffset[slot] = std::move(offsets);
+}
+
+void CWordLists::MapList(int n, CListFileReader& reader, const std::function<void(const std::string&)>& onMissing) {
+    const int slot = n - kMinWordLength;
+    {
+        const CReadOnlyFile file(m_path[slot]);
+        const std::optional<FileStamp> stamp = file.Fd() >= 0 ? StampOfOpenFile(file.Fd()) : std::nullopt;
+        // Beyond kMaxEntries bytes an index may leave lines out, which the mapped search would find.
+        if (stamp && stamp->size > 0 && stamp->size <= kMaxEntries) {
+            CMappedFile mapping(file.Fd(), static_cast<std::size_t>(stamp->size));
+            if (mapping) {
+                ClearList(slot);
+                m_loaded[slot] = true;
+                m_stamp[slot] = stamp;
+                const std::string_view bytes = mapping.Bytes();
+                m_mappedLines[slot] = bytes.substr(0, bytes.find(kEndOfFileMark));
+                m_mapping[slot] = std::move(mapping);
+                return;
+            }
+        }
+    }
+    // Missing, empty, a folder, too large: the index holds it, or tells that it is missing.
+    IndexList(n, reader, onMissing);
 }
 
 std::int32_t CWordLists::FindListKey(int n, const char* key) const {
     const int slot = n - kMinWordLength;
     ++m_lookupCount[slot];
-    // A key of n letters holds no zero byte before its end, so the first byte where it differs
-    // from an entry ranks the two as strcmp would, and a fixed-length memcmp is quicker.
-    const std::size_t compared = std::strlen(key) == static_cast<std::size_t>(n) ? n + 1 : 0;
-    const auto order = [compared](const char* a, const char* b) {
-        return compared ? std::memcmp(a, b, compared) : std::strcmp(a, b);
-    };
+    if (m_mapping[slot]) return static_cast<std::int32_t>(FindSortedKeyLine(m_mappedLines[slot], n, key));
+    const CEntryOrder order(key, n);
     // A plain lower bound over positions: clang 14, which the fuzzer needs, cannot compile
     // the ranges of libstdc++ 12.
     std::int32_t low = 0;
     std::int32_t high = m_keyCount[slot];
     while (low < high) {
         const std::int32_t middle = low + (high - low) / 2;
-        if (order(KeyEntry(n, middle), key) < 0)
+        if (order(KeyEntry(n, middle)) < 0)
             low = middle + 1;
         else
             high = middle;
     }
-    if (low == m_keyCount[slot] || order(KeyEntry(n, low), key) != 0) return -1;
+    if (low == m_keyCount[slot] || order(KeyEntry(n, low)) != 0) return -1;
     return low;
 }
 
 void CWordLists::IndexListAgain(int n) {
-    CLineScanner scanner;
-    IndexList(n, scanner, {});
+    CListFileReader reader;
+    IndexList(n, reader, {});
 }
 
 void CWordLists::RefreshList(int n) {
     const int slot = n - kMinWordLength;
-    if (m_indexed[slot] && StampOfPath(m_path[slot]) != m_stamp[slot]) IndexListAgain(n);
+    if (m_loaded[slot] && StampOfPath(m_path[slot]) != m_stamp[slot]) IndexListAgain(n);
 }
 
 bool CWordLists::FetchListLine(int n, std::int32_t i, std::string& line) {
     line.clear();
+    if (m_mapping[n - kMinWordLength]) return ReadMappedLine(n, i, line);
     if (i < 0 || i >= m_keyCount[n - kMinWordLength]) return false;
     const LineCheck check = ReadKeyLine(n, i, line);
     if (check != LineCheck::kChanged) return check == LineCheck::kKeyLine;
@@ -161,28 +193,33 @@ CWordLists::LineCheck CWordLists::ReadKeyLine(int n, std::int32_t i, std::string
     if (got <= 0) return LineCheck::kUnreadable;
     if (before == 1 && buffer[0] != '\n') return LineCheck::kChanged;
 
-    std::string_view text(buffer + before, static_cast<std::size_t>(got) - before);
-    text = text.substr(0, text.find(kEndOfFileMark));
-    if (const std::size_t lf = text.find('\n'); lf != std::string_view::npos) {
-        text = text.substr(0, lf);
-        if (text.ends_with('\r')) text.remove_suffix(1);
-    }
-    text = text.substr(0, kMaxLineChars);
-    const auto keyLength = static_cast<std::size_t>(n);
-    if (text.size() <= keyLength || text.substr(0, keyLength) != std::string_view(KeyEntry(n, i), keyLength) ||
-        text[keyLength] != '/')
-        return LineCheck::kChanged;
-    line.assign(text);
+    const std::string_view read(buffer + before, static_cast<std::size_t>(got) - before);
+    const auto text = KeyLineText(read.substr(0, read.find(kEndOfFileMark)),
+                                  std::string_view(KeyEntry(n, i), static_cast<std::size_t>(n)));
+    if (!text) return LineCheck::kChanged;
+    line.assign(*text);
     return LineCheck::kKeyLine;
+}
+
+// The mapping shows the file that RefreshList last found at the path, so the line needs no second look.
+bool CWordLists::ReadMappedLine(int n, std::int32_t i, std::string& line) const {
+    const int slot = n - kMinWordLength;
+    const std::string_view lines = m_mappedLines[slot];
+    const auto at = static_cast<std::size_t>(i);
+    if (i < 0 || at >= lines.size() || (at > 0 && lines[at - 1] != '\n')) return false;
+    ++m_fetchCount[slot];
+    const std::string_view from = lines.substr(at, kMaxLineChars + 2);
+    const auto text = KeyLineText(from, from.substr(0, static_cast<std::size_t>(n)));
+    if (!text) return false;
+    line.assign(*text);
+    return true;
 }
 
 void CWordLists::Release() {
     for (int slot = 0; slot < kListCount; ++slot) {
-        m_keyCount[slot] = 0;
-        m_indexed[slot] = false;
+        ClearList(slot);
+        m_loaded[slot] = false;
         m_stamp[slot].reset();
-        std::vector<char>().swap(m_keyTable[slot]);
-        std::vector<std::int32_t>().swap(m_lineOffset[slot]);
     }
 }
 

@@ -11,7 +11,10 @@
 namespace escartinol::testing {
 
 struct SearchRun : IResultRows {
-    explicit SearchRun(const std::string& dir) : lists(dir), search(lists, *this) { lists.LoadWordLists(); }
+    explicit SearchRun(const std::string& dir, ListHolding holding = ListHolding::kIndexed)
+        : lists(dir, holding), search(lists, *this) {
+        lists.LoadWordLists();
+    }
 
     void SetRowText(int row, const std::string& text) override {
         rowText[row] = text;
