@@ -28,7 +28,11 @@ std::string ShownFolder(const std::string& dir) {
 }  // namespace
 
 CGame::CGame(IGameView& view, std::string listDir, std::optional<std::uint32_t> seed, ListHolding holding)
-    : m_view(view), m_wordLists(listDir, holding), m_search(m_wordLists, *this), m_listDir(std::move(listDir)), m_seed(seed) {}
+    : m_view(view),
+      m_wordLists(listDir, holding),
+      m_search(m_wordLists, *this),
+      m_listDir(std::move(listDir)),
+      m_seed(seed) {}
 
 void CGame::Start() {
     for (int i = 0; i < kTileCount; ++i) m_view.HideTile(i);
