@@ -10,7 +10,7 @@
 #include "tools/list_options.h"
 #include "tools/lists_commands.h"
 #include "tools/lists_lock.h"
-#include "tools/text_encoding.h"
+#include "words/cp1252.h"
 #include "words/list_builder.h"
 #include "words/list_checker.h"
 #include "words/list_editor.h"

@@ -10,11 +10,11 @@
 #include <chrono>
 #include <utility>
 
-#include "ui/cp1252.h"
 #include "ui/game_window_template.h"
 #include "ui/help_dlg.h"
 #include "ui/letter_entry_dlg.h"
 #include "ui/resource_images.h"
+#include "words/cp1252.h"
 
 namespace escartinol {
 
@@ -73,7 +73,9 @@ void CGameWindow::MoveTile(int tile, const Rect& r) {
     m_tiles[tile]->raise();
 }
 
-void CGameWindow::SetRowText(int row, const std::string& text) { m_rows[row]->setPlainText(FromCp1252(text)); }
+void CGameWindow::SetRowText(int row, const std::string& text) {
+    m_rows[row]->setPlainText(QString::fromStdString(Cp1252ToUtf8(text)));
+}
 
 void CGameWindow::CaptureMouse() {
     grabMouse();
