@@ -7,10 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "words/list_format.h"
+
 namespace escartinol {
 namespace {
 
-TEST(ListBuilder, KeysFoldAccentsAndLigaturesAndSort) {
+TEST(ListFormat, KeysFoldAccentsAndLigaturesAndSort) {
     // clang-format off
     EXPECT_EQ(KeyOfWord("\xE9t\xE9"), "EET");                // été
     EXPECT_EQ(KeyOfWord("gar\xE7on"), "ACGNOR");             // garçon

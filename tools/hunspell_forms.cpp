@@ -15,6 +15,7 @@
 #include "tools/text_encoding.h"
 #include "words/list_builder.h"
 #include "words/list_editor.h"
+#include "words/list_format.h"
 
 namespace escartinol {
 

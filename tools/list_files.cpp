@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "words/list_format.h"
+
 namespace escartinol {
 
 std::string WriteFileAtomically(const std::string& path, const std::string& bytes) {
@@ -43,7 +45,7 @@ std::string WriteListAtomically(const std::string& path, const std::vector<std::
     std::string bytes;
     for (const std::string& line : lines) {
         bytes += line;
-        bytes += "\r\n";
+        bytes += kLineEnd;
     }
     return WriteFileAtomically(path, bytes);
 }

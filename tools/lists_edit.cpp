@@ -11,9 +11,9 @@
 #include "tools/lists_commands.h"
 #include "tools/lists_lock.h"
 #include "words/cp1252.h"
-#include "words/list_builder.h"
 #include "words/list_checker.h"
 #include "words/list_editor.h"
+#include "words/list_format.h"
 #include "words/word_lists.h"
 
 namespace escartinol {

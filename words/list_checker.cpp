@@ -8,16 +8,13 @@
 #include <memory>
 #include <vector>
 
-#include "words/cp1252_letters.h"
+#include "words/list_format.h"
 #include "words/word_lists.h"
 
 namespace escartinol {
 
 namespace {
 
-constexpr unsigned char kEndOfFileMark = 0x1A;
-constexpr unsigned char kLigatureOe = 0x9C;
-constexpr unsigned char kLigatureAe = 0xE6;
 constexpr std::size_t kReadChunk = 1 << 16;
 
 constexpr std::array<std::string_view, kListBreakKindCount> kKindLabels = {
@@ -132,7 +129,7 @@ void CListChecker::EndKey(bool atLineEnd) {
         return;
     }
     const std::string& key = m_key.text;
-    const auto notCapital = std::find_if(key.begin(), key.end(), [](char c) { return c < 'A' || c > 'Z'; });
+    const auto notCapital = std::find_if_not(key.begin(), key.end(), IsKeyLetter);
     if (m_keyLength != m_n) {
         Report(ListBreakKind::kBadKey,
                "key has " + std::to_string(m_keyLength) + " characters, not " + std::to_string(m_n), m_key);
@@ -169,9 +166,9 @@ void CListChecker::EndWord(bool atLineEnd) {
         if (m_wordHasCapital) Report(ListBreakKind::kNotLowerCase, "word is not in lower case", m_word);
         if (m_wordStrangeByte >= 0) {
             const std::string strange(1, static_cast<char>(m_wordStrangeByte));
-            std::string why = "which is not a letter";
-            if (m_wordStrangeByte == kLigatureOe) why = "which the lists spell 'oe'";
-            if (m_wordStrangeByte == kLigatureAe) why = "which the lists spell 'ae'";
+            const std::string_view spelling = LigatureSpelling(static_cast<unsigned char>(m_wordStrangeByte));
+            const std::string why =
+                spelling.empty() ? "which is not a letter" : "which the lists spell '" + std::string(spelling) + "'";
             Report(ListBreakKind::kNotALetter, "word holds '" + strange + "', " + why, m_word);
         }
         if (m_wordLength != m_n) {
