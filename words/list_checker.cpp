@@ -1,21 +1,19 @@
 // The list format checker: a byte-at-a-time state machine, so pieces may split a line anywhere.
 #include "words/list_checker.h"
 
+#include <fcntl.h>
+
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <memory>
-#include <vector>
 
+#include "words/file_descriptor.h"
 #include "words/list_format.h"
 #include "words/word_lists.h"
 
 namespace escartinol {
 
 namespace {
-
-constexpr std::size_t kReadChunk = 1 << 16;
 
 constexpr std::array<std::string_view, kListBreakKindCount> kKindLabels = {
     "file cannot be read",       "bad keys",
@@ -25,10 +23,6 @@ constexpr std::array<std::string_view, kListBreakKindCount> kKindLabels = {
     "keys out of order",         "keys used twice",
     "lines over 253 characters", "line ends other than CR LF",
     "bytes 0x1A before the end", "zero bytes",
-};
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
 };
 
 // Bytes the line-level checks report on their own; a word holding one is not blamed again.
@@ -228,18 +222,12 @@ ListTally CheckListFile(int n, const std::string& path, const ListBreakSink& onB
             onBreak(ListBreak{ListBreakKind::kUnreadable, 0, std::string(doing) + std::strerror(error), {}, false});
         return tally;
     };
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file) return unreadable(ListTally{}, "cannot be opened: ", errno);
+    const CFileDescriptor file(path, O_RDONLY);
+    if (!file.IsOpen()) return unreadable(ListTally{}, "cannot be opened: ", errno);
     CListChecker checker(n, onBreak);
-    std::vector<char> chunk(kReadChunk);
-    while (const std::size_t got = std::fread(chunk.data(), 1, chunk.size(), file.get()))
-        checker.Feed(std::string_view(chunk.data(), got));
-    // A folder opens like a file and only fails to read.
-    if (std::ferror(file.get())) {
-        const int error = errno;
-        return unreadable(checker.Finish(), "cannot be read: ", error);
-    }
-    return checker.Finish();
+    const int error = ReadToEnd(file.Get(), [&](std::string_view piece) { checker.Feed(piece); });
+    const ListTally tally = checker.Finish();
+    return error == 0 ? tally : unreadable(tally, "cannot be read: ", error);
 }
 
 }  // namespace escartinol
