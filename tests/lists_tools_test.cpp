@@ -58,10 +58,13 @@ TEST(ListsCheck, ASoundFolderPassesWithItsCountsAndABrokenOneIsShownLineByLine) 
     EXPECT_EQ(RunCommand(kLists + " check " + folder.Dir() + "/absent").status, 2);
 }
 
-TEST(ListsEdit, TheGameFindsAnAddedWordAndNoLongerARemovedOne) {
+// The edited list replaces the old one whole, and must keep the mode its owner gave it.
+TEST(ListsEdit, TheGameFindsAnAddedWordAndNoLongerARemovedOneAndTheListsKeepTheirMode) {
+    namespace fs = std::filesystem;
     CListFolder folder;
     folder.WriteLines(9, {"AEILNORST/relations"});
     folder.WriteLines(6, {"AEINST/tisane"});
+    fs::permissions(folder.File(9), fs::perms{0640});
     const std::string add = kLists + " add --lists " + folder.Dir();
     EXPECT_EQ(RunCommand(add + " satine talerions \xC5\x93uvre").status, 0);  // œuvre is spelt oeuvre
     EXPECT_EQ(folder.Read(9), "AEILNORST/relations/talerions\r\n");
@@ -75,6 +78,7 @@ TEST(ListsEdit, TheGameFindsAnAddedWordAndNoLongerARemovedOne) {
         {"relations", false}, {"tisane", false}, {"talerions", true}, {"satine", true}};
     for (const auto& [word, shown] : found) EXPECT_EQ(GameFinds(folder.Dir(), word), shown) << word;
     EXPECT_EQ(RunCommand(kLists + " check " + folder.Dir()).status, 0);
+    EXPECT_EQ(static_cast<unsigned>(fs::status(folder.File(9)).permissions()), 0640u);
 }
 
 TEST(ListsEdit, ABrokenListOrABadWordChangesNoFileAtAll) {
