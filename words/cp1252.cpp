@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 
 namespace escartinol {
 
@@ -51,51 +52,41 @@ void AppendUtf8(char32_t c, std::string& out) {
     }
 }
 
+// The well-formed UTF-8 sequences of more than one byte, by the range of their first byte: their
+// length and the range of their second byte, which shuts out overlong forms, surrogates and code
+// points past U+10FFFF. Every later byte is 80..BF.
+struct SequenceForm {
+    unsigned char firstLow, firstHigh;
+    int length;
+    unsigned char secondLow, secondHigh;
+};
+constexpr SequenceForm kSequenceForms[] = {
+    {0xC2, 0xDF, 2, 0x80, 0xBF}, {0xE0, 0xE0, 3, 0xA0, 0xBF}, {0xE1, 0xEC, 3, 0x80, 0xBF}, {0xED, 0xED, 3, 0x80, 0x9F},
+    {0xEE, 0xEF, 3, 0x80, 0xBF}, {0xF0, 0xF0, 4, 0x90, 0xBF}, {0xF1, 0xF3, 4, 0x80, 0xBF}, {0xF4, 0xF4, 4, 0x80, 0x8F},
+};
+
 // The character that begins at text[at], moving at past it; or nothing, moving at one byte on,
-// when no well-formed sequence begins there (overlong forms, surrogates and code points past
-// U+10FFFF are not).
+// when no well-formed sequence begins there.
 std::optional<char32_t> NextCharacter(std::string_view text, std::size_t& at) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(at);
-    if (lead < 0x80) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[at + i]); };
+    const unsigned char first = byte(0);
+    if (first < 0x80) {
         ++at;
-        return lead;
+        return first;
     }
-    int length = 0;
-    unsigned char low = 0x80;  // the bounds of the second byte, which depend on the first
-    unsigned char high = 0xBF;
-    char32_t c = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        c = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        c = lead & 0x0F;
-        if (lead == 0xE0) low = 0xA0;
-        if (lead == 0xED) high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        c = lead & 0x07;
-        if (lead == 0xF0) low = 0x90;
-        if (lead == 0xF4) high = 0x8F;
-    } else {
-        ++at;
-        return std::nullopt;
+    const auto form =
+        std::find_if(std::begin(kSequenceForms), std::end(kSequenceForms),
+                     [first](const SequenceForm& f) { return first >= f.firstLow && first <= f.firstHigh; });
+    const auto length = form == std::end(kSequenceForms) ? 0 : static_cast<std::size_t>(form->length);
+    bool wellFormed =
+        length > 0 && text.size() - at >= length && byte(1) >= form->secondLow && byte(1) <= form->secondHigh;
+    char32_t c = first & (0x7F >> length);
+    for (std::size_t i = 1; wellFormed && i < length; ++i) {
+        wellFormed = (byte(i) & 0xC0) == 0x80;
+        c = (c << 6) | (byte(i) & 0x3F);
     }
-    if (text.size() - at < static_cast<std::size_t>(length) || byte(at + 1) < low || byte(at + 1) > high) {
-        ++at;
-        return std::nullopt;
-    }
-    for (int i = 1; i < length; ++i) {
-        const unsigned char next = byte(at + i);
-        if ((next & 0xC0) != 0x80) {
-            ++at;
-            return std::nullopt;
-        }
-        c = (c << 6) | (next & 0x3F);
-    }
-    at += static_cast<std::size_t>(length);
-    return c;
+    at += wellFormed ? length : 1;
+    return wellFormed ? std::optional(c) : std::nullopt;
 }
 
 }  // namespace
