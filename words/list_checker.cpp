@@ -15,6 +15,7 @@ namespace escartinol {
 
 namespace {
 
+static_assert(kMaxLineChars == 253 && kEndOfFileMark == 0x1A, "the labels below name the limit and the mark");
 constexpr std::array<std::string_view, kListBreakKindCount> kKindLabels = {
     "file cannot be read",       "bad keys",
     "lines without '/'",         "empty words",
