@@ -89,6 +89,19 @@ std::optional<char32_t> NextCharacter(std::string_view text, std::size_t& at) {
     return wellFormed ? std::optional(c) : std::nullopt;
 }
 
+// utf8 in cp1252; what has no cp1252 byte becomes replacement, or, without one, fails the whole.
+std::optional<std::string> EncodeCp1252(std::string_view utf8, std::optional<char> replacement) {
+    std::string cp1252;
+    cp1252.reserve(utf8.size());
+    for (std::size_t at = 0; at < utf8.size();) {
+        const auto c = NextCharacter(utf8, at);
+        const auto byte = c ? ByteOf(*c) : std::nullopt;
+        if (!byte && !replacement) return std::nullopt;
+        cp1252 += byte ? *byte : *replacement;
+    }
+    return cp1252;
+}
+
 }  // namespace
 
 std::string Cp1252ToUtf8(std::string_view cp1252) {
@@ -98,26 +111,8 @@ std::string Cp1252ToUtf8(std::string_view cp1252) {
     return utf8;
 }
 
-std::optional<std::string> Utf8ToCp1252(std::string_view utf8) {
-    std::string cp1252;
-    cp1252.reserve(utf8.size());
-    for (std::size_t at = 0; at < utf8.size();) {
-        const auto c = NextCharacter(utf8, at);
-        const auto byte = c ? ByteOf(*c) : std::nullopt;
-        if (!byte) return std::nullopt;
-        cp1252 += *byte;
-    }
-    return cp1252;
-}
+std::optional<std::string> Utf8ToCp1252(std::string_view utf8) { return EncodeCp1252(utf8, std::nullopt); }
 
-std::string Utf8ToCp1252Lossy(std::string_view utf8) {
-    std::string cp1252;
-    cp1252.reserve(utf8.size());
-    for (std::size_t at = 0; at < utf8.size();) {
-        const auto c = NextCharacter(utf8, at);
-        cp1252 += c ? ByteOf(*c).value_or('?') : '?';
-    }
-    return cp1252;
-}
+std::string Utf8ToCp1252Lossy(std::string_view utf8) { return *EncodeCp1252(utf8, '?'); }
 
 }  // namespace escartinol
