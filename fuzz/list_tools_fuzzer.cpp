@@ -19,9 +19,9 @@
 #include <vector>
 
 #include "fuzz/fuzz_support.h"
-#include "words/cp1252_letters.h"
 #include "words/list_checker.h"
 #include "words/list_editor.h"
+#include "words/list_format.h"
 #include "words/word_lists.h"
 
 namespace {

@@ -28,6 +28,7 @@
 #include "fuzz/fuzz_support.h"
 #include "game/game.h"
 #include "tools/headless_window.h"
+#include "words/list_format.h"
 #include "words/word_lists.h"
 #include "words/word_search.h"
 
@@ -69,7 +70,7 @@ struct PlainLine {
 };
 
 std::vector<PlainLine> ReadPlainly(std::string_view bytes) {
-    bytes = bytes.substr(0, bytes.find('\x1A'));
+    bytes = bytes.substr(0, bytes.find(kEndOfFileMark));
     std::vector<PlainLine> lines;
     std::size_t start = 0;
     while (start < bytes.size()) {
@@ -229,9 +230,9 @@ Solved SearchEntry(CWordLists& lists, const std::string& entry) {
     search.SearchWords(letters, rowWords);
     CheckRowsFillFromTheTop(rowWords);
     Require(std::is_sorted(letters.begin(), letters.end()) ||
-            !std::all_of(letters.begin(), letters.end(), [](char c) { return c >= 'A' && c <= 'Z'; }));
+            !std::all_of(letters.begin(), letters.end(), IsKeyLetter));
 
-    for (char& c : letters) c = static_cast<char>('A' + static_cast<unsigned char>(c) % 26);
+    for (char& c : letters) c = static_cast<char>('A' + static_cast<unsigned char>(c) % kKeyLetterCount);
     rowWords = {};
     rows.text = {};
     search.SearchWords(letters, rowWords);
@@ -320,7 +321,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         game.ClearRows();
         game.ApplyLetterEntry(entry);
         CheckRowsFillFromTheTop(game.RowWords());
-        Require(std::all_of(game.Letters().begin(), game.Letters().end(), [](char c) { return c >= 'A' && c <= 'Z'; }));
+        Require(std::all_of(game.Letters().begin(), game.Letters().end(), IsKeyLetter));
         game.ShowSolutions();
     }
     if (!mustShow) CheckFetchesGiveKeyLines(indexed);

@@ -7,7 +7,7 @@
 #include <iostream>
 
 #include "game/letter_entry_rule.h"
-#include "words/cp1252_text.h"
+#include "words/cp1252.h"
 
 namespace escartinol {
 
@@ -53,7 +53,7 @@ void CGame::LoadLists() {
     m_listsLoaded = true;
     // Started from a menu, nobody sees standard error; and the loading notice must not stay as if
     // the loading went on.
-    if (unreadable == kListCount) SetRowText(0, kNoListsNotice + Cp1252FileName(ShownFolder(m_listDir)));
+    if (unreadable == kListCount) SetRowText(0, kNoListsNotice + Utf8ToCp1252Lossy(ShownFolder(m_listDir)));
     SearchWords();
 }
 

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <string_view>
 
+#include "words/list_format.h"
+
 namespace escartinol {
 
 inline constexpr std::size_t kEnteredLetterCount = 9;
@@ -11,7 +13,7 @@ inline constexpr std::size_t kEnteredLetterCount = 9;
 // Anything else would index the letter images out of range and feed blanks to the search.
 inline bool StartsWithNineCapitals(std::string_view text) {
     return text.size() >= kEnteredLetterCount &&
-           std::all_of(text.begin(), text.begin() + kEnteredLetterCount, [](char c) { return c >= 'A' && c <= 'Z'; });
+           std::all_of(text.begin(), text.begin() + kEnteredLetterCount, IsKeyLetter);
 }
 
 }  // namespace escartinol

@@ -14,6 +14,7 @@
 #include "ui/game_window.h"
 #include "ui/help_dlg.h"
 #include "ui/letter_entry_dlg.h"
+#include "words/cp1252.h"
 
 namespace escartinol {
 namespace {
@@ -49,7 +50,7 @@ private slots:
             // Key by key with its text, since keyClicks cannot type an accented letter.
             for (const QChar c : QString::fromUtf8(typed))
                 QTest::sendKeyEvent(QTest::Click, &box.Edit(), Qt::Key(c.toUpper().unicode()), c, Qt::NoModifier);
-            QCOMPARE(box.EnteredText(), QString::fromUtf8(typed).toUpper().toLatin1().toStdString());
+            QCOMPARE(QString::fromStdString(Cp1252ToUtf8(box.EnteredText())), QString::fromUtf8(typed).toUpper());
             QVERIFY2(box.OkButton().isEnabled() == enabled, typed);
         }
     }

@@ -85,12 +85,16 @@ TEST(LongLine, MegabyteLinesAndALineEndSplitAcrossReadChunksKeepTheOffsets) {
     EXPECT_EQ(run.game.RowWords()[0], words + "aaa  abca  ");
 }
 
-// Zero bytes are data like any other inside a line; 0x1A ends the list wherever it stands, mid-word too.
+// Zero bytes are data like any other inside a line; 0x1A ends the list wherever it stands, mid-word
+// too, and in the first piece the reader takes of a long list, not only in its last.
 TEST(OddBytes, ZeroBytesStayInsideTheirWordsAndAnEndMarkHidesEverythingAfterIt) {
     CListFolder folder;
-    folder.Write(4, "AB\0D/ab\0d\r\nABCD/ab\0c/abcd\r\nABCE/ab\032ce\r\nABDE/abde\r\n"s);
+    std::string hidden;
+    while (hidden.size() < (1 << 20)) hidden += "ABDE/abde\r\n";
+    folder.Write(4, "AB\0D/ab\0d\r\nABCD/ab\0c/abcd\r\nABCE/ab\032ce\r\n"s + hidden);
     folder.Write(5, std::string(65536, '\0'));
     LoadedGame run(folder);
+    EXPECT_EQ(run.game.WordLists().KeyCount(4), 3);
     EXPECT_EQ(run.game.WordLists().KeyCount(5), 1);
 
     run.Enter("ABCDEQQQQ");

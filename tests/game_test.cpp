@@ -14,7 +14,6 @@
 #include "support/list_folder.h"
 #include "support/loaded_game.h"
 #include "support/recording_window.h"
-#include "words/cp1252_text.h"
 
 namespace escartinol {
 namespace {
@@ -114,9 +113,6 @@ TEST(StartUp, WithoutAnyListRow1NamesTheFolderLookedIn) {
     std::ofstream(dir + "/" + ListFileName(4)) << "";
     LoadedGame one(dir);
     EXPECT_EQ(one.window.rowText[0], kLoadingNotice);
-    // Bytes that are not UTF-8, and characters that cp1252 lacks, cannot be shown.
-    EXPECT_EQ(Cp1252FileName("a\xE9z"), "a?z");
-    EXPECT_EQ(Cp1252FileName("\xE4\xB8\xAD\xE2\x80\x9C"), "?\x93");
 }
 
 // Words with a W are found for typed letters only: no draw holds a W.

@@ -3,14 +3,15 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
+
+#include "words/list_format.h"
 
 namespace escartinol {
 namespace {
 
-TEST(ListBuilder, KeysFoldAccentsAndLigaturesAndSort) {
+TEST(ListFormat, KeysFoldAccentsAndLigaturesAndSort) {
     // clang-format off
     EXPECT_EQ(KeyOfWord("\xE9t\xE9"), "EET");                // été
     EXPECT_EQ(KeyOfWord("gar\xE7on"), "ACGNOR");             // garçon
@@ -33,28 +34,6 @@ TEST(ListBuilder, SkipsWhatNoListCanHoldAndGroupsAnagramsInSourceOrder) {
     EXPECT_EQ(builder.Lines(4), (std::vector<std::string>{"EOUV/voeu"}));
     EXPECT_EQ(builder.Lines(6), (std::vector<std::string>{"EEORUV/oeuvre"}));
     EXPECT_EQ(builder.WordCount(), 5u);
-}
-
-TEST(ListBuilder, LinesSortByKeyAndAnOverlongLineKeepsTheWordsThatFitInOrder) {
-    CListBuilder builder;
-    builder.Add("zzzz");
-    builder.Add("abcd");
-    EXPECT_EQ(builder.Lines(4), (std::vector<std::string>{"ABCD/abcd", "ZZZZ/zzzz"}));
-    EXPECT_TRUE(builder.CutLines().empty());
-    // Fifty anagrams of nine letters: 24 fill a line to 249 characters, the 25th would pass 253.
-    std::vector<std::string> anagrams;
-    std::string word = "abcdefghi";
-    for (int i = 0; i < 50; ++i) {
-        anagrams.push_back(word);
-        builder.Add(word);
-        std::next_permutation(word.begin(), word.end());
-    }
-    std::string expected = "ABCDEFGHI";
-    for (int i = 0; i < 24; ++i) expected += "/" + anagrams[i];
-    EXPECT_EQ(builder.Lines(9), (std::vector<std::string>{expected}));
-    ASSERT_EQ(builder.CutLines().size(), 1u);
-    EXPECT_EQ(builder.CutLines()[0].key, "ABCDEFGHI");
-    EXPECT_EQ(builder.CutLines()[0].wordsLeftOut, 26u);
 }
 
 }  // namespace

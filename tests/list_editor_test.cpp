@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "words/list_checker.h"
+#include "words/list_format.h"
 
 namespace escartinol {
 namespace {
@@ -60,20 +61,29 @@ TEST(ListEditor, AddThenRemoveRestoresEveryByteAndKeepsTheListSound) {
     }
 }
 
-TEST(ListEditor, PresentAbsentAndOverfullCasesChangeNothing) {
+TEST(ListEditor, PresentAndAbsentWordsChangeNothing) {
     std::string bytes = kTwoLines;
     EXPECT_EQ(AddWordToList(bytes, "abcd"), WordEdit::kAlreadyThere);
     EXPECT_EQ(RemoveWordFromList(bytes, "dcba"), WordEdit::kNotThere);  // its key's line lacks it
     EXPECT_EQ(RemoveWordFromList(bytes, "zzzz"), WordEdit::kNotThere);  // no line for its key
     EXPECT_EQ(bytes, kTwoLines);
+}
 
-    // 24 words of nine letters fill 250 characters; a 25th would be cut off by the reader.
-    std::string line = "ABCDEFGHI";
-    std::string word = "abcdefghi";
-    for (int i = 0; i < 24; ++i, std::next_permutation(word.begin(), word.end())) line += "/" + word;
-    std::string full = line + "\r\n";
-    EXPECT_EQ(AddWordToList(full, word), WordEdit::kLineFull);
-    EXPECT_EQ(full, line + "\r\n");
+// The game reads 253 characters of a line. A line of k words of n letters is n + k(n + 1) long,
+// which is never 253 itself: add must fill a line to the longest length up to 253 and refuse the
+// word that would take it past, changing nothing. Four letters have too few anagrams to fill one.
+TEST(ListEditor, AddFillsALineUpTo253CharactersAndRefusesTheWordBeyond) {
+    const std::pair<int, std::size_t> longest[] = {{5, 251}, {6, 251}, {7, 247}, {8, 251}, {9, 249}};
+    for (const auto& [n, length] : longest) {
+        std::string word = std::string("abcdefghi").substr(0, n);
+        std::string bytes;
+        while (AddWordToList(bytes, word) == WordEdit::kDone) std::next_permutation(word.begin(), word.end());
+        EXPECT_EQ(bytes.size(), length + kLineEnd.size()) << n;
+        EXPECT_EQ(CheckListBytes(n, bytes, {}).breaks, 0) << n;
+        const std::string full = bytes;
+        EXPECT_EQ(AddWordToList(bytes, word), WordEdit::kLineFull) << n;
+        EXPECT_EQ(bytes, full) << n;
+    }
 }
 
 TEST(ListEditor, WordsThatNoListCanHoldAreRefusedWithAReason) {

@@ -58,10 +58,13 @@ TEST(ListsCheck, ASoundFolderPassesWithItsCountsAndABrokenOneIsShownLineByLine) 
     EXPECT_EQ(RunCommand(kLists + " check " + folder.Dir() + "/absent").status, 2);
 }
 
-TEST(ListsEdit, TheGameFindsAnAddedWordAndNoLongerARemovedOne) {
+// The edited list replaces the old one whole, and must keep the mode its owner gave it.
+TEST(ListsEdit, TheGameFindsAnAddedWordAndNoLongerARemovedOneAndTheListsKeepTheirMode) {
+    namespace fs = std::filesystem;
     CListFolder folder;
     folder.WriteLines(9, {"AEILNORST/relations"});
     folder.WriteLines(6, {"AEINST/tisane"});
+    fs::permissions(folder.File(9), fs::perms{0640});
     const std::string add = kLists + " add --lists " + folder.Dir();
     EXPECT_EQ(RunCommand(add + " satine talerions \xC5\x93uvre").status, 0);  // œuvre is spelt oeuvre
     EXPECT_EQ(folder.Read(9), "AEILNORST/relations/talerions\r\n");
@@ -75,18 +78,28 @@ TEST(ListsEdit, TheGameFindsAnAddedWordAndNoLongerARemovedOne) {
         {"relations", false}, {"tisane", false}, {"talerions", true}, {"satine", true}};
     for (const auto& [word, shown] : found) EXPECT_EQ(GameFinds(folder.Dir(), word), shown) << word;
     EXPECT_EQ(RunCommand(kLists + " check " + folder.Dir()).status, 0);
+    EXPECT_EQ(static_cast<unsigned>(fs::status(folder.File(9)).permissions()), 0640u);
 }
 
-TEST(ListsEdit, ABrokenListOrABadWordChangesNoFileAtAll) {
+TEST(ListsEdit, ABrokenListABadWordOrAFullLineChangesNoFileAtAll) {
     CListFolder folder;
     folder.WriteLines(5, {"CEHIN/chien"});
     folder.WriteLines(4, {"EFGH/fegh", "ABCD/abcd"});  // out of order
+    // 24 anagrams fill the line to 249 characters; a 25th would take it past 253.
+    std::string full = "ABCDEFGHI";
+    std::string word = "abcdefghi";
+    for (int i = 0; i < 24; ++i, std::next_permutation(word.begin(), word.end())) full += "/" + word;
+    folder.WriteLines(9, {full});
     const std::string add = kLists + " add --lists " + folder.Dir();
-    // Sound words into a broken list (status 1), then a word cp1252 cannot spell among sound ones (status 2).
-    for (const auto& [words, status] : {std::pair{"niche abcd", 1}, std::pair{"niche \xE2\x82\xAC\xE4\xB8\xAD", 2}}) {
+    // Sound words into a broken list (status 1), then among sound ones a word cp1252 cannot spell,
+    // or one its line cannot hold (status 2).
+    const std::pair<std::string, int> attempts[] = {
+        {"niche abcd", 1}, {"niche \xE2\x82\xAC\xE4\xB8\xAD", 2}, {"niche " + word, 2}};
+    for (const auto& [words, status] : attempts) {
         EXPECT_EQ(RunCommand(add + " " + words).status, status) << words;
         EXPECT_EQ(folder.Read(5), "CEHIN/chien\r\n") << words;
         EXPECT_EQ(folder.Read(4), "EFGH/fegh\r\nABCD/abcd\r\n") << words;
+        EXPECT_EQ(folder.Read(9), full + "\r\n") << words;
     }
     EXPECT_EQ(RunCommand(kLists + " remove --lists " + folder.Dir() + " fegh").status, 1);
 }

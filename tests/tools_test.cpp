@@ -11,6 +11,7 @@
 #include "support/list_folder.h"
 #include "support/loaded_game.h"
 #include "support/run_command.h"
+#include "words/cp1252.h"
 
 namespace escartinol {
 namespace {
@@ -41,12 +42,7 @@ TEST(Solver, RowsAgreeWithTheGameAfterAnEntry) {
     for (const std::string& text : run.window.rowText) expected += text + "\n";
     for (const std::string& text : run.game.RowWords()) expected += text + "\n";
     // The game's texts are cp1252; the solver prints UTF-8.
-    const auto toUtf8 = [](std::string text) {
-        for (const auto& [from, to] : {std::pair{"\xE8", "\xC3\xA8"}, std::pair{"\xF2", "\xC3\xB2"}})
-            for (std::size_t at; (at = text.find(from)) != std::string::npos;) text.replace(at, 1, to);
-        return text;
-    };
-    EXPECT_EQ(solved.out, toUtf8(expected));
+    EXPECT_EQ(solved.out, Cp1252ToUtf8(expected));
     // Started in the folder of the lists, the solver reads them as the game does.
     EXPECT_EQ(RunCommand("cd " + folder.Dir() + " && " + kSolve + " --rows tolerians").out, solved.out);
 }

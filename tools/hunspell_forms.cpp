@@ -8,12 +8,14 @@
 #include <filesystem>
 #include <fstream>
 #include <hunspell.hxx>
+#include <optional>
 #include <stdexcept>
 
 #include "tools/child_process.h"
 #include "tools/text_encoding.h"
 #include "words/list_builder.h"
 #include "words/list_editor.h"
+#include "words/list_format.h"
 
 namespace escartinol {
 
@@ -70,6 +72,31 @@ std::string WriteStemsAndFlags(const fs::path& dic, const fs::path& copy) {
     return {};
 }
 
+// Words between the dictionary's encoding and the lists' cp1252, by way of UTF-8: iconv on the
+// dictionary's side when it is not in UTF-8 already, the core's codec on the lists' side.
+class CDictionaryText {
+public:
+    explicit CDictionaryText(const std::string& encoding) {
+        if (encoding == "UTF-8") return;
+        m_toUtf8.emplace("UTF-8", encoding);
+        m_fromUtf8.emplace(encoding, "UTF-8");
+    }
+
+    std::optional<std::string> ToCp1252(const std::string& word) {
+        const auto utf8 = m_toUtf8 ? m_toUtf8->Convert(word) : word;
+        return utf8 ? Utf8ToCp1252(*utf8) : std::nullopt;
+    }
+
+    std::optional<std::string> FromCp1252(const std::string& word) {
+        const std::string utf8 = Cp1252ToUtf8(word);
+        return m_fromUtf8 ? m_fromUtf8->Convert(utf8) : utf8;
+    }
+
+private:
+    std::optional<CTextConverter> m_toUtf8;
+    std::optional<CTextConverter> m_fromUtf8;
+};
+
 }  // namespace
 
 std::string AddHunspellForms(const std::string& dictionary, CListBuilder& builder, HunspellFormCount& count) {
@@ -81,9 +108,7 @@ std::string AddHunspellForms(const std::string& dictionary, CListBuilder& builde
 
     Hunspell hunspell(aff.c_str(), dic.c_str());
     // Hunspell reads and checks words in the encoding of the dictionary's SET line.
-    const std::string encoding = hunspell.get_dict_encoding();
-    CTextConverter toCp1252("CP1252", encoding);
-    CTextConverter fromCp1252(encoding, "CP1252");
+    CDictionaryText text(hunspell.get_dict_encoding());
 
     CScratchFolder scratch;
     const fs::path stems = scratch.Path() / "stems.dic";
@@ -95,13 +120,13 @@ std::string AddHunspellForms(const std::string& dictionary, CListBuilder& builde
         ++count.expanded;
         // An affix with its own flags comes out as "form/FLAGS|": the form is what precedes them.
         const std::string form(line.substr(0, line.find('/')));
-        const auto cp1252 = toCp1252.Convert(form);
+        const auto cp1252 = text.ToCp1252(form);
         if (!cp1252) return;
         const std::string word = SpellOutLigatures(*cp1252);
         if (!ListWordProblem(word).empty()) return;
         ++count.fit;
         // A spelt-out ligature must be a word in its own right.
-        const auto asWritten = word == *cp1252 ? form : fromCp1252.Convert(word);
+        const auto asWritten = word == *cp1252 ? form : text.FromCp1252(word);
         if (!asWritten || !hunspell.spell(*asWritten)) {
             ++count.refused;
             return;

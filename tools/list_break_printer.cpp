@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "tools/text_encoding.h"
+#include "words/cp1252.h"
 
 namespace escartinol {
 

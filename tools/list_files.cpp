@@ -9,30 +9,47 @@
 #include <cstdio>
 #include <cstring>
 
+#include "words/file_descriptor.h"
+#include "words/list_format.h"
+
 namespace escartinol {
 
-std::string WriteFileAtomically(const std::string& path, const std::string& bytes) {
-    std::string temporary = path + ".XXXXXX";
-    const int fd = mkstemp(temporary.data());
-    if (fd < 0) return "cannot create a temporary file beside " + path + ": " + std::strerror(errno);
-    const char* p = bytes.data();
-    std::size_t left = bytes.size();
-    std::string error;
-    while (left > 0 && error.empty()) {
-        const ssize_t written = write(fd, p, left);
-        if (written < 0) {
-            if (errno == EINTR) continue;
-            error = std::string("cannot write ") + temporary + ": " + std::strerror(errno);
-        } else {
-            p += written;
-            left -= static_cast<std::size_t>(written);
-        }
+namespace {
+
+// A new list is read by anyone who may play, where mkstemp's 0600 would hide it; a list replaced
+// keeps the mode its owner gave it.
+mode_t ModeOfReplacement(const std::string& path) {
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 ? status.st_mode & 07777 : 0644;
+}
+
+// 0, or the errno of the write that failed.
+int WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written >= 0)
+            bytes.remove_prefix(static_cast<std::size_t>(written));
+        else if (errno != EINTR)
+            return errno;
     }
-    if (error.empty() && fsync(fd) != 0) error = std::string("cannot flush ") + temporary + ": " + std::strerror(errno);
-    // A list is read by anyone who may play; mkstemp's private mode would hide it.
-    if (error.empty() && fchmod(fd, 0644) != 0)
-        error = std::string("cannot set the mode of ") + temporary + ": " + std::strerror(errno);
-    if (close(fd) != 0 && error.empty()) error = std::string("cannot close ") + temporary + ": " + std::strerror(errno);
+    return 0;
+}
+
+}  // namespace
+
+std::string WriteFileAtomically(const std::string& path, const std::string& bytes) {
+    const mode_t mode = ModeOfReplacement(path);
+    std::string temporary = path + ".XXXXXX";
+    CFileDescriptor file(::mkstemp(temporary.data()));
+    if (!file.IsOpen()) return "cannot create a temporary file beside " + path + ": " + std::strerror(errno);
+    std::string error;
+    if (const int failed = WriteAll(file.Get(), bytes))
+        error = "cannot write " + temporary + ": " + std::strerror(failed);
+    if (error.empty() && ::fsync(file.Get()) != 0) error = "cannot flush " + temporary + ": " + std::strerror(errno);
+    if (error.empty() && ::fchmod(file.Get(), mode) != 0)
+        error = "cannot set the mode of " + temporary + ": " + std::strerror(errno);
+    if (const int failed = file.Close(); failed != 0 && error.empty())
+        error = "cannot close " + temporary + ": " + std::strerror(failed);
     if (error.empty() && std::rename(temporary.c_str(), path.c_str()) != 0)
         error = "cannot replace " + path + ": " + std::strerror(errno);
     if (!error.empty()) std::remove(temporary.c_str());
@@ -43,30 +60,25 @@ std::string WriteListAtomically(const std::string& path, const std::vector<std::
     std::string bytes;
     for (const std::string& line : lines) {
         bytes += line;
-        bytes += "\r\n";
+        bytes += kLineEnd;
     }
     return WriteFileAtomically(path, bytes);
 }
 
 std::string SyncFolder(const std::string& dir) {
-    const int fd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return "cannot open the folder " + dir + ": " + std::strerror(errno);
-    std::string error;
-    if (fsync(fd) != 0) error = "cannot flush the folder " + dir + ": " + std::strerror(errno);
-    close(fd);
-    return error;
+    const CFileDescriptor folder(dir, O_RDONLY | O_DIRECTORY);
+    if (!folder.IsOpen()) return "cannot open the folder " + dir + ": " + std::strerror(errno);
+    if (fsync(folder.Get()) != 0) return "cannot flush the folder " + dir + ": " + std::strerror(errno);
+    return {};
 }
 
 std::string ReadFileBytes(const std::string& path, std::string& bytes) {
     bytes.clear();
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return "cannot open " + path + ": " + std::strerror(errno);
-    char buffer[1 << 16];
-    while (const std::size_t got = std::fread(buffer, 1, sizeof buffer, file)) bytes.append(buffer, got);
-    std::string error;
-    if (std::ferror(file)) error = "cannot read " + path + ": " + std::strerror(errno);
-    std::fclose(file);
-    return error;
+    const CFileDescriptor file(path, O_RDONLY);
+    if (!file.IsOpen()) return "cannot open " + path + ": " + std::strerror(errno);
+    if (const int error = ReadToEnd(file.Get(), [&](std::string_view piece) { bytes += piece; }))
+        return "cannot read " + path + ": " + std::strerror(error);
+    return {};
 }
 
 }  // namespace escartinol

@@ -7,7 +7,8 @@
 namespace escartinol {
 
 // Writes lines, each ended by CR LF, to a temporary file beside path, flushes it to disk and
-// renames it over path. Returns an error message, empty on success; path is untouched on error.
+// renames it over path, with the mode of the file it replaces (0644 for a new one). Returns an
+// error message, empty on success; path is untouched on error.
 std::string WriteListAtomically(const std::string& path, const std::vector<std::string>& lines);
 
 // Same, with the file's exact bytes.

@@ -8,7 +8,7 @@
 #include "tools/list_files.h"
 #include "tools/lists_commands.h"
 #include "tools/lists_lock.h"
-#include "tools/text_encoding.h"
+#include "words/cp1252.h"
 #include "words/list_builder.h"
 
 namespace escartinol {

@@ -10,10 +10,10 @@
 #include "tools/list_options.h"
 #include "tools/lists_commands.h"
 #include "tools/lists_lock.h"
-#include "tools/text_encoding.h"
-#include "words/list_builder.h"
+#include "words/cp1252.h"
 #include "words/list_checker.h"
 #include "words/list_editor.h"
+#include "words/list_format.h"
 #include "words/word_lists.h"
 
 namespace escartinol {

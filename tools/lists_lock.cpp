@@ -3,7 +3,6 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
@@ -13,23 +12,18 @@ namespace escartinol {
 
 CListsLock::CListsLock(const std::string& dir, const std::function<void()>& onWait) {
     const std::string path = (std::filesystem::path(dir) / kListsLockName).string();
-    m_fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (m_fd < 0) {
+    m_file = CFileDescriptor(path, O_RDWR | O_CREAT, 0644);
+    if (!m_file.IsOpen()) {
         m_error = "cannot open the lock file " + path + ": " + std::strerror(errno);
         return;
     }
-    if (::flock(m_fd, LOCK_EX | LOCK_NB) == 0) return;
+    if (::flock(m_file.Get(), LOCK_EX | LOCK_NB) == 0) return;
     if (errno == EWOULDBLOCK && onWait) onWait();
     int locked;
     do {
-        locked = ::flock(m_fd, LOCK_EX);
+        locked = ::flock(m_file.Get(), LOCK_EX);
     } while (locked != 0 && errno == EINTR);
     if (locked != 0) m_error = "cannot lock " + path + ": " + std::strerror(errno);
-}
-
-CListsLock::~CListsLock() {
-    // Closing the last descriptor releases the lock.
-    if (m_fd >= 0) ::close(m_fd);
 }
 
 }  // namespace escartinol

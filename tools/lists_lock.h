@@ -4,6 +4,8 @@
 #include <functional>
 #include <string>
 
+#include "words/file_descriptor.h"
+
 namespace escartinol {
 
 // An exclusive flock on a lock file in the folder, held until destruction. A lock file rather
@@ -14,7 +16,6 @@ class CListsLock {
 public:
     // Waits for the lock; onWait is called first when another editor holds it.
     CListsLock(const std::string& dir, const std::function<void()>& onWait);
-    ~CListsLock();
     CListsLock(const CListsLock&) = delete;
     CListsLock& operator=(const CListsLock&) = delete;
 
@@ -22,7 +23,7 @@ public:
     const std::string& Error() const { return m_error; }
 
 private:
-    int m_fd = -1;
+    CFileDescriptor m_file;
     std::string m_error;
 };
 

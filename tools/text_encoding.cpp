@@ -13,7 +13,7 @@ CTextConverter::CTextConverter(const std::string& to, const std::string& from)
 
 CTextConverter::~CTextConverter() { iconv_close(m_cd); }
 
-std::optional<std::string> CTextConverter::Convert(const std::string& text, const char* replacement) {
+std::optional<std::string> CTextConverter::Convert(const std::string& text) {
     iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
     std::string out;
     char* in = const_cast<char*>(text.data());
@@ -25,23 +25,9 @@ std::optional<std::string> CTextConverter::Convert(const std::string& text, cons
         const std::size_t done = iconv(m_cd, &in, &inLeft, &outPtr, &outLeft);
         out.append(buffer, static_cast<std::size_t>(outPtr - buffer));
         if (done != static_cast<std::size_t>(-1)) continue;
-        if (errno == E2BIG) continue;
-        if (!replacement) return std::nullopt;
-        out += replacement;
-        ++in;
-        --inLeft;
+        if (errno != E2BIG) return std::nullopt;
     }
     return out;
-}
-
-std::string Cp1252ToUtf8(const std::string& text) {
-    static CTextConverter converter("UTF-8", "CP1252");
-    return *converter.Convert(text, "\xEF\xBF\xBD");
-}
-
-std::optional<std::string> Utf8ToCp1252(const std::string& text) {
-    static CTextConverter converter("CP1252", "UTF-8");
-    return converter.Convert(text);
 }
 
 }  // namespace escartinol

@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "ui/cp1252.h"
 #include "ui/multi_line_edit.h"
 
 namespace escartinol {
@@ -45,7 +44,7 @@ void ShrinkFontToFit(QPushButton& button) {
 }
 
 QWidget* MakeControl(QDialog& dialog, const ControlTemplate& control) {
-    const QString text = FromCp1252(control.text);
+    const QString text = QString::fromUtf8(control.text);
     switch (control.kind) {
         case ControlKind::Static: {
             auto* label = new QLabel(text, &dialog);
@@ -100,7 +99,7 @@ BuiltDialog BuildDialog(QDialog& dialog, const DialogTemplate& dialogTemplate) {
     const DialogUnitScale& units = dialogTemplate.units;
     // A caption and nothing else: no system menu, so no close, minimise or maximise box.
     dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    dialog.setWindowTitle(FromCp1252(dialogTemplate.caption));
+    dialog.setWindowTitle(QString::fromStdString(dialogTemplate.caption));
     QFont font(dialogTemplate.fontFamily);
     font.setPixelSize(dialogTemplate.fontPixelSize);
     dialog.setFont(font);

@@ -43,7 +43,7 @@ struct ControlTemplate {
     const char* name;  // the widget's objectName
     ControlKind kind;
     DluRect rect;
-    const char* text;  // cp1252
+    const char* text;  // UTF-8
     unsigned look;
 };
 
@@ -51,7 +51,7 @@ struct DialogTemplate {
     int width;  // of the client area, in dialog units
     int height;
     DialogUnitScale units;
-    std::string caption;  // cp1252
+    std::string caption;  // UTF-8
     const char* fontFamily;
     int fontPixelSize;
     std::span<const ControlTemplate> controls;

@@ -10,11 +10,12 @@
 #include <chrono>
 #include <utility>
 
-#include "ui/cp1252.h"
 #include "ui/game_window_template.h"
 #include "ui/help_dlg.h"
 #include "ui/letter_entry_dlg.h"
 #include "ui/resource_images.h"
+#include "words/cp1252.h"
+#include "words/list_format.h"
 
 namespace escartinol {
 
@@ -60,7 +61,7 @@ CGameWindow::CGameWindow(std::string listDir, std::optional<std::uint32_t> seed,
 
 void CGameWindow::ShowTile(int tile, char letter, const Rect& r) {
     // Only A..Z reach the tiles; the guard keeps the image table safe regardless.
-    if (letter >= 'A' && letter <= 'Z') m_tiles[tile]->setPixmap(m_letterImages[letter - 'A']);
+    if (IsKeyLetter(letter)) m_tiles[tile]->setPixmap(m_letterImages[letter - 'A']);
     MoveTile(tile, r);
     m_tiles[tile]->show();
 }
@@ -73,7 +74,9 @@ void CGameWindow::MoveTile(int tile, const Rect& r) {
     m_tiles[tile]->raise();
 }
 
-void CGameWindow::SetRowText(int row, const std::string& text) { m_rows[row]->setPlainText(FromCp1252(text)); }
+void CGameWindow::SetRowText(int row, const std::string& text) {
+    m_rows[row]->setPlainText(QString::fromStdString(Cp1252ToUtf8(text)));
+}
 
 void CGameWindow::CaptureMouse() {
     grabMouse();

@@ -40,7 +40,7 @@ constexpr ControlTemplate kControls[] = {
     {kIdTileFirst + 6, "tile6",         ControlKind::Picture,       kPlacedByGame, "", kRaisedFrame},
     {kIdTileFirst + 7, "tile7",         ControlKind::Picture,       kPlacedByGame, "", kRaisedFrame},
     {kIdTileFirst + 8, "tile8",         ControlKind::Picture,       kPlacedByGame, "", kRaisedFrame},
-    {kIdDrawButton,   "drawButton",     ControlKind::PushButton,    {18, 218, 51, 18}, "&Aleat\xF2ri", kPlain},
+    {kIdDrawButton,   "drawButton",     ControlKind::PushButton,    {18, 218, 51, 18}, "&Aleatòri", kPlain},
     {kNoControlId,    "slotFrame8",     ControlKind::Static,        {368, 15, 44, 40}, "", kSlotFrame},
     {kNoControlId,    "slotFrame17",    ControlKind::Static,        {368, 80, 44, 40}, "", kSlotFrame},
     {kIdRow2,         "row2",           ControlKind::MultiLineEdit, {0, 156, 429, 18}, "", kResultRow},

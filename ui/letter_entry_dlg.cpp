@@ -6,7 +6,7 @@
 
 #include "game/letter_entry_rule.h"
 #include "ui/capitals_validator.h"
-#include "ui/cp1252.h"
+#include "words/cp1252.h"
 
 namespace escartinol {
 
@@ -23,7 +23,7 @@ constexpr ControlTemplate kControls[] = {
 
 const DialogTemplate& LetterEntryTemplate() {
     static const DialogTemplate kTemplate{
-        167, 45, kSmallFontUnits, "Entra n\xF2u letras", "Liberation Sans", 11, kControls,
+        167, 45, kSmallFontUnits, "Entra nòu letras", "Liberation Sans", 11, kControls,
     };
     return kTemplate;
 }
@@ -38,12 +38,12 @@ CLetterEntryDlg::CLetterEntryDlg(QWidget* parent)
     connect(&edit, &QLineEdit::textChanged, this, [this](const QString& text) {
         m_entered = text;
         // Enter presses the default button only while it is enabled, so the box stays open until then.
-        OkButton().setEnabled(StartsWithNineCapitals(ToCp1252(text)));
+        OkButton().setEnabled(StartsWithNineCapitals(Utf8ToCp1252Lossy(text.toStdString())));
     });
     edit.setFocus();
 }
 
-std::string CLetterEntryDlg::EnteredText() const { return ToCp1252(m_entered); }
+std::string CLetterEntryDlg::EnteredText() const { return Utf8ToCp1252Lossy(m_entered.toStdString()); }
 
 QLineEdit& CLetterEntryDlg::Edit() const { return *static_cast<QLineEdit*>(m_controls.Control(kIdEntry)); }
 

@@ -3,14 +3,9 @@
 
 #include <algorithm>
 
-#include "words/cp1252_letters.h"
-
 namespace escartinol {
 
 namespace {
-
-constexpr unsigned char kLigatureOe = 0x9C;
-constexpr unsigned char kLigatureAe = 0xE6;
 
 // How many of a key's words, taken in order, its line holds within the format's limit.
 std::size_t WordsThatFit(const std::string& key, const std::vector<std::string>& words) {
@@ -25,33 +20,6 @@ std::size_t WordsThatFit(const std::string& key, const std::vector<std::string>&
 }
 
 }  // namespace
-
-std::string SpellOutLigatures(const std::string& word) {
-    std::string out;
-    out.reserve(word.size() + 2);
-    for (const char c : word) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte == kLigatureOe)
-            out += "oe";
-        else if (byte == kLigatureAe)
-            out += "ae";
-        else
-            out += c;
-    }
-    return out;
-}
-
-std::string KeyOfWord(const std::string& word) {
-    std::string key;
-    key.reserve(word.size());
-    for (const char c : word) {
-        const char letter = KeyLetterOf(static_cast<unsigned char>(c));
-        if (letter == 0) return {};
-        key += letter;
-    }
-    std::sort(key.begin(), key.end());
-    return key;
-}
 
 bool CListBuilder::Add(const std::string& source) {
     const std::string word = SpellOutLigatures(source);

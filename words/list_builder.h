@@ -6,16 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "words/list_format.h"
 #include "words/word_lists.h"
 
 namespace escartinol {
-
-// The list key of a cp1252 word: its letters without accents, in capitals, sorted. Empty when
-// the word holds anything but lower-case letters. œ and æ must already be spelt out.
-std::string KeyOfWord(const std::string& word);
-
-// Spells out œ and æ as two letters, as the lists write them.
-std::string SpellOutLigatures(const std::string& word);
 
 struct LineCut {
     std::string key;

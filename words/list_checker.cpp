@@ -1,25 +1,21 @@
 // The list format checker: a byte-at-a-time state machine, so pieces may split a line anywhere.
 #include "words/list_checker.h"
 
+#include <fcntl.h>
+
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <memory>
-#include <vector>
 
-#include "words/cp1252_letters.h"
+#include "words/file_descriptor.h"
+#include "words/list_format.h"
 #include "words/word_lists.h"
 
 namespace escartinol {
 
 namespace {
 
-constexpr unsigned char kEndOfFileMark = 0x1A;
-constexpr unsigned char kLigatureOe = 0x9C;
-constexpr unsigned char kLigatureAe = 0xE6;
-constexpr std::size_t kReadChunk = 1 << 16;
-
+static_assert(kMaxLineChars == 253 && kEndOfFileMark == 0x1A, "the labels below name the limit and the mark");
 constexpr std::array<std::string_view, kListBreakKindCount> kKindLabels = {
     "file cannot be read",       "bad keys",
     "lines without '/'",         "empty words",
@@ -28,10 +24,6 @@ constexpr std::array<std::string_view, kListBreakKindCount> kKindLabels = {
     "keys out of order",         "keys used twice",
     "lines over 253 characters", "line ends other than CR LF",
     "bytes 0x1A before the end", "zero bytes",
-};
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
 };
 
 // Bytes the line-level checks report on their own; a word holding one is not blamed again.
@@ -132,7 +124,7 @@ void CListChecker::EndKey(bool atLineEnd) {
         return;
     }
     const std::string& key = m_key.text;
-    const auto notCapital = std::find_if(key.begin(), key.end(), [](char c) { return c < 'A' || c > 'Z'; });
+    const auto notCapital = std::find_if_not(key.begin(), key.end(), IsKeyLetter);
     if (m_keyLength != m_n) {
         Report(ListBreakKind::kBadKey,
                "key has " + std::to_string(m_keyLength) + " characters, not " + std::to_string(m_n), m_key);
@@ -169,9 +161,9 @@ void CListChecker::EndWord(bool atLineEnd) {
         if (m_wordHasCapital) Report(ListBreakKind::kNotLowerCase, "word is not in lower case", m_word);
         if (m_wordStrangeByte >= 0) {
             const std::string strange(1, static_cast<char>(m_wordStrangeByte));
-            std::string why = "which is not a letter";
-            if (m_wordStrangeByte == kLigatureOe) why = "which the lists spell 'oe'";
-            if (m_wordStrangeByte == kLigatureAe) why = "which the lists spell 'ae'";
+            const std::string_view spelling = LigatureSpelling(static_cast<unsigned char>(m_wordStrangeByte));
+            const std::string why =
+                spelling.empty() ? "which is not a letter" : "which the lists spell '" + std::string(spelling) + "'";
             Report(ListBreakKind::kNotALetter, "word holds '" + strange + "', " + why, m_word);
         }
         if (m_wordLength != m_n) {
@@ -231,18 +223,12 @@ ListTally CheckListFile(int n, const std::string& path, const ListBreakSink& onB
             onBreak(ListBreak{ListBreakKind::kUnreadable, 0, std::string(doing) + std::strerror(error), {}, false});
         return tally;
     };
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file) return unreadable(ListTally{}, "cannot be opened: ", errno);
+    const CFileDescriptor file(path, O_RDONLY);
+    if (!file.IsOpen()) return unreadable(ListTally{}, "cannot be opened: ", errno);
     CListChecker checker(n, onBreak);
-    std::vector<char> chunk(kReadChunk);
-    while (const std::size_t got = std::fread(chunk.data(), 1, chunk.size(), file.get()))
-        checker.Feed(std::string_view(chunk.data(), got));
-    // A folder opens like a file and only fails to read.
-    if (std::ferror(file.get())) {
-        const int error = errno;
-        return unreadable(checker.Finish(), "cannot be read: ", error);
-    }
-    return checker.Finish();
+    const int error = ReadToEnd(file.Get(), [&](std::string_view piece) { checker.Feed(piece); });
+    const ListTally tally = checker.Finish();
+    return error == 0 ? tally : unreadable(tally, "cannot be read: ", error);
 }
 
 }  // namespace escartinol

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "words/list_format.h"
+
 namespace escartinol {
 
 enum class ListBreakKind {
@@ -93,13 +95,13 @@ private:
     Excerpt m_key;
     std::int64_t m_keyLength = 0;
     bool m_keyValid = false;
-    std::array<std::int64_t, 26> m_keyLetters{};
+    std::array<std::int64_t, kKeyLetterCount> m_keyLetters{};
     std::string m_lastKey;
     std::int64_t m_lastKeyLine = 0;
 
     Excerpt m_word;
     std::int64_t m_wordLength = 0;
-    std::array<std::int64_t, 26> m_wordLetters{};  // 64 bits: a word may be gigabytes of one letter
+    std::array<std::int64_t, kKeyLetterCount> m_wordLetters{};  // 64 bits: a word may be gigabytes of one letter
     bool m_wordHasCapital = false;
     bool m_wordHasNonLetter = false;
     int m_wordStrangeByte = -1;  // first byte that is neither letter, capital nor a byte reported for the line

@@ -3,16 +3,12 @@
 
 #include <optional>
 
-#include "words/cp1252_letters.h"
-#include "words/list_builder.h"
+#include "words/list_format.h"
 #include "words/word_lists.h"
 
 namespace escartinol {
 
 namespace {
-
-constexpr char kEndOfFileMark = 0x1A;
-constexpr std::string_view kLineEnd = "\r\n";
 
 struct KeyLine {
     std::size_t start = 0;  // first byte of the line, or where the key's line belongs

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "words/list_format.h"
 #include "words/word_lists.h"
 
 namespace escartinol::testing {
@@ -43,7 +44,7 @@ public:
     // Writes the lines of list n, each ended by CR LF.
     void WriteLines(int n, const std::vector<std::string>& lines) const {
         std::string bytes;
-        for (const std::string& line : lines) bytes += line + "\r\n";
+        for (const std::string& line : lines) (bytes += line) += kLineEnd;
         Write(n, bytes);
     }
 

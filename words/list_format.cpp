@@ -1,7 +1,22 @@
-// Accent folding over the lower-case letters of cp1252; œ and æ are spelt out before this.
-#include "words/cp1252_letters.h"
+// Accent folding over the lower-case letters of cp1252, and the keys and spellings built on it.
+#include "words/list_format.h"
+
+#include <algorithm>
 
 namespace escartinol {
+
+std::string SpellOutLigatures(std::string_view word) {
+    std::string out;
+    out.reserve(word.size() + 2);
+    for (const char c : word) {
+        const std::string_view spelling = LigatureSpelling(static_cast<unsigned char>(c));
+        if (spelling.empty())
+            out += c;
+        else
+            out += spelling;
+    }
+    return out;
+}
 
 char KeyLetterOf(unsigned char c) {
     if (c >= 'a' && c <= 'z') return static_cast<char>(c - 'a' + 'A');
@@ -23,9 +38,21 @@ char KeyLetterOf(unsigned char c) {
 }
 
 bool IsCapitalLetter(unsigned char c) {
-    if (c >= 'A' && c <= 'Z') return true;
+    if (IsKeyLetter(static_cast<char>(c))) return true;
     if (c >= 0xC0 && c <= 0xDE) return c != 0xD7;  // 0xD7 is the multiplication sign
     return c == 0x8A || c == 0x8C || c == 0x8E || c == 0x9F;
+}
+
+std::string KeyOfWord(std::string_view word) {
+    std::string key;
+    key.reserve(word.size());
+    for (const char c : word) {
+        const char letter = KeyLetterOf(static_cast<unsigned char>(c));
+        if (letter == 0) return {};
+        key += letter;
+    }
+    std::sort(key.begin(), key.end());
+    return key;
 }
 
 }  // namespace escartinol
