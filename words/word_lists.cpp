@@ -180,7 +180,7 @@ CWordLists::LineCheck CWordLists::ReadKeyLine(int n, std::int32_t i, std::string
     if (!file.IsOpen()) return LineCheck::kUnreadable;
     if (StampOfOpenFile(file.Get()) != m_stamp[slot]) return LineCheck::kChanged;
 
-    // One read from the byte before the line, which must end the line before it, through 253
+    // One read from the byte before the line, which must end the line before it, through kMaxLineChars
     // characters and a CR LF, so that a full-length line still loses its CR.
     const std::int32_t offset = m_lineOffset[slot][i];
     const std::size_t before = offset > 0 ? 1 : 0;
