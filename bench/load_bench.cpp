@@ -11,6 +11,7 @@
 
 #include "bench/benchmarks.h"
 #include "bench/percentile.h"
+#include "words/file_descriptor.h"
 #include "words/word_lists.h"
 
 namespace escartinol::bench {
@@ -25,11 +26,8 @@ double MicrosecondsSince(Clock::time_point start) {
 
 // One read of the whole file into buffer, then its line feeds counted with memchr; -1 when it fails.
 long CountLineFeeds(const std::string& path, std::size_t size, char* buffer) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return -1;
-    const bool read = ::read(fd, buffer, size) == static_cast<ssize_t>(size);
-    ::close(fd);
-    if (!read) return -1;
+    const CFileDescriptor file(path, O_RDONLY);
+    if (!file.IsOpen() || ::read(file.Get(), buffer, size) != static_cast<ssize_t>(size)) return -1;
     long lines = 0;
     for (const char *p = buffer, *end = buffer + size;
          (p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)))) != nullptr; ++p)

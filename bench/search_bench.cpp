@@ -21,10 +21,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-struct NullRows : IResultRows {
-    void SetRowText(int, const std::string&) override {}
-};
-
 // The input and output of one draw's search: the keys it looks up and the lines it reads.
 struct DrawWork {
     std::vector<std::pair<int, std::string>> lookups;
@@ -49,11 +45,9 @@ std::vector<std::string> KeysOfLength(std::array<char, 9> letters, int n) {
 // Searches the draw once to learn which lengths it consults, then lists the keys of those lengths
 // and the lines of the keys found. Empty when that does not add up to the search's own counts.
 DrawWork WorkOfDraw(CWordLists& lists, CWordSearch& search, const std::array<char, 9>& draw) {
-    std::array<char, 9> letters = draw;
-    std::array<std::string, 3> rowWords;
     lists.m_lookupCount = {};
     lists.m_fetchCount = {};
-    search.SearchWords(letters, rowWords);
+    benchmark::DoNotOptimize(search.SearchWords(draw));
     const auto lookupCount = lists.m_lookupCount;
     const long lookupTotal = std::accumulate(lookupCount.begin(), lookupCount.end(), 0L);
     const long fetchTotal = std::accumulate(lists.m_fetchCount.begin(), lists.m_fetchCount.end(), 0L);
@@ -82,8 +76,7 @@ double MicrosecondsSince(Clock::time_point start) {
 void SearchSeededDrawsBench(benchmark::State& state) {
     CWordLists lists(ListDir());
     lists.LoadWordLists();
-    NullRows rows;
-    CWordSearch search(lists, rows);
+    CWordSearch search(lists);
     const auto draws = SeededDraws(kSearchDraws, kDrawSeed);
     std::vector<DrawWork> work;
     double lookups = 0;
@@ -98,7 +91,6 @@ void SearchSeededDrawsBench(benchmark::State& state) {
         hits += static_cast<double>(work.back().hits.size());
     }
 
-    std::array<std::string, 3> rowWords;
     std::string line;
     std::vector<double> microseconds;
     std::vector<double> cpuMicroseconds;
@@ -107,12 +99,10 @@ void SearchSeededDrawsBench(benchmark::State& state) {
     std::vector<double> fetchSamples;
     for (auto _ : state) {
         for (std::size_t d = 0; d < draws.size(); ++d) {
-            std::array<char, 9> letters = draws[d];
-            for (std::string& words : rowWords) words.clear();
             // Processor time as well: on a shared machine the wall clock also counts other programs' turns.
             const std::clock_t cpuStart = std::clock();
             auto start = Clock::now();
-            search.SearchWords(letters, rowWords);
+            benchmark::DoNotOptimize(search.SearchWords(draws[d]));
             microseconds.push_back(MicrosecondsSince(start));
             cpuMicroseconds.push_back(static_cast<double>(std::clock() - cpuStart) * 1e6 / CLOCKS_PER_SEC);
             drawOfSample.push_back(d);

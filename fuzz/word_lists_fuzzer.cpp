@@ -201,14 +201,6 @@ void CheckFetchesGiveKeyLines(CWordLists& lists) {
     }
 }
 
-struct RowsSeen : IResultRows {
-    std::array<std::string, 3> text;
-    void SetRowText(int row, const std::string& value) override {
-        Require(row >= 0 && row < 3);
-        text[row] = value;
-    }
-};
-
 void CheckRowsFillFromTheTop(const std::array<std::string, 3>& rowWords) {
     for (int row = 1; row < 3; ++row) Require(rowWords[row].empty() || !rowWords[row - 1].empty());
 }
@@ -222,23 +214,27 @@ struct Solved {
 // Searches the entry as it is, then folded into capitals so that the deeper search is reached from
 // any input; what the second search shows is handed back.
 Solved SearchEntry(CWordLists& lists, const std::string& entry) {
-    RowsSeen rows;
-    CWordSearch search(lists, rows);
+    CWordSearch search(lists);
     std::array<char, 9> letters{};
     std::copy_n(entry.begin(), std::min(entry.size(), letters.size()), letters.begin());
-    std::array<std::string, 3> rowWords;
-    search.SearchWords(letters, rowWords);
-    CheckRowsFillFromTheTop(rowWords);
-    Require(std::is_sorted(letters.begin(), letters.end()) ||
+    const auto rowsOf = [](const SearchResult& result) {
+        Solved solved;
+        for (int row = 0; row < 3; ++row) {
+            solved.rowText[row] = result.rows[row].label;
+            solved.rowWords[row] = result.rows[row].words;
+        }
+        CheckRowsFillFromTheTop(solved.rowWords);
+        return solved;
+    };
+    const SearchResult first = search.SearchWords(letters);
+    rowsOf(first);
+    Require(std::is_sorted(first.letters.begin(), first.letters.end()) ||
             !std::all_of(letters.begin(), letters.end(), IsKeyLetter));
 
     for (char& c : letters) c = static_cast<char>('A' + static_cast<unsigned char>(c) % kKeyLetterCount);
-    rowWords = {};
-    rows.text = {};
-    search.SearchWords(letters, rowWords);
-    CheckRowsFillFromTheTop(rowWords);
-    for (int row = 0; row < 3; ++row) Require(rows.text[row].empty() == rowWords[row].empty());
-    return {rows.text, rowWords};
+    const Solved solved = rowsOf(search.SearchWords(letters));
+    for (int row = 0; row < 3; ++row) Require(solved.rowText[row].empty() == solved.rowWords[row].empty());
+    return solved;
 }
 
 }  // namespace
@@ -301,14 +297,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         mapped.LoadWordLists();
         bool allSorted = true;
         for (int n = kMinWordLength; n <= kMaxWordLength; ++n) {
-            if (IsSorted(game.m_wordLists, n))
-                CheckMappedAgrees(game.m_wordLists, mapped, n);
+            if (IsSorted(indexed, n))
+                CheckMappedAgrees(indexed, mapped, n);
             else
                 allSorted = false;
         }
         if (allSorted)
-            for (const std::string& entry : entries)
-                Require(SearchEntry(mapped, entry) == SearchEntry(game.m_wordLists, entry));
+            for (const std::string& entry : entries) Require(SearchEntry(mapped, entry) == SearchEntry(indexed, entry));
     }
 
     const bool mustShow = ApplyFault(fault, lists);

@@ -28,11 +28,7 @@ std::string ShownFolder(const std::string& dir) {
 }  // namespace
 
 CGame::CGame(IGameView& view, std::string listDir, std::optional<std::uint32_t> seed, ListHolding holding)
-    : m_view(view),
-      m_wordLists(listDir, holding),
-      m_search(m_wordLists, *this),
-      m_listDir(std::move(listDir)),
-      m_seed(seed) {}
+    : m_view(view), m_wordLists(listDir, holding), m_search(m_wordLists), m_listDir(std::move(listDir)), m_seed(seed) {}
 
 void CGame::Start() {
     for (int i = 0; i < kTileCount; ++i) m_view.HideTile(i);
@@ -53,7 +49,7 @@ void CGame::LoadLists() {
     m_listsLoaded = true;
     // Started from a menu, nobody sees standard error; and the loading notice must not stay as if
     // the loading went on.
-    if (unreadable == kListCount) SetRowText(0, kNoListsNotice + Utf8ToCp1252Lossy(ShownFolder(m_listDir)));
+    if (unreadable == kListCount) m_view.SetRowText(0, kNoListsNotice + Utf8ToCp1252Lossy(ShownFolder(m_listDir)));
     SearchWords();
 }
 
@@ -76,9 +72,16 @@ void CGame::ShowLetters() {
     for (int i = 0; i < kTileCount; ++i) m_view.ShowTile(i, m_letters[i], m_board.TileRect(i));
 }
 
-void CGame::SearchWords() { m_search.SearchWords(m_letters, m_rowWords); }
-
-void CGame::SetRowText(int row, const std::string& text) { m_view.SetRowText(row, text); }
+void CGame::SearchWords() {
+    SearchResult result = m_search.SearchWords(m_letters);
+    m_letters = result.letters;
+    // A row the search left empty keeps its text: the notices in row 1 stay until a word replaces them.
+    for (int row = 0; row < 3; ++row) {
+        if (result.rows[row].words.empty()) continue;
+        m_rowWords[row] = std::move(result.rows[row].words);
+        m_view.SetRowText(row, result.rows[row].label);
+    }
+}
 
 void CGame::ShowSolutions() {
     for (int row = 0; row < 3; ++row) m_view.SetRowText(row, m_rowWords[row]);

@@ -15,7 +15,7 @@
 
 namespace escartinol {
 
-class CGame : private IResultRows {
+class CGame {
 public:
     // listDir holds the six lists (empty: the current directory). A seed makes the draws
     // repeatable; without one the generator is seeded from the clock when the game starts. The
@@ -63,8 +63,8 @@ private:
     static constexpr int kRepeatedDraws = 50;
 
     void ShowLetters();
+    // Searches the letters on show, then shows them sorted and the rows the search filled.
     void SearchWords();
-    void SetRowText(int row, const std::string& text) override;
 
     IGameView& m_view;
     CWordLists m_wordLists;

@@ -13,6 +13,7 @@
 
 #include "tools/child_process.h"
 #include "tools/text_encoding.h"
+#include "words/cp1252.h"
 #include "words/list_builder.h"
 #include "words/list_editor.h"
 #include "words/list_format.h"

@@ -1,13 +1,10 @@
-// Text in the encoding of a Hunspell dictionary, to and from UTF-8 through iconv; between UTF-8
-// and the lists' cp1252, the core's own codec, which comes with this header.
+// Text in the encoding of a Hunspell dictionary, to and from UTF-8 through iconv.
 #pragma once
 
 #include <iconv.h>
 
 #include <optional>
 #include <string>
-
-#include "words/cp1252.h"
 
 namespace escartinol {
 

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "words/list_format.h"
-#include "words/word_lists.h"
 
 namespace escartinol {
 

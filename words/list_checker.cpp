@@ -9,7 +9,6 @@
 
 #include "words/file_descriptor.h"
 #include "words/list_format.h"
-#include "words/word_lists.h"
 
 namespace escartinol {
 

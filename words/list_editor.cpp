@@ -4,7 +4,6 @@
 #include <optional>
 
 #include "words/list_format.h"
-#include "words/word_lists.h"
 
 namespace escartinol {
 

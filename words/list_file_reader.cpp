@@ -1,6 +1,7 @@
 // Reading a list file whole: the size from its stamp, then one read of that many bytes.
 #include "words/list_file_reader.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -8,9 +9,8 @@
 #include <cstring>
 #include <limits>
 
-#include "words/list_lines.h"
-#include "words/read_only_file.h"
-#include "words/word_lists.h"
+#include "words/file_descriptor.h"
+#include "words/list_format.h"
 
 namespace escartinol {
 
@@ -34,19 +34,19 @@ void CListFileReader::Reserve(std::size_t capacity, std::size_t kept) {
 
 bool CListFileReader::Read(const std::string& path) {
     m_content = {};
-    const CReadOnlyFile file(path);
-    if (file.Fd() < 0) {
+    const CFileDescriptor file(path, O_RDONLY);
+    if (!file.IsOpen()) {
         m_stamp = StampOfPath(path);
         return false;
     }
-    m_stamp = StampOfOpenFile(file.Fd());
+    m_stamp = StampOfOpenFile(file.Get());
     // Stamped before it is read: a change during the reading then shows at the next check.
     const std::size_t expected = m_stamp ? std::min(static_cast<std::size_t>(m_stamp->size), kReadLimit) : 0;
     if (m_capacity < expected) Reserve(expected, 0);
     std::size_t size = 0;
     while (size < kReadLimit) {
         if (size == m_capacity) Reserve(std::min(std::max(2 * m_capacity, kFirstPiece), kReadLimit), size);
-        const ssize_t got = ::read(file.Fd(), m_buffer.get() + size, m_capacity - size);
+        const ssize_t got = ::read(file.Get(), m_buffer.get() + size, m_capacity - size);
         if (got < 0 && errno == EINTR) continue;
         // A folder opens like a file and only fails to read.
         if (got < 0) return false;

@@ -5,6 +5,8 @@
 
 namespace escartinol {
 
+std::string ListFileName(int n) { return "DEF_" + std::to_string(n) + "L.txt"; }
+
 std::string SpellOutLigatures(std::string_view word) {
     std::string out;
     out.reserve(word.size() + 2);

@@ -8,6 +8,15 @@
 
 namespace escartinol {
 
+inline constexpr int kMinWordLength = 4;
+inline constexpr int kMaxWordLength = 9;
+inline constexpr int kListCount = kMaxWordLength - kMinWordLength + 1;
+// Longest line the format allows before its line end; fetches never deliver more.
+inline constexpr int kMaxLineChars = 253;
+
+// "DEF_" + n + "L.txt": the bare name of the list of words of n letters.
+std::string ListFileName(int n);
+
 // The old DOS end-of-file mark: a list ends at its first byte 0x1A, wherever it stands.
 inline constexpr char kEndOfFileMark = 0x1A;
 inline constexpr std::string_view kLineEnd = "\r\n";

@@ -8,10 +8,9 @@
 #include <optional>
 #include <string_view>
 
-namespace escartinol {
+#include "words/list_format.h"
 
-// A byte 0x1A ends a list wherever it stands.
-inline constexpr char kEndOfFileMark = 0x1A;
+namespace escartinol {
 
 // The characters of the line that starts at line and ends at lf, its LF, or at end, the end of the
 // list, when it has none: a CR before the LF is not one of them, a CR at the very end is.
@@ -53,12 +52,12 @@ private:
 };
 
 // The text of the line that from starts with, when it is a line of key: the characters before its line
-// end (a CR before the LF is not one), at most 253, starting with key and '/'. from holds at least
-// 253 characters and a CR LF, or the rest of the list.
+// end (a CR before the LF is not one), at most kMaxLineChars, starting with key and '/'. from holds at
+// least kMaxLineChars characters and a CR LF, or the rest of the list.
 std::optional<std::string_view> KeyLineText(std::string_view from, std::string_view key);
 
 // The byte offset of the first line of the list whose entry equals key, found by binary search over
-// the bytes of a list sorted by entry, or -1. content ends where the list does (before any 0x1A).
+// the bytes of a list sorted by entry, or -1. content ends where the list does (before any end mark).
 std::int64_t FindSortedKeyLine(std::string_view content, int n, const char* key);
 
 }  // namespace escartinol

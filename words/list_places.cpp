@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "words/word_lists.h"
+#include "words/list_format.h"
 
 namespace escartinol {
 

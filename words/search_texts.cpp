@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "words/word_lists.h"
+#include "words/list_format.h"
 
 namespace escartinol {
 

@@ -1,6 +1,7 @@
 // Loading, key lookup and line fetch for the six word lists.
 #include "words/word_lists.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -8,9 +9,9 @@
 #include <cstring>
 #include <limits>
 
+#include "words/file_descriptor.h"
 #include "words/list_file_reader.h"
 #include "words/list_lines.h"
-#include "words/read_only_file.h"
 
 namespace escartinol {
 
@@ -22,8 +23,6 @@ constexpr std::int64_t kMaxOffset = std::numeric_limits<std::int32_t>::max();
 constexpr std::int64_t kMaxEntries = std::numeric_limits<std::int32_t>::max() / (kMaxWordLength + 1);
 
 }  // namespace
-
-std::string ListFileName(int n) { return "DEF_" + std::to_string(n) + "L.txt"; }
 
 CWordLists::CWordLists(std::string dir, ListHolding holding) : m_holding(holding) {
     if (!dir.empty() && dir.back() != '/') dir += '/';
@@ -111,11 +110,11 @@ void CWordLists::IndexLines(int n, std::string_view content) {
 void CWordLists::MapList(int n, CListFileReader& reader, const std::function<void(const std::string&)>& onMissing) {
     const int slot = n - kMinWordLength;
     {
-        const CReadOnlyFile file(m_path[slot]);
-        const std::optional<FileStamp> stamp = file.Fd() >= 0 ? StampOfOpenFile(file.Fd()) : std::nullopt;
+        const CFileDescriptor file(m_path[slot], O_RDONLY);
+        const std::optional<FileStamp> stamp = file.IsOpen() ? StampOfOpenFile(file.Get()) : std::nullopt;
         // Beyond kMaxEntries bytes an index may leave lines out, which the mapped search would find.
         if (stamp && stamp->size > 0 && stamp->size <= kMaxEntries) {
-            CMappedFile mapping(file.Fd(), static_cast<std::size_t>(stamp->size));
+            CMappedFile mapping(file.Get(), static_cast<std::size_t>(stamp->size));
             if (mapping) {
                 ClearList(slot);
                 m_loaded[slot] = true;
@@ -177,18 +176,18 @@ bool CWordLists::FetchListLine(int n, std::int32_t i, std::string& line) {
 CWordLists::LineCheck CWordLists::ReadKeyLine(int n, std::int32_t i, std::string& line) const {
     const int slot = n - kMinWordLength;
     ++m_fetchCount[slot];
-    const CReadOnlyFile file(m_path[slot]);
-    if (file.Fd() < 0) return LineCheck::kUnreadable;
-    if (StampOfOpenFile(file.Fd()) != m_stamp[slot]) return LineCheck::kChanged;
+    const CFileDescriptor file(m_path[slot], O_RDONLY);
+    if (!file.IsOpen()) return LineCheck::kUnreadable;
+    if (StampOfOpenFile(file.Get()) != m_stamp[slot]) return LineCheck::kChanged;
 
-    // One read from the byte before the line, which must end the line before it, through 253
+    // One read from the byte before the line, which must end the line before it, through kMaxLineChars
     // characters and a CR LF, so that a full-length line still loses its CR.
     const std::int32_t offset = m_lineOffset[slot][i];
     const std::size_t before = offset > 0 ? 1 : 0;
     char buffer[1 + kMaxLineChars + 2];
     ssize_t got;
     do {
-        got = ::pread(file.Fd(), buffer, before + kMaxLineChars + 2, offset - static_cast<off_t>(before));
+        got = ::pread(file.Get(), buffer, before + kMaxLineChars + 2, offset - static_cast<off_t>(before));
     } while (got < 0 && errno == EINTR);
     if (got <= 0) return LineCheck::kUnreadable;
     if (before == 1 && buffer[0] != '\n') return LineCheck::kChanged;

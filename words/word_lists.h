@@ -10,20 +10,12 @@
 #include <string_view>
 
 #include "words/file_stamp.h"
+#include "words/list_format.h"
 #include "words/mapped_file.h"
 
 namespace escartinol {
 
 class CListFileReader;
-
-inline constexpr int kMinWordLength = 4;
-inline constexpr int kMaxWordLength = 9;
-inline constexpr int kListCount = kMaxWordLength - kMinWordLength + 1;
-// Longest line the format allows before its line end; fetches never deliver more.
-inline constexpr int kMaxLineChars = 253;
-
-// "DEF_" + n + "L.txt": the bare name the game opens in its current directory.
-std::string ListFileName(int n);
 
 // How LoadWordLists makes the lists searchable.
 enum class ListHolding {
@@ -52,7 +44,7 @@ public:
     // an index, the line's byte offset in a mapped list.
     std::int32_t FindListKey(int n, const char* key) const;
 
-    // Reads the line at position i of list n into line, without its line end and at most 253
+    // Reads the line at position i of list n into line, without its line end and at most kMaxLineChars
     // characters. The player may edit a list while the game runs, so the line is handed back only
     // when it is still entry i's: the open file is the one indexed (same file, size and times) and the
     // line read starts a line with the key and '/'. Otherwise the list is indexed again and the key

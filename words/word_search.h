@@ -1,51 +1,51 @@
-// The search for every word of 9 down to 4 letters that nine letters make, and where it shows them.
+// The search for every word of 9 down to 4 letters that nine letters make, and the rows it fills.
 #pragma once
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "words/word_lists.h"
 
 namespace escartinol {
 
-// The three result rows as the search sees them: it only ever writes a row's text.
-class IResultRows {
-public:
-    virtual ~IResultRows() = default;
-    virtual void SetRowText(int row, const std::string& text) = 0;  // row 0..2
+// One length's words as a result row shows them, cp1252 bytes like the lists.
+struct ResultRow {
+    int count = 0;
+    std::string label;  // the count and its length, e.g. "3  Sèt LETRAS"
+    std::string words;  // e.g. "7 LETRAS:  ralenti  reliant  lorains  "
+};
+
+struct SearchResult {
+    // The letters searched, in alphabetical order; as given when they were refused.
+    std::array<char, 9> letters{};
+    // The three longest lengths that have words, longest first from the top; the rows below them
+    // stay empty (no words, no label).
+    std::array<ResultRow, 3> rows;
 };
 
 class CWordSearch {
 public:
-    CWordSearch(CWordLists& lists, IResultRows& rows) : m_lists(lists), m_rows(rows) {}
+    explicit CWordSearch(CWordLists& lists) : m_lists(lists) {}
 
-    // Sorts letters in place and fills the rows and rowWords of the longest lengths that have
-    // words. The callers empty rowWords first. Letters outside A..Z are left alone and searched
-    // for nothing, since a blank or zero byte would alias the key buffer's own marks.
-    void SearchWords(std::array<char, 9>& letters, std::array<std::string, 3>& rowWords);
-
-    const std::string& Build() const { return m_build; }
-    const std::string& Work() const { return m_work; }
+    // Letters outside A..Z are refused and searched for nothing, since a blank or zero byte would
+    // alias the key buffer's own marks.
+    SearchResult SearchWords(const std::array<char, 9>& letters);
 
 private:
-    void SearchNine(std::array<std::string, 3>& rowWords);
-    void SearchEight(std::array<std::string, 3>& rowWords);
-    void SearchShorter(int n, std::array<std::string, 3>& rowWords);
-    void ChoosePositions(int n, int position, int from);
-    void LookUp(int n);
-    void SplitLine(int n, std::string_view rest, std::string& target);
-    void MakeCountLabel(int n);
-    void PlaceRowResult(std::array<std::string, 3>& rowWords);
+    void SearchNine(SearchResult& result);
+    void SearchEight(SearchResult& result);
+    void SearchShorter(int n, SearchResult& result);
+    void ChoosePositions(int n, int position, int from, ResultRow& row);
+    void LookUp(int n, ResultRow& row);
+    static void SplitLine(int n, std::string_view rest, ResultRow& row);
+    static void PlaceRow(int n, ResultRow&& row, SearchResult& result);
 
     CWordLists& m_lists;
-    IResultRows& m_rows;
-    std::string m_build;
-    std::string m_work;
-    std::string m_line;
+    // The working state of one search: the letters sorted, the key being formed, the line fetched.
     std::array<char, 9> m_sorted{};
     char m_key[kMaxWordLength + 1] = {};
-    int m_wordCount = 0;
-    bool m_firstHit = false;
+    std::string m_line;
 };
 
 }  // namespace escartinol

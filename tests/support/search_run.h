@@ -10,23 +10,26 @@
 
 namespace escartinol::testing {
 
-struct SearchRun : IResultRows {
+struct SearchRun {
     explicit SearchRun(const std::string& dir, ListHolding holding = ListHolding::kIndexed)
-        : lists(dir, holding), search(lists, *this) {
+        : lists(dir, holding), search(lists) {
         lists.LoadWordLists();
     }
 
-    void SetRowText(int row, const std::string& text) override {
-        rowText[row] = text;
-        ++writes;
-    }
-    // Up to nine letters; fewer leave zero bytes behind them.
+    // Up to nine letters; fewer leave zero bytes behind them. A row's text, as the window would
+    // show it, is written only when the search fills the row.
     void Search(const std::string& nine) {
-        letters = {};
-        std::copy_n(nine.begin(), std::min<std::size_t>(nine.size(), 9), letters.begin());
-        rowWords = {};
+        std::array<char, 9> given{};
+        std::copy_n(nine.begin(), std::min<std::size_t>(nine.size(), 9), given.begin());
         lists.m_lookupCount = {};
-        search.SearchWords(letters, rowWords);
+        const SearchResult result = search.SearchWords(given);
+        letters = result.letters;
+        for (int row = 0; row < 3; ++row) {
+            rowWords[row] = result.rows[row].words;
+            if (rowWords[row].empty()) continue;
+            rowText[row] = result.rows[row].label;
+            ++writes;
+        }
     }
     std::string Letters() const { return std::string(letters.begin(), letters.end()); }
     long Lookups(int n) const { return lists.m_lookupCount[n - kMinWordLength]; }
