@@ -257,14 +257,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         mapped.LoadWordLists();
         bool allSorted = true;
         for (int n = kMinWordLength; n <= kMaxWordLength; ++n) {
-            if (IsSorted(game.m_wordLists, n))
-                CheckMappedAgrees(game.m_wordLists, mapped, n);
+            if (IsSorted(indexed, n))
+                CheckMappedAgrees(indexed, mapped, n);
             else
                 allSorted = false;
         }
         if (allSorted)
-            for (const std::string& entry : entries)
-                Require(SearchEntry(mapped, entry) == SearchEntry(game.m_wordLists, entry));
+            for (const std::string& entry : entries) Require(SearchEntry(mapped, entry) == SearchEntry(indexed, entry));
     }
 
     const bool mustShow = ApplyFault(fault, lists);

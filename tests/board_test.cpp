@@ -1,9 +1,9 @@
 // Tile drags scripted through the game's mouse handlers, with the slot model checked after every step.
 #include <gtest/gtest.h>
 
-#include <utility>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "game/game.h"
