@@ -10,17 +10,12 @@
 // the same size, which the file's times may not show, a fetch may still only give a line that
 // starts a line of the file with its key and '/'. Before the edit, mapped lists that are sorted
 // must search as their index does.
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,8 +31,9 @@ namespace {
 
 using namespace escartinol;
 
-using fuzzing::kPartMark;
+using fuzzing::ReadFile;
 using fuzzing::Require;
+using fuzzing::WriteFile;
 constexpr std::size_t kMaxEntries = 8;
 
 enum class Fault {
@@ -58,11 +54,6 @@ const std::filesystem::path& Folder() {
 
 std::filesystem::path ListPath(int n) { return Folder() / ListFileName(n); }
 
-void WriteFile(const std::filesystem::path& path, std::string_view bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
 // The lines as a plain reader sees them: raw start offsets and texts without the CR of a CR LF.
 struct PlainLine {
     std::int64_t start;
@@ -72,15 +63,12 @@ struct PlainLine {
 std::vector<PlainLine> ReadPlainly(std::string_view bytes) {
     bytes = bytes.substr(0, bytes.find(kEndOfFileMark));
     std::vector<PlainLine> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        const std::size_t lf = bytes.find('\n', start);
-        const std::size_t end = lf == std::string_view::npos ? bytes.size() : lf;
+    for (std::size_t start = 0; start < bytes.size();) {
+        const std::size_t end = std::min(bytes.find('\n', start), bytes.size());
         std::string text(bytes.substr(start, end - start));
-        if (lf != std::string_view::npos && !text.empty() && text.back() == '\r') text.pop_back();
+        if (end < bytes.size() && text.ends_with('\r')) text.pop_back();
         lines.push_back({static_cast<std::int64_t>(start), std::move(text)});
-        if (lf == std::string_view::npos) break;
-        start = lf + 1;
+        start = end + 1;
     }
     return lines;
 }
@@ -146,42 +134,25 @@ void CheckMappedAgrees(CWordLists& indexed, CWordLists& mapped, int n) {
     }
 }
 
-std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 // Whether a fresh load must see the edit: the file's size or the file itself changed.
-bool ApplyFault(Fault fault, const std::array<std::string_view, kListCount>& parts) {
+bool ApplyFault(Fault fault, const std::vector<std::string_view>& lists) {
     std::error_code ignored;  // a list that was missing stays missing
     for (int n = kMinWordLength; n <= kMaxWordLength; ++n) {
-        const std::string_view bytes = parts[kMaxWordLength - n];
-        if (!std::filesystem::exists(ListPath(n))) continue;
+        const std::filesystem::path path = ListPath(n);
+        if (!std::filesystem::exists(path)) continue;
+        const std::string_view bytes = lists[kMaxWordLength - n];
         const std::string reversed(bytes.rbegin(), bytes.rend());
-        switch (fault) {
-            case Fault::kNone:
-            case Fault::kCount:
-                break;
-            case Fault::kShortened:
-                std::filesystem::resize_file(ListPath(n), bytes.size() / 2, ignored);
-                break;
-            case Fault::kRemoved:
-                std::filesystem::remove(ListPath(n), ignored);
-                break;
-            case Fault::kReplaced:
-                WriteFile(ListPath(n), reversed);
-                break;
-            case Fault::kLinesInserted:
-                WriteFile(ListPath(n), std::string(bytes.substr(bytes.size() / 2)) + std::string(bytes));
-                break;
-            case Fault::kFirstLineRemoved:
-                WriteFile(ListPath(n), bytes.find('\n') == std::string_view::npos ? std::string_view{}
-                                                                                  : bytes.substr(bytes.find('\n') + 1));
-                break;
-            case Fault::kRenamedOver:
-                WriteFile(ListPath(n).string() + ".new", reversed);
-                std::filesystem::rename(ListPath(n).string() + ".new", ListPath(n), ignored);
-                break;
+        const std::size_t lf = bytes.find('\n');
+        if (fault == Fault::kShortened) std::filesystem::resize_file(path, bytes.size() / 2, ignored);
+        if (fault == Fault::kRemoved) std::filesystem::remove(path, ignored);
+        if (fault == Fault::kReplaced) WriteFile(path, reversed);
+        if (fault == Fault::kLinesInserted)
+            WriteFile(path, std::string(bytes.substr(bytes.size() / 2)) + std::string(bytes));
+        if (fault == Fault::kFirstLineRemoved)
+            WriteFile(path, lf == std::string_view::npos ? "" : bytes.substr(lf + 1));
+        if (fault == Fault::kRenamedOver) {
+            WriteFile(path.string() + ".new", reversed);
+            std::filesystem::rename(path.string() + ".new", path, ignored);
         }
     }
     return fault != Fault::kReplaced;
@@ -246,29 +217,17 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string_view input(reinterpret_cast<const char*>(data), size);
-    std::vector<std::string_view> parts;
-    for (std::size_t start = 0;;) {
-        const std::size_t mark = input.find(kPartMark, start);
-        parts.push_back(input.substr(start, mark == std::string_view::npos ? std::string_view::npos : mark - start));
-        if (mark == std::string_view::npos || parts.size() == 1 + kListCount) break;
-        start = mark + 1;
-    }
-    std::array<std::string_view, kListCount> lists{};  // 9 letters first
-    for (std::size_t i = 1; i < parts.size(); ++i) lists[i - 1] = parts[i];
+    std::vector<std::string_view> parts =
+        fuzzing::SplitParts({reinterpret_cast<const char*>(data), size}, 1 + kListCount);
+    std::string_view script = parts[0];
+    const std::vector<std::string_view> lists(parts.begin() + 1, parts.end());  // 9 letters first; missing ones last
     for (int n = kMinWordLength; n <= kMaxWordLength; ++n) {
-        const std::size_t part = static_cast<std::size_t>(kMaxWordLength - n) + 1;
-        if (part < parts.size())
-            WriteFile(ListPath(n), lists[part - 1]);
-        else
-            std::filesystem::remove(ListPath(n));
+        const std::size_t i = kMaxWordLength - n;
+        i < lists.size() ? WriteFile(ListPath(n), lists[i]) : void(std::filesystem::remove(ListPath(n)));
     }
 
-    std::string_view script = parts[0];
     const Fault fault =
-        script.empty()
-            ? Fault::kNone
-            : static_cast<Fault>(static_cast<unsigned char>(script[0]) % static_cast<unsigned char>(Fault::kCount));
+        script.empty() ? Fault::kNone : Fault(static_cast<unsigned char>(script[0]) % int(Fault::kCount));
     if (!script.empty()) script.remove_prefix(1);
     std::vector<std::string> entries;
     for (std::size_t at = 0; at < script.size() && entries.size() < kMaxEntries; at += 9)
@@ -283,12 +242,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CWordLists indexed(Folder().string());
     indexed.LoadWordLists();
     for (int n = kMinWordLength; n <= kMaxWordLength; ++n) {
-        const std::size_t part = static_cast<std::size_t>(kMaxWordLength - n) + 1;
+        const std::size_t i = kMaxWordLength - n;
         Require(game.WordLists().KeyCount(n) == indexed.KeyCount(n));
-        if (part < parts.size())
-            CheckIndex(indexed, n, lists[part - 1]);
-        else
-            Require(indexed.KeyCount(n) == 0);
+        CheckIndex(indexed, n, i < lists.size() ? lists[i] : "");
     }
 
     {

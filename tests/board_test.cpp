@@ -1,9 +1,9 @@
 // Tile drags scripted through the game's mouse handlers, with the slot model checked after every step.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "game/game.h"
@@ -41,7 +41,7 @@ protected:
             game.Release();
         }
         ASSERT_EQ(Layout(), layout);
-        window.calls.clear();
+        window.calls = 0;
     }
 
     std::string Layout() const {
@@ -100,6 +100,7 @@ protected:
 
 // Tile 0, home in slot 9 with tile 8 in slot 4, is grabbed by its corner and dropped with its centre
 // at each point: it lands in the free slot whose column and row hold the centre, or else goes home.
+// Slot 17, left by tile 8, must take tile 0 as any free slot would.
 TEST_F(BoardDrag, ATileLandsInTheFreeSlotUnderItsCentreOrGoesHome) {
     const std::pair<Point, int> cases[] = {
         {{224, 55}, 3},   {{223, 55}, 2},  {{26, 24}, 0},    {{619, 86}, 8},   // free slots in both areas
@@ -119,25 +120,18 @@ TEST_F(BoardDrag, ATileLandsInTheFreeSlotUnderItsCentreOrGoesHome) {
 
 // Outside every tile: beside the first, on the right edge of the last (outside), and between the rows.
 TEST_F(BoardDrag, APressOutsideEveryTileStartsNoDragAndOneWithoutAMoveLeavesTheTileInPlace) {
-    window.calls.clear();
+    window.calls = 0;
     for (const Point p : {Point{28, 160}, Point{SlotRect(17).right, 160}, Point{300, 100}}) {
         Press(p);
         MoveTo({p.x + 200, p.y - 100});
         Release();
     }
-    EXPECT_TRUE(window.calls.empty());
+    EXPECT_EQ(window.calls, 0);
     Press(SlotRect(12).Centre());
     EXPECT_EQ(board.DraggedTile(), 3);
     Release();
     EXPECT_EQ(Layout(), kStartLayout);
     EXPECT_EQ(window.tileRect[3], SlotRect(12));
-}
-
-TEST_F(BoardDrag, ASlotLeftByATileCanBeFilledByAnother) {
-    DragCentreTo(2, SlotRect(0).Centre());
-    EXPECT_EQ(Layout(), "2........ 01.345678");
-    DragCentreTo(5, SlotRect(11).Centre());
-    EXPECT_EQ(Layout(), "2........ 01534.678");
 }
 
 // A draw while the left button is held re-homes the dragged tile; the drag must carry on from there.
@@ -164,16 +158,16 @@ TEST_F(BoardDrag, ALostCaptureSendsTheTileHomeAndEndsTheDrag) {
     Press(SlotRect(15).Centre());
     MoveTo({100, 50});
     window.captured = false;
-    window.calls.clear();
+    window.calls = 0;
     game.CancelDrag();
     ExpectConsistent();  // no tile is dragged any more, so tile 6 must be home
     // The capture is gone already; a release could take it from whoever holds it now.
-    EXPECT_EQ(std::count(window.calls.begin(), window.calls.end(), "release"), 0);
-    window.calls.clear();
+    EXPECT_EQ(window.releases, 0);
+    window.calls = 0;
     MoveTo({300, 50});
     Release();
     game.CancelDrag();
-    EXPECT_TRUE(window.calls.empty());
+    EXPECT_EQ(window.calls, 0);
     EXPECT_EQ(Layout(), kStartLayout);
 }
 

@@ -31,10 +31,7 @@ const std::string kSound = "ABCD/abcd/bacd\r\nEEST/\xE9t\xE9s\r\nEFGH/fegh";
 TEST(ListChecker, SoundListsPassWithOrWithoutALastLineEndOrAFinalEndMark) {
     for (const std::string& bytes : {std::string(), kSound, kSound + "\r\n", kSound + "\x1A", kSound + "\r\n\x1A"})
         EXPECT_EQ(Breaks(4, bytes), Found{}) << bytes;
-    const ListTally tally = CheckListBytes(4, kSound, {});
-    EXPECT_EQ(tally.lines, 3);
-    EXPECT_EQ(tally.words, 4);
-    EXPECT_EQ(tally.breaks, 0);
+    EXPECT_EQ(CheckListBytes(4, kSound, {}), (ListTally{.lines = 3, .words = 4}));
 }
 
 // One line of each kind, so a break that is missed or put on the wrong line shows.
@@ -103,8 +100,6 @@ TEST(ListChecker, AMissingFileOrAFolderInItsPlaceIsOneBreakForTheWholeFile) {
         EXPECT_EQ(found[0].kind, Kind::kUnreadable);
         EXPECT_EQ(found[0].line, 0);
     }
-    folder.Write(5, "ABCDE/abcde\r\nABCDE/abced\r\n");
-    EXPECT_EQ(CheckListFile(5, folder.File(5), {}).breaks, 1);
 }
 
 }  // namespace

@@ -38,6 +38,7 @@ struct ListBreak {
     std::string what;       // cp1252: what is wrong, e.g. "word has 5 letters, not 4"
     std::string text;       // cp1252: the offending key, word or line, at most kExcerptBytes of it
     bool textCut = false;   // text is the start of something longer
+    bool operator==(const ListBreak&) const = default;
 };
 
 struct ListTally {
@@ -45,6 +46,7 @@ struct ListTally {
     std::int64_t words = 0;
     std::int64_t breaks = 0;
     bool readable = true;
+    bool operator==(const ListTally&) const = default;
 };
 
 using ListBreakSink = std::function<void(const ListBreak&)>;
