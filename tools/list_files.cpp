@@ -74,7 +74,7 @@ std::string SyncFolder(const std::string& dir) {
 
 std::string ReadFileBytes(const std::string& path, std::string& bytes) {
     bytes.clear();
-    const CFileDescriptor file(path, O_RDONLY);
+    const CFileDescriptor file = OpenPlainFile(path);
     if (!file.IsOpen()) return "cannot open " + path + ": " + std::strerror(errno);
     if (const int error = ReadToEnd(file.Get(), [&](std::string_view piece) { bytes += piece; }))
         return "cannot read " + path + ": " + std::strerror(error);

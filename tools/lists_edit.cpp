@@ -104,6 +104,11 @@ bool CopyInstalledLists(const std::string& command, const std::string& installed
         }
         copied.push_back(to);
     }
+    // The copy is found before the installed lists from now on, so it must outlive a power cut.
+    if (const std::string error = SyncFolder(player); !error.empty()) {
+        std::cerr << "escartinol-lists " << command << ": " << error << '\n';
+        return false;
+    }
     std::cout << "copied the installed lists of " << installed << " into " << player
               << ", where your words go from now on\n";
     return true;

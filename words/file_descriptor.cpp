@@ -2,6 +2,7 @@
 #include "words/file_descriptor.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -34,6 +35,16 @@ int CFileDescriptor::Close() {
     // Linux frees the descriptor even when close fails, so it is never closed twice.
     if (m_fd < 0 || ::close(std::exchange(m_fd, -1)) == 0) return 0;
     return errno;
+}
+
+CFileDescriptor OpenPlainFile(const std::string& path) {
+    // Not blocking, so that a pipe without a writer cannot hold the open; a plain file ignores it.
+    CFileDescriptor file(path, O_RDONLY | O_NONBLOCK);
+    struct stat status {};
+    if (!file.IsOpen() || ::fstat(file.Get(), &status) != 0) return CFileDescriptor();
+    if (S_ISREG(status.st_mode)) return file;
+    errno = S_ISDIR(status.st_mode) ? EISDIR : EINVAL;
+    return CFileDescriptor();
 }
 
 int ReadToEnd(int fd, const std::function<void(std::string_view)>& onPiece) {

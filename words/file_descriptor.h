@@ -30,6 +30,11 @@ private:
     int m_fd = -1;
 };
 
+// Opens a file to read that must be a plain file: a named pipe in its place would block the open
+// and a device would never end, so those fail as a folder does, with errno EISDIR for a folder
+// and EINVAL for anything else.
+CFileDescriptor OpenPlainFile(const std::string& path);
+
 // Reads fd from where it stands to its end, handing each piece to onPiece: 0, or the errno of the
 // read that failed (a folder opens like a file and only fails to read).
 int ReadToEnd(int fd, const std::function<void(std::string_view piece)>& onPiece);

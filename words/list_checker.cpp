@@ -222,7 +222,7 @@ ListTally CheckListFile(int n, const std::string& path, const ListBreakSink& onB
             onBreak(ListBreak{ListBreakKind::kUnreadable, 0, std::string(doing) + std::strerror(error), {}, false});
         return tally;
     };
-    const CFileDescriptor file(path, O_RDONLY);
+    const CFileDescriptor file = OpenPlainFile(path);
     if (!file.IsOpen()) return unreadable(ListTally{}, "cannot be opened: ", errno);
     CListChecker checker(n, onBreak);
     const int error = ReadToEnd(file.Get(), [&](std::string_view piece) { checker.Feed(piece); });

@@ -20,7 +20,7 @@ namespace {
 // the key and the line end after it are needed.
 constexpr std::size_t kReadLimit =
     static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()) + static_cast<std::size_t>(kMaxWordLength) + 2;
-// A file whose size its stamp does not tell (a pipe, say) is read in pieces of at least this size.
+// A file whose size its stamp does not tell (one of /proc, say) is read in pieces of at least this size.
 constexpr std::size_t kFirstPiece = 64 * 1024;
 
 }  // namespace
@@ -34,7 +34,7 @@ void CListFileReader::Reserve(std::size_t capacity, std::size_t kept) {
 
 bool CListFileReader::Read(const std::string& path) {
     m_content = {};
-    const CFileDescriptor file(path, O_RDONLY);
+    const CFileDescriptor file = OpenPlainFile(path);
     if (!file.IsOpen()) {
         m_stamp = StampOfPath(path);
         return false;

@@ -110,7 +110,7 @@ void CWordLists::IndexLines(int n, std::string_view content) {
 void CWordLists::MapList(int n, CListFileReader& reader, const std::function<void(const std::string&)>& onMissing) {
     const int slot = n - kMinWordLength;
     {
-        const CFileDescriptor file(m_path[slot], O_RDONLY);
+        const CFileDescriptor file = OpenPlainFile(m_path[slot]);
         const std::optional<FileStamp> stamp = file.IsOpen() ? StampOfOpenFile(file.Get()) : std::nullopt;
         // Beyond kMaxEntries bytes an index may leave lines out, which the mapped search would find.
         if (stamp && stamp->size > 0 && stamp->size <= kMaxEntries) {
@@ -176,7 +176,8 @@ bool CWordLists::FetchListLine(int n, std::int32_t i, std::string& line) {
 CWordLists::LineCheck CWordLists::ReadKeyLine(int n, std::int32_t i, std::string& line) const {
     const int slot = n - kMinWordLength;
     ++m_fetchCount[slot];
-    const CFileDescriptor file(m_path[slot], O_RDONLY);
+    // Not blocking: a pipe put in the list's place must not hold the open; its stamp differs anyway.
+    const CFileDescriptor file(m_path[slot], O_RDONLY | O_NONBLOCK);
     if (!file.IsOpen()) return LineCheck::kUnreadable;
     if (StampOfOpenFile(file.Get()) != m_stamp[slot]) return LineCheck::kChanged;
 
