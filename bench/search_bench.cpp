@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <chrono>
 #include <ctime>
-#include <numeric>
 #include <set>
 #include <string>
 #include <utility>
@@ -45,17 +44,19 @@ std::vector<std::string> KeysOfLength(std::array<char, 9> letters, int n) {
 // Searches the draw once to learn which lengths it consults, then lists the keys of those lengths
 // and the lines of the keys found. Empty when that does not add up to the search's own counts.
 DrawWork WorkOfDraw(CWordLists& lists, CWordSearch& search, const std::array<char, 9>& draw) {
-    lists.m_lookupCount = {};
-    lists.m_fetchCount = {};
+    lists.ResetCounts();
     benchmark::DoNotOptimize(search.SearchWords(draw));
-    const auto lookupCount = lists.m_lookupCount;
-    const long lookupTotal = std::accumulate(lookupCount.begin(), lookupCount.end(), 0L);
-    const long fetchTotal = std::accumulate(lists.m_fetchCount.begin(), lists.m_fetchCount.end(), 0L);
+    long lookupTotal = 0;
+    long fetchTotal = 0;
+    for (int n = kMinWordLength; n <= kMaxWordLength; ++n) {
+        lookupTotal += lists.LookupCount(n);
+        fetchTotal += lists.FetchCount(n);
+    }
 
     DrawWork work;
     std::string line;
     for (int n = kMinWordLength; n <= kMaxWordLength; ++n) {
-        if (lookupCount[n - kMinWordLength] == 0) continue;
+        if (lists.LookupCount(n) == 0) continue;
         for (std::string& key : KeysOfLength(draw, n)) {
             const std::int32_t i = lists.FindListKey(n, key.c_str());
             if (i >= 0 && lists.FetchListLine(n, i, line)) work.hits.emplace_back(n, i);

@@ -86,7 +86,7 @@ TEST(StartUp, ShowsADrawAndTheNoticeThenLoadsAndSearchesWhenAsked) {
     EXPECT_EQ(Letters(twin), Letters(game));
     // Draws before the load search nothing, and empty the notice.
     game.RepeatedDraw();
-    EXPECT_EQ(game.WordLists().m_lookupCount, decltype(game.WordLists().m_lookupCount){});
+    for (int n = kMinWordLength; n <= kMaxWordLength; ++n) EXPECT_EQ(game.WordLists().LookupCount(n), 0) << n;
     EXPECT_EQ(window.rowText[0], "");
 
     // The drawn letters decide what the lists must hold for the start-up search to find.

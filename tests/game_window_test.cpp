@@ -327,10 +327,10 @@ private slots:
         const QPoint scrollBar = row->mapTo(window.get(), row->verticalScrollBar()->geometry().center());
         // Each search of a draw looks its nine letters up once.
         const auto searchesOfARightClick = [&](QPoint at) {
-            const long before = window->Game().WordLists().m_lookupCount[kMaxWordLength - kMinWordLength];
+            const long before = window->Game().WordLists().LookupCount(kMaxWordLength);
             QTest::mousePress(window->windowHandle(), Qt::RightButton, {}, at);
             QTest::mouseRelease(window->windowHandle(), Qt::RightButton, {}, at);
-            return window->Game().WordLists().m_lookupCount[kMaxWordLength - kMinWordLength] - before;
+            return window->Game().WordLists().LookupCount(kMaxWordLength) - before;
         };
         for (const QPoint at :
              {centreOf("tile4"), centreOf("slotFrame0"), QPoint(3, 3), QPoint(15, 345), QPoint(400, 360)})

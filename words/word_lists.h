@@ -67,9 +67,14 @@ public:
     std::int32_t LineOffset(int n, std::int32_t i) const { return m_lineOffset[n - kMinWordLength][i]; }
     const std::string& Path(int n) const { return m_path[n - kMinWordLength]; }
 
-    // Counted for the tests and the benchmark: how often each list was searched and read.
-    mutable std::array<long, kListCount> m_lookupCount{};
-    mutable std::array<long, kListCount> m_fetchCount{};
+    // Counted for the tests and the benchmark: how often list n was searched and read since the
+    // counts were last reset.
+    long LookupCount(int n) const { return m_lookupCount[n - kMinWordLength]; }
+    long FetchCount(int n) const { return m_fetchCount[n - kMinWordLength]; }
+    void ResetCounts() const {
+        m_lookupCount = {};
+        m_fetchCount = {};
+    }
 
 private:
     // kChanged: the file is not the one indexed, or the line read is not the entry's key line.
@@ -96,6 +101,8 @@ private:
     // A mapped list: the mapping, and its lines up to any end mark.
     std::array<CMappedFile, kListCount> m_mapping;
     std::array<std::string_view, kListCount> m_mappedLines;
+    mutable std::array<long, kListCount> m_lookupCount{};
+    mutable std::array<long, kListCount> m_fetchCount{};
 };
 
 }  // namespace escartinol

@@ -24,7 +24,7 @@ struct LoadedGame {
     }
     std::string Letters() const { return std::string(game.Letters().begin(), game.Letters().end()); }
     // How often the search looked nine letters up: once per search of a draw.
-    long NineLetterLookups() const { return game.WordLists().m_lookupCount[kMaxWordLength - kMinWordLength]; }
+    long NineLetterLookups() const { return game.WordLists().LookupCount(kMaxWordLength); }
 
     CRecordingWindow window;
     CGame game;

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <array>
-#include <numeric>
 #include <string>
 
 #include "words/word_search.h"
@@ -21,7 +20,7 @@ struct SearchRun {
     void Search(const std::string& nine) {
         std::array<char, 9> given{};
         std::copy_n(nine.begin(), std::min<std::size_t>(nine.size(), 9), given.begin());
-        lists.m_lookupCount = {};
+        lists.ResetCounts();
         const SearchResult result = search.SearchWords(given);
         letters = result.letters;
         for (int row = 0; row < 3; ++row) {
@@ -32,8 +31,12 @@ struct SearchRun {
         }
     }
     std::string Letters() const { return std::string(letters.begin(), letters.end()); }
-    long Lookups(int n) const { return lists.m_lookupCount[n - kMinWordLength]; }
-    long TotalLookups() const { return std::accumulate(lists.m_lookupCount.begin(), lists.m_lookupCount.end(), 0L); }
+    long Lookups(int n) const { return lists.LookupCount(n); }
+    long TotalLookups() const {
+        long total = 0;
+        for (int n = kMinWordLength; n <= kMaxWordLength; ++n) total += lists.LookupCount(n);
+        return total;
+    }
 
     CWordLists lists;
     CWordSearch search;
