@@ -135,16 +135,18 @@ TEST_F(BoardDrag, APressOutsideEveryTileStartsNoDragAndOneWithoutAMoveLeavesTheT
 }
 
 // A draw while the left button is held re-homes the dragged tile; the drag must carry on from there.
-TEST_F(BoardDrag, ADrawInMidDragMovesTheTileRelativeToItsNewHome) {
+// Tile 7, left in the upper row, must be shown at home with its new letter, not where it stood.
+TEST_F(BoardDrag, ADrawInMidDragShowsEveryTileHomeAndMovesTheDraggedOneFromItsNewHome) {
     const std::vector<std::function<void()>> draws = {[&] { game.DrawRandomLetters(); }, [&] { game.RepeatedDraw(); },
                                                       [&] { game.ApplyLetterEntry("ABCDEFGHI"); }};
     for (const auto& draw : draws) {
-        Arrange("..4...... 0123.5678");
+        Arrange("..4.....7 0123.56.8");
         const Point grab = SlotRect(2).Centre();
         Press(grab);
         MoveTo({grab.x + 66, grab.y});
         draw();
         EXPECT_EQ(Layout(), kStartLayout);
+        ExpectConsistent();
         MoveTo({grab.x + 10, grab.y - 107 + 3});
         EXPECT_EQ(window.tileRect[4], SlotRect(13).Offset(10, -104));
         Release();

@@ -39,11 +39,12 @@ class DialogBoxesTest : public QObject {
 
 private slots:
     // OK stands for "these nine letters are a draw"; anything else would index the images out of range.
-    // An accented capital is a letter to Qt, but has no tile.
+    // An accented capital is a letter to Qt, but has no tile; an empty box is no draw either.
     void okIsEnabledOnlyWhileTheFirstNineCharactersAreCapitals() {
         const std::pair<const char*, bool> entries[] = {
-            {"tolerians", true},  {"ABCDEFGHIJK", true}, {"ABCDEFGHI1", true},      {"ABCDEFGH", false},
-            {"ABCD1FGHI", false}, {"ABCD FGHI", false},  {"abcd\u00E9fghi", false},
+            {"tolerians", true},       {"ABCDEFGHIJK", true}, {"ABCDEFGHI1", true},
+            {"ABCDEFGH", false},       {"ABCD1FGHI", false},  {"ABCD FGHI", false},
+            {"abcd\u00E9fghi", false}, {"ABCDEFGH1", false},  {"", false},
         };
         for (const auto& [typed, enabled] : entries) {
             CLetterEntryDlg box;
