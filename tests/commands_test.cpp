@@ -44,7 +44,7 @@ TEST_F(CommandsTest, SolutionsShowTheWordsBehindTheCountsTwiceAlikeAndNothingWit
 
     run.Enter("BCDFGHJKM");
     game.ShowSolutions();
-    EXPECT_EQ(window.rowText, (std::array<std::string, 3>{}));
+    EXPECT_EQ(window.rowText, (std::array<std::string, kRowCount>{}));
 }
 
 // The rows of the old letters are gone while the box is open; the tiles keep the typed order, and the
@@ -54,7 +54,7 @@ TEST_F(CommandsTest, ChosenLettersStandInTheLowerRowAsTypedAndAreSearched) {
     game.ShowSolutions();
     const long before = run.NineLetterLookups();
     run.Enter("TOLERIANS");
-    EXPECT_EQ(window.rowTextDuringEntry, (std::array<std::string, 3>{}));
+    EXPECT_EQ(run.rowTextDuringEntry, (std::array<std::string, kRowCount>{}));
     EXPECT_EQ(window.TileLetters(), "TOLERIANS");
     EXPECT_EQ(run.Letters(), "AEILNORST");
     EXPECT_EQ(run.NineLetterLookups() - before, 1);

@@ -44,8 +44,6 @@ T* Find(const QWidget& window, const char* name, int number) {
     return Find<T>(window, QByteArray(name) + QByteArray::number(number));
 }
 
-QString RowText(const QWidget& window, int row) { return Find<QPlainTextEdit>(window, "row", row)->toPlainText(); }
-
 // The letters the tiles show, read back by comparing their images with the 26 letter images.
 QString TileLetters(const QWidget& window) {
     QString letters;
@@ -283,18 +281,6 @@ private slots:
         window.grab();  // paints now, without the event loop
         QVERIFY(!window.Game().ListsLoaded());
         QTRY_VERIFY(window.Game().ListsLoaded());
-    }
-
-    // The seam answers in place of the box, so the mnemonics show without blocking; a mnemonic
-    // presses its button visibly, so the click comes a moment later.
-    void chausitAndSolucionsReachTheirCommandsByMnemonic() {
-        m_folder->WriteLines(9, {"AEILNORST/tolerians"});
-        auto window = ShownAndLoaded(1, true);
-        window->SetLetterEntryRunner([] { return std::optional<std::string>("TOLERIANS"); });
-        QTest::keyClick(window->windowHandle(), Qt::Key_C, Qt::AltModifier);
-        QTRY_COMPARE(RowText(*window, 1), QString::fromUtf8("1  Nòu LETRAS"));
-        QTest::keyClick(window->windowHandle(), Qt::Key_S, Qt::AltModifier);
-        QTRY_COMPARE(RowText(*window, 1), QString("9 LETRAS:  tolerians"));
     }
 
     // A tile grabbed off-centre must land by its centre and follow the pointer in front of the other
