@@ -44,9 +44,10 @@ void CGame::LoadLists() {
         ++unreadable;
     });
     m_listsLoaded = true;
-    // Started from a menu, nobody sees standard error; and the loading notice must not stay as if
-    // the loading went on.
-    if (unreadable == kListCount) m_view.SetRowText(0, kNoListsNotice + Utf8ToCp1252Lossy(ShownFolder(m_listDir)));
+    // The loading notice goes with the loading, words or not. Started from a menu, nobody sees
+    // standard error: lists not found at all are said in row 1 instead.
+    m_view.SetRowText(
+        0, unreadable == kListCount ? kNoListsNotice + Utf8ToCp1252Lossy(ShownFolder(m_listDir)) : std::string());
     SearchWords();
 }
 
