@@ -186,10 +186,8 @@ CWordLists::LineCheck CWordLists::ReadKeyLine(int n, std::int32_t i, std::string
     const std::int32_t offset = m_lineOffset[slot][i];
     const std::size_t before = offset > 0 ? 1 : 0;
     char buffer[1 + kMaxLineChars + 2];
-    ssize_t got;
-    do {
-        got = ::pread(file.Get(), buffer, before + kMaxLineChars + 2, offset - static_cast<off_t>(before));
-    } while (got < 0 && errno == EINTR);
+    const ssize_t got = RetryAfterSignal(
+        [&] { return ::pread(file.Get(), buffer, before + kMaxLineChars + 2, offset - static_cast<off_t>(before)); });
     if (got <= 0) return LineCheck::kUnreadable;
     if (before == 1 && buffer[0] != '\n') return LineCheck::kChanged;
 
