@@ -52,8 +52,10 @@ void CWordLists::IndexList(int n, CListFileReader& reader, const std::function<v
     const int slot = n - kMinWordLength;
     ClearList(slot);
     m_loaded[slot] = true;
+    const std::int64_t since = NowNanoseconds();
     const bool read = reader.Read(m_path[slot]);
     m_stamp[slot] = reader.Stamp();
+    m_unsure[slot] = m_stamp[slot] && MayChangeUnseen(*m_stamp[slot], since);
     if (!read) {
         if (onMissing) onMissing(m_path[slot]);
         return;
@@ -110,6 +112,7 @@ void CWordLists::IndexLines(int n, std::string_view content) {
 void CWordLists::MapList(int n, CListFileReader& reader, const std::function<void(const std::string&)>& onMissing) {
     const int slot = n - kMinWordLength;
     {
+        const std::int64_t since = NowNanoseconds();
         const CFileDescriptor file = OpenPlainFile(m_path[slot]);
         const std::optional<FileStamp> stamp = file.IsOpen() ? StampOfOpenFile(file.Get()) : std::nullopt;
         // Beyond kMaxEntries bytes an index may leave lines out, which the mapped search would find.
@@ -119,6 +122,7 @@ void CWordLists::MapList(int n, CListFileReader& reader, const std::function<voi
                 ClearList(slot);
                 m_loaded[slot] = true;
                 m_stamp[slot] = stamp;
+                m_unsure[slot] = MayChangeUnseen(*stamp, since);
                 const std::string_view bytes = mapping.Bytes();
                 m_mappedLines[slot] = bytes.substr(0, bytes.find(kEndOfFileMark));
                 m_mapping[slot] = std::move(mapping);
@@ -157,7 +161,7 @@ void CWordLists::IndexListAgain(int n) {
 
 void CWordLists::RefreshList(int n) {
     const int slot = n - kMinWordLength;
-    if (m_loaded[slot] && StampOfPath(m_path[slot]) != m_stamp[slot]) IndexListAgain(n);
+    if (m_loaded[slot] && (m_unsure[slot] || StampOfPath(m_path[slot]) != m_stamp[slot])) IndexListAgain(n);
 }
 
 bool CWordLists::FetchListLine(int n, std::int32_t i, std::string& line) {
@@ -218,6 +222,7 @@ void CWordLists::Release() {
         ClearList(slot);
         m_loaded[slot] = false;
         m_stamp[slot].reset();
+        m_unsure[slot] = false;
     }
 }
 
