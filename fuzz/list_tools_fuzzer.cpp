@@ -7,6 +7,14 @@
 //   part 2  the list, to the end of the input
 // Beyond the sanitizers: the checker must see the same breaks however the bytes are cut, and from
 // a file; on a sound list, an add keeps it sound and a remove after it gives back every byte.
+// When the first byte's top bit is set, the list also replaces two lists of a folder, one of them
+// a link into another folder, by an editor killed at a point the first byte picks: the next
+// editor must find both lists new or both old, the link in place and nothing else left.
+#include <signal.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -15,6 +23,9 @@
 #include <vector>
 
 #include "fuzz/fuzz_support.h"
+#include "tools/list_replace.h"
+#include "tools/lists_lock.h"
+#include "words/file_descriptor.h"
 #include "words/list_checker.h"
 #include "words/list_editor.h"
 #include "words/list_format.h"
@@ -99,6 +110,46 @@ void Edit(std::string_view list, const std::string& word) {
     }
 }
 
+std::size_t EntryCount(const std::filesystem::path& dir) {
+    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(dir), {}));
+}
+
+void ReplaceKilled(const std::filesystem::path& root, std::string_view list, unsigned char point) {
+    namespace fs = std::filesystem;
+    const fs::path lists = root / "lists";
+    const fs::path shared = root / "shared";
+    fs::remove_all(lists);
+    fs::remove_all(shared);
+    fs::create_directories(lists);
+    fs::create_directories(shared);
+    const fs::path four = lists / ListFileName(4);
+    const fs::path five = lists / ListFileName(5);
+    fuzzing::WriteFile(shared / "four.txt", "old");
+    fuzzing::WriteFile(five, "old");
+    fs::create_symlink(shared / "four.txt", four);
+    const std::vector<ListContent> edit = {{four.string(), std::string(list)}, {five.string(), std::string(list)}};
+    static const char* const kPoints[] = {"written", "0", "1", "2"};
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::setenv("ESCARTINOL_TEST_STOP_EDIT", kPoints[point % 4], 1);
+        const CListsLock lock(lists.string(), {});
+        ::_exit(lock.Error().empty() && ReplaceLists(lists.string(), edit).empty() ? 0 : 1);
+    }
+    // libFuzzer's own timer signals may interrupt the waits.
+    int status = 0;
+    Require(RetryAfterSignal([&] { return ::waitpid(pid, &status, WUNTRACED); }) == pid && WIFSTOPPED(status));
+    ::kill(pid, SIGKILL);
+    RetryAfterSignal([&] { return ::waitpid(pid, &status, 0); });
+    {
+        const CListsLock next(lists.string(), {});
+        Require(next.Error().empty());
+    }
+    Require(fs::is_symlink(four));
+    const std::string shown = fuzzing::ReadFile(shared / "four.txt");
+    Require(shown == fuzzing::ReadFile(five) && (shown == "old" || shown == list));
+    Require(EntryCount(lists) == 2 && EntryCount(shared) == 1);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -129,5 +180,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string folded = FoldedWord(raw, n);
     Require(ListWordProblem(folded).empty());
     Edit(list, folded);
+    if (!parts[0].empty() && (static_cast<unsigned char>(parts[0][0]) & 0x80) != 0)
+        ReplaceKilled(folder.Path(), list, static_cast<unsigned char>(parts[0][0]));
     return 0;
 }

@@ -1,15 +1,20 @@
 // Damaged lists and letters the entry box should never pass: the game must load, search and show sound rows.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <array>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
+#include "support/coarse_clock_folder.h"
 #include "support/list_folder.h"
 #include "support/loaded_game.h"
 #include "support/search_run.h"
+#include "words/file_stamp.h"
 
 namespace escartinol {
 namespace {
@@ -191,6 +196,35 @@ TEST(ListChangedAfterIndexing, EditsWhileTheGameRunsShowWhatAFreshStartShows) {
         running.Search("TOLERIANS");
         EXPECT_EQ(running.rowWords, (Rows{"7 LETRAS:  ralenti  lorains  ...  ", "", ""}));
     }
+}
+
+// Where times are whole seconds, a list rewritten in place twice within one second has the same
+// stamp after both writes: what the game read between them (here a key line half rewritten, as a
+// reader finds a file in the middle of its writing) must be read again, or the key stays hidden.
+TEST(ListChangedAfterIndexing, AListReadBetweenTwoWritesOfOneSecondIsReadAgainAfterThem) {
+    testing::CCoarseClockFolder coarse;
+    if (!coarse.Skipped().empty()) GTEST_SKIP() << coarse.Skipped();
+    const std::string path = coarse.Dir() + "/" + ListFileName(4);
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        { std::ofstream(path, std::ios::binary | std::ios::trunc) << "AAAA/aaaa\r\nBBBB/bbbb\r\nCCCC/cccc\r\n"; }
+        // Last written long ago, so that the first write below changes the stamp.
+        const timespec hourAgo[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), hourAgo, 0), 0);
+        CWordLists lists(coarse.Dir());
+        lists.LoadWordLists();
+        const int fd = ::open(path.c_str(), O_WRONLY);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::pwrite(fd, "B?BB", 4, 11), 4);
+        lists.RefreshList(4);
+        const auto halfWritten = StampOfPath(path);
+        ASSERT_EQ(::pwrite(fd, "BBBB", 4, 11), 4);
+        ::close(fd);
+        if (StampOfPath(path) != halfWritten) continue;  // a second began between the writes
+        lists.RefreshList(4);
+        EXPECT_GE(lists.FindListKey(4, "BBBB"), 0);
+        return;
+    }
+    FAIL() << "three tries each crossed a second";
 }
 
 // Far beyond any real list; the load must finish and index every line, first to last.

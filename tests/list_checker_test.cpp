@@ -52,6 +52,7 @@ TEST(ListChecker, EachKindOfBreakIsFoundOnItsLine) {
         {"ABCD/ab-d\r\n", {{Kind::kNotALetter, 1}}},
         {"CEOU/c\x9Cu\r\n", {{Kind::kNotALetter, 1}, {Kind::kWordLength, 1}}},  // cœu: œ must be spelt out
         {"ABCD/abcd/abce\r\n", {{Kind::kWrongKey, 1}}},
+        {"ABCD/abcd/bacd/abcd\r\nABCE/abce/abcd\r\n", {{Kind::kDuplicateWord, 1}, {Kind::kWrongKey, 2}}},
         {"ABCD/abcd\r\nAAAA/aaaa\r\n", {{Kind::kOutOfOrder, 2}}},
         {"ABCD/abcd\r\nABCD/bacd\r\n", {{Kind::kDuplicateKey, 2}}},
         {"ABCD/" + std::string(250, 'a') + "\r\n", {{Kind::kWordLength, 1}, {Kind::kLineTooLong, 1}}},

@@ -46,6 +46,8 @@ TEST(ListEditor, RemoveTakesOutAWordFromAnyPlaceInItsLine) {
     EXPECT_EQ(Removed(three, "abcd"), "ABCD/bacd/cabd\r\nEFGH/fegh");
     EXPECT_EQ(Removed(three, "bacd"), "ABCD/abcd/cabd\r\nEFGH/fegh");
     EXPECT_EQ(Removed("ABCD/abcd\x1A", "abcd"), "\x1A");
+    // A word written twice would stay shown after its removal.
+    EXPECT_EQ(Removed("ABCD/abcd/bacd/abcd\r\nEFGH/fegh", "abcd"), "ABCD/bacd\r\nEFGH/fegh");
 }
 
 TEST(ListEditor, AddThenRemoveRestoresEveryByteAndKeepsTheListSound) {

@@ -9,6 +9,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "words/file_descriptor.h"
+
 extern char** environ;
 
 namespace escartinol {
@@ -58,8 +60,7 @@ std::string RunChildReadingLines(const ChildRun& run, const std::function<void(s
     char buffer[1 << 16];
     std::string readError;
     for (;;) {
-        const ssize_t got = read(output.ends[0], buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR) continue;
+        const ssize_t got = RetryAfterSignal([&] { return read(output.ends[0], buffer, sizeof buffer); });
         if (got < 0) readError = std::string("cannot read the output of ") + name + ": " + std::strerror(errno);
         if (got <= 0) break;
         pending.append(buffer, static_cast<std::size_t>(got));
@@ -71,8 +72,8 @@ std::string RunChildReadingLines(const ChildRun& run, const std::function<void(s
     if (!pending.empty()) onLine(pending);
 
     int status = 0;
-    while (waitpid(pid, &status, 0) < 0)
-        if (errno != EINTR) return std::string("cannot wait for ") + name + ": " + std::strerror(errno);
+    if (RetryAfterSignal([&] { return waitpid(pid, &status, 0); }) < 0)
+        return std::string("cannot wait for ") + name + ": " + std::strerror(errno);
     if (!readError.empty()) return readError;
     if (WIFSIGNALED(status)) return name + " was stopped by signal " + std::to_string(WTERMSIG(status));
     if (WEXITSTATUS(status) != 0) return name + " exited with status " + std::to_string(WEXITSTATUS(status));

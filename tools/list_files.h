@@ -1,17 +1,12 @@
-// Writing a list file so that a crash or a full disk never leaves half of it behind.
+// Writing a file of a lists folder so that a crash or a full disk never leaves half of it behind.
 #pragma once
 
 #include <string>
-#include <vector>
 
 namespace escartinol {
 
-// Writes lines, each ended by CR LF, to a temporary file beside path, flushes it to disk and
-// renames it over path, with the mode of the file it replaces (0644 for a new one). Returns an
-// error message, empty on success; path is untouched on error.
-std::string WriteListAtomically(const std::string& path, const std::vector<std::string>& lines);
-
-// Same, with the file's exact bytes.
+// Replaces the file at path with bytes as ReplaceLists replaces one list, under the lock of its
+// folder. Returns an error message, empty on success; path is untouched on error.
 std::string WriteFileAtomically(const std::string& path, const std::string& bytes);
 
 // Flushes the folder itself to disk, so that the names renamed into it survive a power cut.

@@ -1,15 +1,20 @@
 // escartinol-lists build: the six lists from a UTF-8 word file such as /usr/share/dict/french, or
 // from a Hunspell dictionary such as Debian's oc_FR.
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 
 #include "tools/hunspell_forms.h"
-#include "tools/list_files.h"
+#include "tools/list_replace.h"
 #include "tools/lists_commands.h"
 #include "tools/lists_lock.h"
+#include "tools/word_file_reader.h"
 #include "words/cp1252.h"
 #include "words/list_builder.h"
+#include "words/list_places.h"
 
 namespace escartinol {
 
@@ -17,15 +22,31 @@ namespace {
 
 // Files each line of a UTF-8 word file; returns an error message, empty on success.
 std::string AddWordFile(const std::string& from, CListBuilder& builder) {
-    std::ifstream source(from, std::ios::binary);
-    if (!source) return "cannot read " + from;
-    std::string line;
-    while (std::getline(source, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        // A word with a character that cp1252 lacks cannot be written, so it is skipped.
-        if (const auto word = Utf8ToCp1252(line)) builder.Add(*word);
+    std::size_t broken = 0;
+    const std::string error = ReadWordFile(
+        from,
+        [&](std::string_view line) {
+            // A word with a character that cp1252 lacks cannot be written, so it is skipped.
+            if (const auto word = Utf8ToCp1252(line)) builder.Add(*word);
+        },
+        broken);
+    if (error.empty() && broken > 0)
+        std::cerr << "escartinol-lists build: " << from << ": " << broken << " lines longer than " << kMaxWordFileLine
+                  << " bytes skipped\n";
+    return error;
+}
+
+// Why the list at path cannot be replaced by a built one: not a plain file, nor a link to one.
+// Every list is judged before any is written, so a build that stops leaves none replaced.
+std::string ListPlaceProblem(const std::string& path) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) == 0) {
+        if (S_ISREG(status.st_mode)) return {};
+        return path + (S_ISDIR(status.st_mode) ? " is a folder" : " is not a plain file") +
+               ", where a list must be a plain file; no list was written";
     }
-    return {};
+    if (errno == ENOENT && ::lstat(path.c_str(), &status) != 0) return {};
+    return "cannot look at " + path + ": " + std::strerror(errno) + "; no list was written";
 }
 
 }  // namespace
@@ -72,6 +93,11 @@ int RunBuild(const std::vector<std::string>& args) {
         leftOut += words;
     }
 
+    if (builder.WordCount() == 0 && !force && HoldsAnyList(out)) {
+        std::cerr << "escartinol-lists build: " << (from.empty() ? hunspell : from) << " gives no word, and " << out
+                  << " holds lists; --force would leave them empty\n";
+        return 2;
+    }
     std::error_code ec;
     std::filesystem::create_directories(out, ec);
     if (ec) {
@@ -86,26 +112,30 @@ int RunBuild(const std::vector<std::string>& args) {
         std::cerr << "escartinol-lists build: " << lock.Error() << "\n";
         return 2;
     }
-    bool written = false;
+    std::vector<ListContent> lists;
+    std::vector<std::string> told;
     for (int n = kMaxWordLength; n >= kMinWordLength; --n) {
         const std::string path = (std::filesystem::path(out) / ListFileName(n)).string();
-        const auto lines = builder.Lines(n);
-        // A list already there may hold the player's own words; only --force replaces it.
-        if (!force && std::filesystem::exists(path)) {
-            std::cout << path << ": kept as it is\n";
-            continue;
-        }
-        if (const std::string error = WriteListAtomically(path, lines); !error.empty()) {
-            std::cerr << "escartinol-lists build: " << error << "\n";
+        if (const std::string problem = ListPlaceProblem(path); !problem.empty()) {
+            std::cerr << "escartinol-lists build: " << problem << "\n";
             return 2;
         }
-        written = true;
-        std::cout << path << ": " << lines.size() << " lines\n";
+        // A list already there may hold the player's own words; only --force replaces it.
+        if (!force && std::filesystem::exists(path)) {
+            told.push_back(path + ": kept as it is");
+            continue;
+        }
+        std::string bytes;
+        const auto lines = builder.Lines(n);
+        for (const std::string& line : lines) (bytes += line) += kLineEnd;
+        lists.push_back({path, std::move(bytes)});
+        told.push_back(path + ": " + std::to_string(lines.size()) + " lines");
     }
-    if (const std::string error = written ? SyncFolder(out) : std::string(); !error.empty()) {
-        std::cerr << "escartinol-lists build: " << error << "; a power cut could still undo the lists\n";
+    if (const std::string error = lists.empty() ? std::string() : ReplaceLists(out, lists); !error.empty()) {
+        std::cerr << "escartinol-lists build: " << error << "\n";
         return 2;
     }
+    for (const std::string& line : told) std::cout << line << '\n';
     std::cout << builder.WordCount() - leftOut << " words\n";
     return 0;
 }

@@ -8,6 +8,7 @@
 #include "tools/list_break_printer.h"
 #include "tools/list_files.h"
 #include "tools/list_options.h"
+#include "tools/list_replace.h"
 #include "tools/lists_commands.h"
 #include "tools/lists_lock.h"
 #include "words/cp1252.h"
@@ -114,8 +115,11 @@ bool CopyInstalledLists(const std::string& command, const std::string& installed
     return true;
 }
 
-// The list's bytes when the checker finds it sound; otherwise its breaks go to the player.
+// The list's bytes when the checker finds it sound; otherwise its breaks go to the player. A missing
+// list plays as empty, so an edit starts it.
 std::optional<std::string> ReadSoundList(const std::string& command, int n, const std::string& path) {
+    std::error_code ec;
+    if (std::filesystem::symlink_status(path, ec).type() == std::filesystem::file_type::not_found) return "";
     CBreakPrinter printer(std::cerr, path);
     const ListTally tally = CheckListFile(n, path, [&](const ListBreak& brk) { printer.Print(brk); });
     printer.PrintHiddenCounts();
@@ -130,21 +134,6 @@ std::optional<std::string> ReadSoundList(const std::string& command, int n, cons
         return std::nullopt;
     }
     return bytes;
-}
-
-// Replaces each edited list; a failure stops there and names the lists already replaced.
-bool WriteEditedLists(const std::string& command, const std::map<std::string, std::string>& edited) {
-    std::string written;
-    for (const auto& [path, bytes] : edited) {
-        if (const std::string error = WriteFileAtomically(path, bytes); !error.empty()) {
-            std::cerr << "escartinol-lists " << command << ": " << error << "; " << path << " is as it was\n";
-            if (!written.empty())
-                std::cerr << "escartinol-lists " << command << ": already changed:" << written << '\n';
-            return false;
-        }
-        written += " " + path;
-    }
-    return true;
 }
 
 }  // namespace
@@ -185,7 +174,7 @@ int RunEdit(const std::string& command, std::vector<std::string> args) {
 
     // Every list is read and edited in memory first, so a refusal leaves all of them as they were.
     const CWordLists lists(dir);
-    std::map<std::string, std::string> edited;
+    std::vector<ListContent> edited;
     std::vector<std::string> report(words.size());  // in the order the words were given
     bool refused = false;
     bool full = false;
@@ -220,21 +209,19 @@ int RunEdit(const std::string& command, std::vector<std::string> args) {
                     break;
             }
         }
-        if (*bytes != before) edited[path] = std::move(*bytes);
+        if (*bytes != before) edited.push_back({path, std::move(*bytes)});
     }
     if (refused) return 1;
     if (full) {
         std::cerr << "escartinol-lists add: nothing was changed\n";
         return 2;
     }
-    if (!WriteEditedLists(command, edited)) return 2;
-    for (const std::string& line : report)
-        if (!line.empty()) std::cout << line << '\n';
-    if (edited.empty()) return 0;
-    if (const std::string error = SyncFolder(folder); !error.empty()) {
-        std::cerr << "escartinol-lists " << command << ": " << error << "; a power cut could still undo the change\n";
+    if (const std::string error = edited.empty() ? std::string() : ReplaceLists(folder, edited); !error.empty()) {
+        std::cerr << "escartinol-lists " << command << ": " << error << '\n';
         return 2;
     }
+    for (const std::string& line : report)
+        if (!line.empty()) std::cout << line << '\n';
     return 0;
 }
 

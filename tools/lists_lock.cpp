@@ -1,4 +1,4 @@
-// The lists folder's lock: flock, waiting while another editor holds it.
+// The lists folder's lock: flock on the folder, waiting while another editor holds it.
 #include "tools/lists_lock.h"
 
 #include <fcntl.h>
@@ -6,24 +6,29 @@
 
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
+
+#include "tools/list_replace.h"
 
 namespace escartinol {
 
-CListsLock::CListsLock(const std::string& dir, const std::function<void()>& onWait) {
-    const std::string path = (std::filesystem::path(dir) / kListsLockName).string();
-    m_file = CFileDescriptor(path, O_RDWR | O_CREAT, 0644);
-    if (!m_file.IsOpen()) {
-        m_error = "cannot open the lock file " + path + ": " + std::strerror(errno);
-        return;
+CFileDescriptor LockFolder(const std::string& dir, bool wait, const std::function<void()>& onWait, std::string& error) {
+    CFileDescriptor folder(dir, O_RDONLY | O_DIRECTORY);
+    if (!folder.IsOpen()) {
+        error = "cannot open the folder " + dir + ": " + std::strerror(errno);
+        return folder;
     }
-    if (::flock(m_file.Get(), LOCK_EX | LOCK_NB) == 0) return;
-    if (errno == EWOULDBLOCK && onWait) onWait();
-    int locked;
-    do {
-        locked = ::flock(m_file.Get(), LOCK_EX);
-    } while (locked != 0 && errno == EINTR);
-    if (locked != 0) m_error = "cannot lock " + path + ": " + std::strerror(errno);
+    if (::flock(folder.Get(), LOCK_EX | LOCK_NB) == 0) return folder;
+    if (errno == EWOULDBLOCK && wait) {
+        if (onWait) onWait();
+        if (RetryAfterSignal([&] { return ::flock(folder.Get(), LOCK_EX); }) == 0) return folder;
+    }
+    error = "cannot lock the folder " + dir + ": " + std::strerror(errno);
+    return CFileDescriptor();
+}
+
+CListsLock::CListsLock(const std::string& dir, const std::function<void()>& onWait)
+    : m_folder(LockFolder(dir, true, onWait, m_error)) {
+    if (m_error.empty()) m_error = FinishInterruptedEdits(dir);
 }
 
 }  // namespace escartinol

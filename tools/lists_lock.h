@@ -8,10 +8,15 @@
 
 namespace escartinol {
 
-// An exclusive flock on a lock file in the folder, held until destruction. A lock file rather
-// than the folder itself: on NFS flock becomes a POSIX lock, which needs a descriptor open for
-// writing, and a folder cannot be opened so. The file stays: removing it would let the next
-// editor lock a new file while another still holds the old one.
+// An exclusive flock on the folder itself, so that no lock file is left among the lists (nor one
+// that a root edit would leave owned by root). A folder cannot be opened for writing, so on NFS,
+// where flock becomes a POSIX lock that needs one, the lock fails with one line. Returns the open
+// folder, locked, or a closed descriptor and the reason in error. wait: false gives up at once when
+// another editor holds it; otherwise onWait is called first and the lock is waited for.
+CFileDescriptor LockFolder(const std::string& dir, bool wait, const std::function<void()>& onWait, std::string& error);
+
+// The folder's lock, held until destruction. Once it is held, what an editor killed in this folder
+// left is finished or removed, so that every editor starts from whole lists.
 class CListsLock {
 public:
     // Waits for the lock; onWait is called first when another editor holds it.
@@ -19,15 +24,12 @@ public:
     CListsLock(const CListsLock&) = delete;
     CListsLock& operator=(const CListsLock&) = delete;
 
-    // Why the lock could not be had; empty once it is held.
+    // Why the lock could not be had or the folder not be made whole; empty once both are done.
     const std::string& Error() const { return m_error; }
 
 private:
-    CFileDescriptor m_file;
-    std::string m_error;
+    std::string m_error;  // before m_folder, which the lock's error is written from
+    CFileDescriptor m_folder;
 };
-
-// Hidden, and named for the tool, so that the player knows what left it there.
-inline constexpr const char* kListsLockName = ".escartinol-lists.lock";
 
 }  // namespace escartinol

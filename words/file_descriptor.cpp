@@ -1,4 +1,4 @@
-// open, read and close with their retries after a signal.
+// open, read and close, read retried after a signal.
 #include "words/file_descriptor.h"
 
 #include <fcntl.h>
@@ -50,12 +50,10 @@ CFileDescriptor OpenPlainFile(const std::string& path) {
 int ReadToEnd(int fd, const std::function<void(std::string_view)>& onPiece) {
     const auto buffer = std::make_unique_for_overwrite<char[]>(kPieceSize);
     for (;;) {
-        const ssize_t got = ::read(fd, buffer.get(), kPieceSize);
+        const ssize_t got = RetryAfterSignal([&] { return ::read(fd, buffer.get(), kPieceSize); });
+        if (got < 0) return errno;
         if (got == 0) return 0;
-        if (got > 0)
-            onPiece(std::string_view(buffer.get(), static_cast<std::size_t>(got)));
-        else if (errno != EINTR)
-            return errno;
+        onPiece(std::string_view(buffer.get(), static_cast<std::size_t>(got)));
     }
 }
 

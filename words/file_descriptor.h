@@ -3,11 +3,22 @@
 
 #include <sys/types.h>
 
+#include <cerrno>
 #include <functional>
 #include <string>
 #include <string_view>
 
 namespace escartinol {
+
+// Calls a system call again for as long as a signal interrupts it (-1 with errno EINTR), so that a
+// handled signal never turns into a failure; returns what the last call returned.
+template <typename Call>
+auto RetryAfterSignal(Call call) {
+    for (;;) {
+        const auto result = call();
+        if (result != -1 || errno != EINTR) return result;
+    }
+}
 
 class CFileDescriptor {
 public:

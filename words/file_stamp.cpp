@@ -3,6 +3,9 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <chrono>
+
 namespace escartinol {
 
 namespace {
@@ -20,6 +23,21 @@ FileStamp StampOf(const struct stat& status) {
 }
 
 }  // namespace
+
+std::int64_t NowNanoseconds() {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::system_clock::now().time_since_epoch())
+        .count();
+}
+
+bool MayChangeUnseen(const FileStamp& stamp, std::int64_t since) {
+    constexpr std::int64_t kSecond = 1'000'000'000;
+    const bool wholeSeconds = stamp.modifiedNanoseconds == 0 && stamp.changedNanoseconds == 0;
+    // Kernels stamp files from a clock that lags the real one by up to a tick (4 ms at 250 Hz).
+    const std::int64_t tick = wholeSeconds ? 2 * kSecond : 20'000'000;
+    const std::int64_t latest = std::max(stamp.modifiedSeconds * kSecond + stamp.modifiedNanoseconds,
+                                         stamp.changedSeconds * kSecond + stamp.changedNanoseconds);
+    return since < latest + tick;
+}
 
 std::optional<FileStamp> StampOfOpenFile(int fd) {
     struct stat status {};

@@ -16,13 +16,21 @@ namespace {
 
 static_assert(kMaxLineChars == 253 && kEndOfFileMark == 0x1A, "the labels below name the limit and the mark");
 constexpr std::array<std::string_view, kListBreakKindCount> kKindLabels = {
-    "file cannot be read",       "bad keys",
-    "lines without '/'",         "empty words",
-    "words of the wrong length", "words not in lower case",
-    "words with a non-letter",   "words under the wrong key",
-    "keys out of order",         "keys used twice",
-    "lines over 253 characters", "line ends other than CR LF",
-    "bytes 0x1A before the end", "zero bytes",
+    "file cannot be read",
+    "bad keys",
+    "lines without '/'",
+    "empty words",
+    "words of the wrong length",
+    "words not in lower case",
+    "words with a non-letter",
+    "words under the wrong key",
+    "words written twice",
+    "keys out of order",
+    "keys used twice",
+    "lines over 253 characters",
+    "line ends other than CR LF",
+    "bytes 0x1A before the end",
+    "zero bytes",
 };
 
 // Bytes the line-level checks report on their own; a word holding one is not blamed again.
@@ -171,6 +179,12 @@ void CListChecker::EndWord(bool atLineEnd) {
         } else if (m_keyValid && !m_wordHasNonLetter && m_wordLetters != m_keyLetters) {
             Report(ListBreakKind::kWrongKey, "word's letters are not those of its key " + m_key.text, m_word);
         }
+        if (m_wordLength == m_n && m_lineLength <= kMaxLineChars) {
+            if (std::find(m_lineWords.begin(), m_lineWords.end(), m_word.text) != m_lineWords.end())
+                Report(ListBreakKind::kDuplicateWord, "word is already on the line", m_word);
+            else
+                m_lineWords.push_back(m_word.text);
+        }
     }
     m_word.Clear();
     m_wordLength = 0;
@@ -199,6 +213,7 @@ void CListChecker::EndLine(bool lineFeed, bool crBefore) {
     m_line.Clear();
     m_key.Clear();
     m_keyLength = 0;
+    m_lineWords.clear();
     m_inKey = true;
     m_sawZero = m_sawEndMark = m_sawLoneCr = false;
 }

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "words/list_format.h"
 
@@ -20,6 +21,7 @@ enum class ListBreakKind {
     kNotLowerCase,   // a word with a capital
     kNotALetter,     // a word with a byte that no key letter stands for
     kWrongKey,       // a word whose letters, accents removed, are not its key's
+    kDuplicateWord,  // a word written twice on its line: the game would show it twice
     kOutOfOrder,     // a key below the key of the line before
     kDuplicateKey,   // the same key as the line before
     kLineTooLong,    // over 253 characters before the line end
@@ -101,6 +103,8 @@ private:
     std::string m_lastKey;
     std::int64_t m_lastKeyLine = 0;
 
+    // The words of n letters on the line so far, while it is short enough to be sound.
+    std::vector<std::string> m_lineWords;
     Excerpt m_word;
     std::int64_t m_wordLength = 0;
     std::array<std::int64_t, kKeyLetterCount> m_wordLetters{};  // 64 bits: a word may be gigabytes of one letter

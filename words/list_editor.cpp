@@ -85,7 +85,9 @@ WordEdit AddWordToList(std::string& bytes, const std::string& word) {
     return WordEdit::kDone;
 }
 
-WordEdit RemoveWordFromList(std::string& bytes, const std::string& word) {
+namespace {
+
+WordEdit RemoveOneCopy(std::string& bytes, const std::string& word) {
     const KeyLine line = FindKeyLine(bytes, KeyOfWord(word));
     if (!line.found) return WordEdit::kNotThere;
     const auto place = FindWordOnLine(bytes, line, word);
@@ -101,6 +103,16 @@ WordEdit RemoveWordFromList(std::string& bytes, const std::string& word) {
         bytes.erase(start, line.end - start);
     }
     return WordEdit::kDone;
+}
+
+}  // namespace
+
+// A word written twice on its line would be shown twice; every copy goes.
+WordEdit RemoveWordFromList(std::string& bytes, const std::string& word) {
+    const WordEdit first = RemoveOneCopy(bytes, word);
+    while (first == WordEdit::kDone && RemoveOneCopy(bytes, word) == WordEdit::kDone) {
+    }
+    return first;
 }
 
 }  // namespace escartinol

@@ -46,8 +46,8 @@ bool CListFileReader::Read(const std::string& path) {
     std::size_t size = 0;
     while (size < kReadLimit) {
         if (size == m_capacity) Reserve(std::min(std::max(2 * m_capacity, kFirstPiece), kReadLimit), size);
-        const ssize_t got = ::read(file.Get(), m_buffer.get() + size, m_capacity - size);
-        if (got < 0 && errno == EINTR) continue;
+        const ssize_t got =
+            RetryAfterSignal([&] { return ::read(file.Get(), m_buffer.get() + size, m_capacity - size); });
         // A folder opens like a file and only fails to read.
         if (got < 0) return false;
         if (got == 0) break;

@@ -52,8 +52,10 @@ void CWordLists::IndexList(int n, CListFileReader& reader, const std::function<v
     const int slot = n - kMinWordLength;
     ClearList(slot);
     m_loaded[slot] = true;
+    const std::int64_t since = NowNanoseconds();
     const bool read = reader.Read(m_path[slot]);
     m_stamp[slot] = reader.Stamp();
+    m_unsure[slot] = m_stamp[slot] && MayChangeUnseen(*m_stamp[slot], since);
     if (!read) {
         if (onMissing) onMissing(m_path[slot]);
         return;
@@ -110,6 +112,7 @@ void CWordLists::IndexLines(int n, std::string_view content) {
 void CWordLists::MapList(int n, CListFileReader& reader, const std::function<void(const std::string&)>& onMissing) {
     const int slot = n - kMinWordLength;
     {
+        const std::int64_t since = NowNanoseconds();
         const CFileDescriptor file = OpenPlainFile(m_path[slot]);
         const std::optional<FileStamp> stamp = file.IsOpen() ? StampOfOpenFile(file.Get()) : std::nullopt;
         // Beyond kMaxEntries bytes an index may leave lines out, which the mapped search would find.
@@ -119,6 +122,7 @@ void CWordLists::MapList(int n, CListFileReader& reader, const std::function<voi
                 ClearList(slot);
                 m_loaded[slot] = true;
                 m_stamp[slot] = stamp;
+                m_unsure[slot] = MayChangeUnseen(*stamp, since);
                 const std::string_view bytes = mapping.Bytes();
                 m_mappedLines[slot] = bytes.substr(0, bytes.find(kEndOfFileMark));
                 m_mapping[slot] = std::move(mapping);
@@ -157,7 +161,7 @@ void CWordLists::IndexListAgain(int n) {
 
 void CWordLists::RefreshList(int n) {
     const int slot = n - kMinWordLength;
-    if (m_loaded[slot] && StampOfPath(m_path[slot]) != m_stamp[slot]) IndexListAgain(n);
+    if (m_loaded[slot] && (m_unsure[slot] || StampOfPath(m_path[slot]) != m_stamp[slot])) IndexListAgain(n);
 }
 
 bool CWordLists::FetchListLine(int n, std::int32_t i, std::string& line) {
@@ -186,10 +190,8 @@ CWordLists::LineCheck CWordLists::ReadKeyLine(int n, std::int32_t i, std::string
     const std::int32_t offset = m_lineOffset[slot][i];
     const std::size_t before = offset > 0 ? 1 : 0;
     char buffer[1 + kMaxLineChars + 2];
-    ssize_t got;
-    do {
-        got = ::pread(file.Get(), buffer, before + kMaxLineChars + 2, offset - static_cast<off_t>(before));
-    } while (got < 0 && errno == EINTR);
+    const ssize_t got = RetryAfterSignal(
+        [&] { return ::pread(file.Get(), buffer, before + kMaxLineChars + 2, offset - static_cast<off_t>(before)); });
     if (got <= 0) return LineCheck::kUnreadable;
     if (before == 1 && buffer[0] != '\n') return LineCheck::kChanged;
 

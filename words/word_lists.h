@@ -53,7 +53,10 @@ public:
     bool FetchListLine(int n, std::int32_t i, std::string& line);
 
     // Indexes list n again when the file at its path is no longer the one indexed, so that a key
-    // added since is found as well; one stat when nothing changed. A list not loaded is left alone.
+    // added since is found as well; one stat when nothing changed. A list read within a tick of its
+    // last change is indexed again as well, until a reading falls after that tick: an edit in place
+    // in the same tick as the reading leaves the same stamp, and what was read may be half of it,
+    // hiding keys that no edit touched. A list not loaded is left alone.
     void RefreshList(int n);
 
     // The index of list n; empty while the list is mapped.
@@ -95,6 +98,8 @@ private:
     std::array<bool, kListCount> m_loaded{};
     // The file as it was just before it was indexed or mapped; none when there was no file.
     std::array<std::optional<FileStamp>, kListCount> m_stamp;
+    // The stamp cannot tell the file read from one written later in the same tick (MayChangeUnseen).
+    std::array<bool, kListCount> m_unsure{};
     // A mapped list: the mapping, and its lines up to any end mark.
     std::array<CMappedFile, kListCount> m_mapping;
     std::array<std::string_view, kListCount> m_mappedLines;
