@@ -8,6 +8,7 @@
 #include "tools/list_files.h"
 #include "tools/lists_commands.h"
 #include "tools/lists_lock.h"
+#include "tools/tool_messages.h"
 #include "words/cp1252.h"
 #include "words/list_builder.h"
 
@@ -30,36 +31,19 @@ std::string AddWordFile(const std::string& from, CListBuilder& builder) {
 
 }  // namespace
 
-int RunBuild(const std::vector<std::string>& args) {
-    std::string from;
-    std::string hunspell;
-    std::string out = ".";
-    bool force = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--from" && i + 1 < args.size())
-            from = args[++i];
-        else if (args[i] == "--hunspell" && i + 1 < args.size())
-            hunspell = args[++i];
-        else if (args[i] == "--out" && i + 1 < args.size())
-            out = args[++i];
-        else if (args[i] == "--force")
-            force = true;
-        else {
-            std::cerr << "escartinol-lists build: unexpected argument '" << args[i] << "'\n";
-            return 2;
-        }
-    }
-    if (from.empty() == hunspell.empty()) {
-        std::cerr << "escartinol-lists build: one of --from WORDFILE and --hunspell DICT is required\n";
-        return 2;
-    }
+int RunBuild(const CommandLine& line) {
+    if (!line.operands.empty()) return Refuse("unexpected argument '" + line.operands[0] + "' (see --help)");
+    const std::string from = line.Value("from");
+    const std::string hunspell = line.Value("hunspell");
+    const std::string out = line.Has("out") ? line.Value("out") : ".";
+    const bool force = line.Has("force");
+    if (from.empty() == hunspell.empty()) return Refuse("one of --from WORDFILE and --hunspell DICT is required");
     CListBuilder builder;
     HunspellFormCount forms;
     if (const std::string error =
             hunspell.empty() ? AddWordFile(from, builder) : AddHunspellForms(hunspell, builder, forms);
         !error.empty()) {
-        std::cerr << "escartinol-lists build: " << error << "\n";
-        return 2;
+        return Refuse(error);
     }
     if (!hunspell.empty())
         std::cout << hunspell << ": unmunch expanded " << forms.expanded << " forms, " << forms.fit
@@ -67,25 +51,18 @@ int RunBuild(const std::vector<std::string>& args) {
     // A key with that many anagrams is rare; its line keeps what fits rather than fail the build.
     std::size_t leftOut = 0;
     for (const auto& [key, words] : builder.CutLines()) {
-        std::cerr << "escartinol-lists build: " << key << ": " << words << " words left out, the line would pass "
-                  << kMaxLineChars << " characters\n";
+        Complain(key + ": " + std::to_string(words) + " words left out, the line would pass " +
+                 std::to_string(kMaxLineChars) + " characters");
         leftOut += words;
     }
 
     std::error_code ec;
     std::filesystem::create_directories(out, ec);
-    if (ec) {
-        std::cerr << "escartinol-lists build: cannot create " << out << ": " << ec.message() << "\n";
-        return 2;
-    }
+    if (ec) return Refuse("cannot create " + out + ": " + ec.message());
 
     // The editors' lock, so that writing a list here and an edit of it never overlap.
-    const CListsLock lock(
-        out, [&] { std::cerr << "escartinol-lists build: waiting for an edit of " << out << " to end\n"; });
-    if (!lock.Error().empty()) {
-        std::cerr << "escartinol-lists build: " << lock.Error() << "\n";
-        return 2;
-    }
+    const CListsLock lock(out, [&] { Complain("waiting for an edit of " + out + " to end"); });
+    if (!lock.Error().empty()) return Refuse(lock.Error());
     bool written = false;
     for (int n = kMaxWordLength; n >= kMinWordLength; --n) {
         const std::string path = (std::filesystem::path(out) / ListFileName(n)).string();
@@ -95,17 +72,12 @@ int RunBuild(const std::vector<std::string>& args) {
             std::cout << path << ": kept as it is\n";
             continue;
         }
-        if (const std::string error = WriteListAtomically(path, lines); !error.empty()) {
-            std::cerr << "escartinol-lists build: " << error << "\n";
-            return 2;
-        }
+        if (const std::string error = WriteListAtomically(path, lines); !error.empty()) return Refuse(error);
         written = true;
         std::cout << path << ": " << lines.size() << " lines\n";
     }
-    if (const std::string error = written ? SyncFolder(out) : std::string(); !error.empty()) {
-        std::cerr << "escartinol-lists build: " << error << "; a power cut could still undo the lists\n";
-        return 2;
-    }
+    if (const std::string error = written ? SyncFolder(out) : std::string(); !error.empty())
+        return Refuse(error + "; a power cut could still undo the lists");
     std::cout << builder.WordCount() - leftOut << " words\n";
     return 0;
 }

@@ -4,6 +4,7 @@
 #include "tools/list_break_printer.h"
 #include "tools/list_options.h"
 #include "tools/lists_commands.h"
+#include "tools/tool_messages.h"
 #include "words/list_checker.h"
 #include "words/word_lists.h"
 
@@ -17,18 +18,15 @@ std::string Count(std::int64_t count, const std::string& thing) {
 
 }  // namespace
 
-int RunCheck(std::vector<std::string> args) {
+int RunCheck(const CommandLine& line) {
     ListOptions options;
-    std::string error = TakeListOptions(args, options);
+    std::string error = TakeListOptions(line, options);
     // The folder may also be given bare, as the one argument.
-    if (error.empty() && (args.size() > 1 || (!args.empty() && (args[0].starts_with('-') || !options.dir.empty()))))
-        error = "expected at most one folder, got '" + args.back() + "'";
-    if (error.empty() && !args.empty()) options.dir = args[0];
+    if (error.empty() && (line.operands.size() > 1 || (!line.operands.empty() && !options.dir.empty())))
+        error = "expected at most one folder, got '" + line.operands.back() + "'";
+    if (error.empty() && !line.operands.empty()) options.dir = line.operands[0];
     const auto found = error.empty() ? LocateLists(options, error) : std::nullopt;
-    if (!found) {
-        std::cerr << "escartinol-lists check: " << error << "\n";
-        return 2;
-    }
+    if (!found) return Refuse(error);
     const CWordLists lists(found->place.dir);
     std::int64_t breaks = 0;
     std::string summary;

@@ -10,6 +10,7 @@
 #include "tools/list_options.h"
 #include "tools/lists_commands.h"
 #include "tools/lists_lock.h"
+#include "tools/tool_messages.h"
 #include "words/cp1252.h"
 #include "words/list_checker.h"
 #include "words/list_editor.h"
@@ -25,29 +26,24 @@ struct EditRequest {
     std::vector<std::string> words;  // cp1252, ligatures spelt out, each fit for a list
 };
 
-// Reads --lists DIR, --lang LANG and the words; prints every bad word, so one run shows them all.
-std::optional<EditRequest> ParseEditArgs(const std::string& command, std::vector<std::string> args) {
+// Reads --lists DIR, --lang LANG and the words; names every bad word, so one run shows them all.
+std::optional<EditRequest> ParseEditArgs(const CommandLine& line) {
     EditRequest request;
-    if (const std::string error = TakeListOptions(args, request.options); !error.empty()) {
-        std::cerr << "escartinol-lists " << command << ": " << error << "\n";
+    if (const std::string error = TakeListOptions(line, request.options); !error.empty()) {
+        Complain(error);
         return std::nullopt;
     }
     bool fine = true;
-    for (const std::string& arg : args) {
-        if (arg.starts_with("--")) {
-            std::cerr << "escartinol-lists " << command << ": unexpected option '" << arg << "'\n";
-            return std::nullopt;
-        }
+    for (const std::string& arg : line.operands) {
         const auto cp1252 = Utf8ToCp1252(arg);
         if (!cp1252) {
-            std::cerr << "escartinol-lists " << command << ": '" << arg
-                      << "' holds a character that Windows-1252 lacks (or is not UTF-8)\n";
+            Complain("'" + arg + "' holds a character that Windows-1252 lacks (or is not UTF-8)");
             fine = false;
             continue;
         }
         const std::string word = SpellOutLigatures(*cp1252);
         if (const std::string problem = ListWordProblem(word); !problem.empty()) {
-            std::cerr << "escartinol-lists " << command << ": '" << arg << "' " << TerminalText(problem) << '\n';
+            Complain("'" + arg + "' " + Cp1252ToUtf8(problem));
             fine = false;
             continue;
         }
@@ -55,7 +51,7 @@ std::optional<EditRequest> ParseEditArgs(const std::string& command, std::vector
     }
     if (!fine) return std::nullopt;
     if (request.words.empty()) {
-        std::cerr << "escartinol-lists " << command << ": no word given\n";
+        Complain("no word given");
         return std::nullopt;
     }
     return request;
@@ -64,29 +60,27 @@ std::optional<EditRequest> ParseEditArgs(const std::string& command, std::vector
 // The installed lists are shared and a new package would replace them, so the player's words go
 // into a copy in the player's own folder, which is found before them from then on. Returns that
 // folder, made if need be, or nothing after saying why.
-std::optional<std::string> PlayerListsFolder(const std::string& command, const std::string& lang,
-                                             const std::string& installed) {
+std::optional<std::string> PlayerListsFolder(const std::string& lang, const std::string& installed) {
     const auto places = ListPlaces(lang, {});
     const auto player = std::find_if(places.begin(), places.end(),
                                      [](const ListPlace& place) { return place.kind == ListPlaceKind::kPlayer; });
     if (player == places.end()) {
-        std::cerr << "escartinol-lists " << command << ": the lists in " << installed
-                  << " are the installed ones, and with neither XDG_DATA_HOME nor HOME set there is no folder "
-                     "for your own copy; give one with --lists\n";
+        Complain("the lists in " + installed +
+                 " are the installed ones, and with neither XDG_DATA_HOME nor HOME set there is no folder "
+                 "for your own copy; give one with --lists");
         return std::nullopt;
     }
     std::error_code ec;
     std::filesystem::create_directories(player->dir, ec);
     if (ec) {
-        std::cerr << "escartinol-lists " << command << ": cannot create " << player->dir << ": " << ec.message()
-                  << '\n';
+        Complain("cannot create " + player->dir + ": " + ec.message());
         return std::nullopt;
     }
     return player->dir;
 }
 
 // Copies the installed lists into the player's folder; false after saying why.
-bool CopyInstalledLists(const std::string& command, const std::string& installed, const std::string& player) {
+bool CopyInstalledLists(const std::string& installed, const std::string& player) {
     std::error_code ec;
     std::vector<std::string> copied;
     for (int n = kMaxWordLength; n >= kMinWordLength; --n) {
@@ -99,14 +93,14 @@ bool CopyInstalledLists(const std::string& command, const std::string& installed
         if (!error.empty()) {
             // Half a copy would be found first and hide the installed lists it lacks.
             for (const std::string& path : copied) std::filesystem::remove(path, ec);
-            std::cerr << "escartinol-lists " << command << ": " << error << '\n';
+            Complain(error);
             return false;
         }
         copied.push_back(to);
     }
     // The copy is found before the installed lists from now on, so it must outlive a power cut.
     if (const std::string error = SyncFolder(player); !error.empty()) {
-        std::cerr << "escartinol-lists " << command << ": " << error << '\n';
+        Complain(error);
         return false;
     }
     std::cout << "copied the installed lists of " << installed << " into " << player
@@ -115,31 +109,31 @@ bool CopyInstalledLists(const std::string& command, const std::string& installed
 }
 
 // The list's bytes when the checker finds it sound; otherwise its breaks go to the player.
-std::optional<std::string> ReadSoundList(const std::string& command, int n, const std::string& path) {
+std::optional<std::string> ReadSoundList(int n, const std::string& path) {
     CBreakPrinter printer(std::cerr, path);
     const ListTally tally = CheckListFile(n, path, [&](const ListBreak& brk) { printer.Print(brk); });
     printer.PrintHiddenCounts();
     if (tally.breaks > 0) {
-        std::cerr << "escartinol-lists " << command << ": " << path << " is broken as shown above, so it was left"
-                  << " alone; fix it by hand (escartinol-lists check shows what is wrong)\n";
+        Complain(path +
+                 " is broken as shown above, so it was left alone; fix it by hand (escartinol-lists check "
+                 "shows what is wrong)");
         return std::nullopt;
     }
     std::string bytes;
     if (const std::string error = ReadFileBytes(path, bytes); !error.empty()) {
-        std::cerr << "escartinol-lists " << command << ": " << error << '\n';
+        Complain(error);
         return std::nullopt;
     }
     return bytes;
 }
 
 // Replaces each edited list; a failure stops there and names the lists already replaced.
-bool WriteEditedLists(const std::string& command, const std::map<std::string, std::string>& edited) {
+bool WriteEditedLists(const std::map<std::string, std::string>& edited) {
     std::string written;
     for (const auto& [path, bytes] : edited) {
         if (const std::string error = WriteFileAtomically(path, bytes); !error.empty()) {
-            std::cerr << "escartinol-lists " << command << ": " << error << "; " << path << " is as it was\n";
-            if (!written.empty())
-                std::cerr << "escartinol-lists " << command << ": already changed:" << written << '\n';
+            Complain(error + "; " + path + " is as it was");
+            if (!written.empty()) Complain("already changed:" + written);
             return false;
         }
         written += " " + path;
@@ -149,20 +143,19 @@ bool WriteEditedLists(const std::string& command, const std::map<std::string, st
 
 }  // namespace
 
-int RunEdit(const std::string& command, std::vector<std::string> args) {
-    const bool adding = command == "add";
-    const auto request = ParseEditArgs(command, std::move(args));
+int RunEdit(bool adding, const CommandLine& line) {
+    const auto request = ParseEditArgs(line);
     if (!request) return 2;
     std::string error;
     const auto found = LocateLists(request->options, error);
     if (!found) {
-        std::cerr << "escartinol-lists " << command << ": " << error << '\n';
+        Complain(error);
         return 2;
     }
     std::string dir = found->place.dir;
     const bool installed = found->found && found->place.kind == ListPlaceKind::kInstalled;
     if (installed) {
-        const auto player = PlayerListsFolder(command, request->options.lang, dir);
+        const auto player = PlayerListsFolder(request->options.Lang(), dir);
         if (!player) return 2;
         dir = *player;
     }
@@ -173,15 +166,13 @@ int RunEdit(const std::string& command, std::vector<std::string> args) {
     // From the first read to the last rename, so that an edit running at the same time can
     // neither be lost nor lose this one.
     const std::string folder = dir.empty() ? "." : dir;
-    const CListsLock lock(folder, [&] {
-        std::cerr << "escartinol-lists " << command << ": waiting for another edit of " << folder << " to end\n";
-    });
+    const CListsLock lock(folder, [&] { Complain("waiting for another edit of " + folder + " to end"); });
     if (!lock.Error().empty()) {
-        std::cerr << "escartinol-lists " << command << ": " << lock.Error() << '\n';
+        Complain(lock.Error());
         return 2;
     }
     // Under the lock: an editor that waited for it finds the copy the one before it made, with its words.
-    if (installed && !HoldsAnyList(dir) && !CopyInstalledLists(command, found->place.dir, dir)) return 2;
+    if (installed && !HoldsAnyList(dir) && !CopyInstalledLists(found->place.dir, dir)) return 2;
 
     // Every list is read and edited in memory first, so a refusal leaves all of them as they were.
     const CWordLists lists(dir);
@@ -191,7 +182,7 @@ int RunEdit(const std::string& command, std::vector<std::string> args) {
     bool full = false;
     for (const auto& [n, indexes] : wordsByLength) {
         const std::string& path = lists.Path(n);
-        auto bytes = ReadSoundList(command, n, path);
+        auto bytes = ReadSoundList(n, path);
         if (!bytes) {
             refused = true;
             continue;
@@ -213,9 +204,8 @@ int RunEdit(const std::string& command, std::vector<std::string> args) {
                     report[i] = shown + " is not in " + path + "; nothing to remove";
                     break;
                 case WordEdit::kLineFull:
-                    std::cerr << "escartinol-lists add: " << shown << " would make the line of key "
-                              << KeyOfWord(words[i]) << " longer than " << kMaxLineChars
-                              << " characters, which the game cannot read\n";
+                    Complain(shown + " would make the line of key " + KeyOfWord(words[i]) + " longer than " +
+                             std::to_string(kMaxLineChars) + " characters, which the game cannot read");
                     full = true;
                     break;
             }
@@ -224,15 +214,15 @@ int RunEdit(const std::string& command, std::vector<std::string> args) {
     }
     if (refused) return 1;
     if (full) {
-        std::cerr << "escartinol-lists add: nothing was changed\n";
+        Complain("nothing was changed");
         return 2;
     }
-    if (!WriteEditedLists(command, edited)) return 2;
+    if (!WriteEditedLists(edited)) return 2;
     for (const std::string& line : report)
         if (!line.empty()) std::cout << line << '\n';
     if (edited.empty()) return 0;
     if (const std::string error = SyncFolder(folder); !error.empty()) {
-        std::cerr << "escartinol-lists " << command << ": " << error << "; a power cut could still undo the change\n";
+        Complain(error + "; a power cut could still undo the change");
         return 2;
     }
     return 0;

@@ -12,6 +12,7 @@
 #include "game/game.h"
 #include "tools/headless_window.h"
 #include "tools/list_options.h"
+#include "tools/tool_messages.h"
 #include "words/cp1252.h"
 
 namespace {
@@ -22,12 +23,13 @@ using escartinol::CHeadlessWindow;
 constexpr const char* kUsage =
     "usage: escartinol-solve [--lists DIR] [--lang fr|oc] [--rows] LETTERS\n"
     "       escartinol-solve [--lists DIR] [--lang fr|oc] [--rows] -     (one set of nine letters a line)\n"
-    "  LETTERS    nine letters A..Z, either case\n"
-    "  --lists    folder of DEF_4L.txt .. DEF_9L.txt; without it, the current directory when it\n"
-    "             holds lists, else the player's own, else the installed ones\n"
-    "  --lang     the language of the lists looked for without --lists (default fr)\n"
-    "  --rows     print exactly six lines: the three rows, then the three word texts\n"
-    "  --version  print the version\n";
+    "  LETTERS        nine letters A..Z, either case\n"
+    "  --lists DIR    folder of DEF_4L.txt .. DEF_9L.txt; without it, the current directory when\n"
+    "                 it holds lists, else the player's own, else the installed ones\n"
+    "  --lang fr|oc   the language of the lists looked for without --lists (default fr)\n"
+    "  --rows         print exactly six lines: the three rows, then the three word texts\n"
+    "  -h, --help     print this summary\n"
+    "  -v, --version  print the version\n";
 
 // A temporary failure, in the sense of sysexits.h.
 constexpr int kListCutShortStatus = 75;
@@ -73,49 +75,35 @@ void OnListCutShort(int) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
+    using escartinol::Refuse;
+    constexpr escartinol::OptionSpec kOptions[] = {escartinol::kHelpOption,
+                                                   escartinol::kVersionOption,
+                                                   escartinol::kListsOption,
+                                                   escartinol::kLangOption,
+                                                   {"rows"}};
+    const auto read = escartinol::ReadCommandLine({"escartinol-solve", kUsage, kOptions}, {argv + 1, argv + argc});
+    if (!read.line) return read.status;
     escartinol::ListOptions options;
-    if (const std::string error = escartinol::TakeListOptions(args, options); !error.empty()) {
-        std::cerr << "escartinol-solve: " << error << '\n';
-        return 2;
-    }
-    bool rowsOnly = false;
-    std::optional<std::string> input;
-    for (const std::string& arg : args) {
-        if (arg == "--rows") {
-            rowsOnly = true;
-        } else if (arg == "--help" || arg == "-h") {
-            std::cout << kUsage;
-            return 0;
-        } else if (arg == "--version") {
-            std::cout << "escartinol-solve " ESCARTINOL_VERSION "\n";
-            return 0;
-        } else if (!input && (arg == "-" || arg.empty() || arg[0] != '-')) {
-            input = arg;
-        } else {
-            std::cerr << "escartinol-solve: unexpected argument '" << arg << "' (see --help)\n";
-            return 2;
-        }
-    }
-    if (!input) {
+    if (const std::string error = escartinol::TakeListOptions(*read.line, options); !error.empty())
+        return Refuse(error);
+    const bool rowsOnly = read.line->Has("rows");
+    const std::vector<std::string>& operands = read.line->operands;
+    if (operands.empty()) {
         std::cerr << kUsage;
         return 2;
     }
+    // A second set of letters is a slip the player should hear of, not one answer for the last.
+    if (operands.size() > 1) return Refuse("expected one set of letters, got '" + operands[1] + "' as well");
+    const std::string& input = operands[0];
     std::optional<std::string> single;
-    if (*input != "-") {
-        single = NineLetters(*input);
-        if (!single) {
-            std::cerr << "escartinol-solve: '" << *input << "' is not nine letters A..Z\n";
-            return 2;
-        }
+    if (input != "-") {
+        single = NineLetters(input);
+        if (!single) return Refuse("'" + input + "' is not nine letters A..Z");
     }
 
     std::string error;
     const auto lists = escartinol::LocateLists(options, error);
-    if (!lists) {
-        std::cerr << "escartinol-solve: " << error << '\n';
-        return 2;
-    }
+    if (!lists) return Refuse(error);
 
     CHeadlessWindow window;
     // One search is done sooner in the lists as they stand than by indexing them first.
@@ -145,7 +133,7 @@ int main(int argc, char** argv) {
             // A program that feeds draws one at a time waits for each answer before the next.
             std::cout.flush();
         } else {
-            std::cerr << "escartinol-solve: line " << number << ": '" << line << "' is not nine letters A..Z\n";
+            escartinol::Complain("line " + std::to_string(number) + ": '" + line + "' is not nine letters A..Z");
             status = 2;
         }
     }
