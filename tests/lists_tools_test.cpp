@@ -3,13 +3,13 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
 #include "support/list_folder.h"
 #include "support/run_command.h"
-#include "support/search_run.h"
 
 namespace escartinol {
 namespace {
@@ -18,14 +18,33 @@ using testing::CListFolder;
 using testing::RunCommand;
 
 const std::string kLists = ESCARTINOL_LISTS;
+const std::string kSolve = ESCARTINOL_SOLVE;
 
-// Whether the search shows word among those of TOLERIANS.
+// Whether the game's search, run by the solver, shows word among those of TOLERIANS.
 bool GameFinds(const std::string& dir, const std::string& word) {
-    testing::SearchRun run(dir);
-    run.Search("TOLERIANS");
-    const auto& words = run.rowWords;
-    return (words[0] + " " + words[1] + " " + words[2] + " ").find(" " + word + " ") != std::string::npos;
+    std::string rows = RunCommand(kSolve + " --lists " + dir + " --rows TOLERIANS").out;
+    std::replace(rows.begin(), rows.end(), '\n', ' ');
+    return rows.find(" " + word + " ") != std::string::npos;
 }
+
+// A player started in a folder that holds lists (the test's own), with a home of their own and
+// the French lists installed in a data folder of the system.
+struct PlayerFolders {
+    CListFolder here;
+    std::string installed = here.Dir() + "/share/escartinol/lists/fr";
+    std::string copy = here.Dir() + "/home/escartinol/lists/fr";
+    std::string lists = "cd " + here.Dir() + " && env XDG_DATA_HOME=" + here.Dir() +
+                        "/home XDG_DATA_DIRS=" + here.Dir() + "/share " + kLists;
+
+    PlayerFolders() { std::filesystem::create_directories(installed); }
+    void Install(int n, const std::string& bytes) const {
+        std::ofstream(installed + "/" + ListFileName(n), std::ios::binary) << bytes;
+    }
+    std::string ReadCopy(int n) const {
+        std::ifstream in(copy + "/" + ListFileName(n), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+};
 
 TEST(ListsCheck, ASoundFolderPassesWithItsCountsAndABrokenOneIsShownLineByLine) {
     CListFolder folder;
@@ -78,6 +97,19 @@ TEST(ListsEdit, TheGameFindsAnAddedWordAndNoLongerARemovedOneAndTheListsKeepThei
     for (const auto& [word, shown] : found) EXPECT_EQ(GameFinds(folder.Dir(), word), shown) << word;
     EXPECT_EQ(RunCommand(kLists + " check " + folder.Dir()).status, 0);
     EXPECT_EQ(static_cast<unsigned>(fs::status(folder.File(9)).permissions()), 0640u);
+}
+
+// A menu's launcher names its language and starts in the home folder, where lists a player once
+// built must not take the word in its place.
+TEST(ListsEdit, AddWithALanguageEditsThatLanguagesListsNotTheCurrentFolders) {
+    PlayerFolders player;
+    player.Install(5, "CEHIN/chien\r\n");
+    EXPECT_EQ(RunCommand(player.lists + " add --lang fr niche").status, 0);
+    EXPECT_EQ(player.here.Read(5), "");
+    EXPECT_EQ(player.ReadCopy(5), "CEHIN/chien/niche\r\n");
+    // Without a language, the lists where the player stands are the ones edited.
+    EXPECT_EQ(RunCommand(player.lists + " add chine").status, 0);
+    EXPECT_EQ(player.here.Read(5), "CEHIN/chine\r\n");
 }
 
 TEST(ListsEdit, ABrokenListABadWordOrAFullLineChangesNoFileAtAll) {

@@ -66,7 +66,10 @@ TEST(Tools, ABadCommandLineIsOneLineNamingTheProgramAndStatusTwo) {
         {kLists + " check --lists " + absent, "escartinol-lists check: "},
         {kLists + " check --lists= " + folder.Dir(), "escartinol-lists check: --lists was given an empty value"},
         {kLists + " remove --bogus word", "escartinol-lists remove: unknown option '--bogus'"},
-        {kLists + " frobnicate", "escartinol-lists: unknown command 'frobnicate'"}};
+        {kLists + " frobnicate", "escartinol-lists: unknown command 'frobnicate'"},
+        // Not into the folder it was started in, which would fill a home folder with lists.
+        {"cd " + folder.Dir() + " && " + kLists + " build --from /dev/null",
+         "escartinol-lists build: give the folder"}};
     for (const auto& [command, start] : refused) {
         // Standard error into the pipe, standard output away.
         const Outcome outcome = RunCommand("{ " + command + " 2>&1 >/dev/null; }");

@@ -20,7 +20,7 @@ std::string TakeListOptions(const CommandLine& line, ListOptions& options) {
 }
 
 std::optional<FoundLists> LocateLists(const ListOptions& options, std::string& error) {
-    if (options.dir.empty()) return FindLists(options.Lang(), ProgramDir());
+    if (options.dir.empty()) return FindLists(options.lang, ProgramDir());
     std::error_code ec;
     if (!std::filesystem::is_directory(options.dir, ec)) {
         error = options.dir + " is not a folder";

@@ -35,7 +35,11 @@ int RunBuild(const CommandLine& line) {
     if (!line.operands.empty()) return Refuse("unexpected argument '" + line.operands[0] + "' (see --help)");
     const std::string from = line.Value("from");
     const std::string hunspell = line.Value("hunspell");
-    const std::string out = line.Has("out") ? line.Value("out") : ".";
+    // Started from the home folder, a build without --out would scatter lists there.
+    if (!line.Has("out"))
+        return Refuse("give the folder for the lists with --out DIR; without it they would be written into " +
+                      std::filesystem::current_path().string());
+    const std::string out = line.Value("out");
     const bool force = line.Has("force");
     if (from.empty() == hunspell.empty()) return Refuse("one of --from WORDFILE and --hunspell DICT is required");
     CListBuilder builder;

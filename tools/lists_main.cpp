@@ -23,12 +23,12 @@ struct ListsCommand {
 
 const ListsCommand kCommands[] = {
     {{"escartinol-lists build",
-      "usage: escartinol-lists build --from WORDFILE [--out DIR] [--force]\n"
-      "       escartinol-lists build --hunspell DICT [--out DIR] [--force]\n"
-      "  writes DEF_4L.txt .. DEF_9L.txt into DIR (the current one by default) from a UTF-8\n"
-      "  word file, one word a line, or from the forms of a Hunspell dictionary that Hunspell\n"
-      "  accepts (DICT: its path without extension, or a name in /usr/share/hunspell such as\n"
-      "  oc_FR); lists already in DIR are kept unless --force is given\n",
+      "usage: escartinol-lists build --from WORDFILE --out DIR [--force]\n"
+      "       escartinol-lists build --hunspell DICT --out DIR [--force]\n"
+      "  writes DEF_4L.txt .. DEF_9L.txt into DIR from a UTF-8 word file, one word a line, or from\n"
+      "  the forms of a Hunspell dictionary that Hunspell accepts (DICT: its path without\n"
+      "  extension, or a name in /usr/share/hunspell such as oc_FR); lists already in DIR are\n"
+      "  kept unless --force is given\n",
       kBuildOptions},
      RunBuild},
     {{"escartinol-lists check",
@@ -53,9 +53,9 @@ const ListsCommand kCommands[] = {
 constexpr const char* kMoreUsage =
     "       escartinol-lists --help | --version\n"
     "  Without --lists, the lists are those the game reads: the current directory's when it\n"
-    "  holds lists, else the player's own, else the installed ones of --lang (default fr);\n"
-    "  add and remove first copy installed lists into the player's own folder and edit there.\n"
-    "  add and remove leave a broken list alone.\n";
+    "  holds lists and no --lang is given, else the player's own, else the installed ones of\n"
+    "  --lang (default fr). add and remove first copy installed lists into the player's own\n"
+    "  folder and edit there. add and remove leave a broken list alone.\n";
 
 void PrintUsage(std::ostream& out) {
     for (const ListsCommand& command : kCommands) out << command.spec.usage;
