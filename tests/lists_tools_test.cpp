@@ -112,6 +112,54 @@ TEST(ListsEdit, AddWithALanguageEditsThatLanguagesListsNotTheCurrentFolders) {
     EXPECT_EQ(player.here.Read(5), "CEHIN/chine\r\n");
 }
 
+// A copy freezes the installed lists for that player, so an edit that changes nothing must not make one.
+TEST(PlayerCopy, OnlyAnEditThatChangesAListCopiesTheInstalledLists) {
+    PlayerFolders player;
+    player.Install(5, "CEHIN/chien\r\n");
+    for (const char* edit : {" add --lang fr chien", " remove --lang fr chine"}) {
+        EXPECT_EQ(RunCommand(player.lists + edit).status, 0) << edit;
+        EXPECT_FALSE(std::filesystem::exists(player.copy + "/DEF_5L.txt")) << edit;
+    }
+    EXPECT_EQ(RunCommand(player.lists + " add --lang fr niche").status, 0);
+    EXPECT_EQ(player.ReadCopy(5), "CEHIN/chien/niche\r\n");
+}
+
+// A newer package must reach a player who added words, with every word of theirs kept: those the new
+// lists lack put back, those the player removed taken out again, and one the new lists hold kept
+// in the record for a later package that may drop it.
+TEST(PlayerCopy, UpdateTakesInNewInstalledListsWithoutLosingThePlayersWordsAndResetNamesThem) {
+    PlayerFolders player;
+    player.Install(5, "CEHIN/chien\r\n");
+    player.Install(6, "AEINST/tisane\r\n");
+    ASSERT_EQ(RunCommand(player.lists + " add --lang fr niche").status, 0);
+    ASSERT_EQ(RunCommand(player.lists + " remove --lang fr tisane").status, 0);
+    const std::string check = player.lists + " check --lang fr";
+    const std::string notice = "; escartinol-lists update takes them in";
+    EXPECT_EQ(RunCommand(check, "&1").out.find(notice), std::string::npos);
+
+    player.Install(5, "CEHIN/chien/chine\r\nEFOSU/oeufs\r\n");
+    player.Install(6, "AEINST/tisane/satine\r\n");
+    EXPECT_NE(RunCommand(check, "&1").out.find(notice), std::string::npos);
+    EXPECT_EQ(RunCommand(player.lists + " update --lang fr").status, 0);
+    EXPECT_EQ(player.ReadCopy(5), "CEHIN/chien/chine/niche\r\nEFOSU/oeufs\r\n");
+    EXPECT_EQ(player.ReadCopy(6), "AEINST/satine\r\n");
+    EXPECT_EQ(RunCommand(check, "&1").out.find(notice), std::string::npos);
+
+    player.Install(5, "CEHIN/niche\r\n");
+    EXPECT_NE(RunCommand(player.lists + " update --lang fr").out.find("hold these words of yours: niche\n"),
+              std::string::npos);
+    player.Install(5, "CEHIN/chine\r\n");
+    ASSERT_EQ(RunCommand(player.lists + " update --lang fr").status, 0);
+    EXPECT_EQ(player.ReadCopy(5), "CEHIN/chine/niche\r\n");
+
+    const auto reset = RunCommand(player.lists + " reset --lang fr");
+    EXPECT_EQ(reset.status, 0);
+    EXPECT_NE(reset.out.find("to add them again: escartinol-lists add niche\n"), std::string::npos);
+    EXPECT_NE(reset.out.find("to remove them again: escartinol-lists remove tisane\n"), std::string::npos);
+    for (const char* file : {"DEF_5L.txt", "DEF_9L.txt", "escartinol-words.txt"})
+        EXPECT_FALSE(std::filesystem::exists(player.copy + "/" + file)) << file;
+}
+
 TEST(ListsEdit, ABrokenListABadWordOrAFullLineChangesNoFileAtAll) {
     CListFolder folder;
     folder.WriteLines(5, {"CEHIN/chien"});

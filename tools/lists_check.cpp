@@ -4,6 +4,7 @@
 #include "tools/list_break_printer.h"
 #include "tools/list_options.h"
 #include "tools/lists_commands.h"
+#include "tools/player_copy.h"
 #include "tools/tool_messages.h"
 #include "words/list_checker.h"
 #include "words/word_lists.h"
@@ -27,6 +28,12 @@ int RunCheck(const CommandLine& line) {
     if (error.empty() && !line.operands.empty()) options.dir = line.operands[0];
     const auto found = error.empty() ? LocateLists(options, error) : std::nullopt;
     if (!found) return Refuse(error);
+    if (IsPlayerListsDir(found->place.dir, options.Lang())) {
+        WordRecord record;
+        std::vector<std::string> problems;  // the edits name them; check is about the lists
+        if (ReadWordRecord(found->place.dir, record, problems).empty())
+            SayWhenInstalledListsChanged(found->place.dir, options.Lang(), record);
+    }
     const CWordLists lists(found->place.dir);
     std::int64_t breaks = 0;
     std::string summary;

@@ -8,9 +8,13 @@
 #include "tools/list_break_printer.h"
 #include "tools/list_files.h"
 #include "tools/list_options.h"
+#include "tools/list_replace.h"
 #include "tools/lists_commands.h"
 #include "tools/lists_lock.h"
+#include "tools/player_copy.h"
+#include "tools/sound_list.h"
 #include "tools/tool_messages.h"
+#include "tools/word_record.h"
 #include "words/cp1252.h"
 #include "words/list_checker.h"
 #include "words/list_editor.h"
@@ -61,84 +65,20 @@ std::optional<EditRequest> ParseEditArgs(const CommandLine& line) {
 // into a copy in the player's own folder, which is found before them from then on. Returns that
 // folder, made if need be, or nothing after saying why.
 std::optional<std::string> PlayerListsFolder(const std::string& lang, const std::string& installed) {
-    const auto places = ListPlaces(lang, {});
-    const auto player = std::find_if(places.begin(), places.end(),
-                                     [](const ListPlace& place) { return place.kind == ListPlaceKind::kPlayer; });
-    if (player == places.end()) {
+    const auto player = PlayerListsDir(lang);
+    if (!player) {
         Complain("the lists in " + installed +
                  " are the installed ones, and with neither XDG_DATA_HOME nor HOME set there is no folder "
                  "for your own copy; give one with --lists");
         return std::nullopt;
     }
     std::error_code ec;
-    std::filesystem::create_directories(player->dir, ec);
+    std::filesystem::create_directories(*player, ec);
     if (ec) {
-        Complain("cannot create " + player->dir + ": " + ec.message());
+        Complain("cannot create " + *player + ": " + ec.message());
         return std::nullopt;
     }
-    return player->dir;
-}
-
-// Copies the installed lists into the player's folder; false after saying why.
-bool CopyInstalledLists(const std::string& installed, const std::string& player) {
-    std::error_code ec;
-    std::vector<std::string> copied;
-    for (int n = kMaxWordLength; n >= kMinWordLength; --n) {
-        const std::string from = (std::filesystem::path(installed) / ListFileName(n)).string();
-        const std::string to = (std::filesystem::path(player) / ListFileName(n)).string();
-        if (!std::filesystem::exists(from, ec)) continue;
-        std::string bytes;
-        std::string error = ReadFileBytes(from, bytes);
-        if (error.empty()) error = WriteFileAtomically(to, bytes);
-        if (!error.empty()) {
-            // Half a copy would be found first and hide the installed lists it lacks.
-            for (const std::string& path : copied) std::filesystem::remove(path, ec);
-            Complain(error);
-            return false;
-        }
-        copied.push_back(to);
-    }
-    // The copy is found before the installed lists from now on, so it must outlive a power cut.
-    if (const std::string error = SyncFolder(player); !error.empty()) {
-        Complain(error);
-        return false;
-    }
-    std::cout << "copied the installed lists of " << installed << " into " << player
-              << ", where your words go from now on\n";
-    return true;
-}
-
-// The list's bytes when the checker finds it sound; otherwise its breaks go to the player.
-std::optional<std::string> ReadSoundList(int n, const std::string& path) {
-    CBreakPrinter printer(std::cerr, path);
-    const ListTally tally = CheckListFile(n, path, [&](const ListBreak& brk) { printer.Print(brk); });
-    printer.PrintHiddenCounts();
-    if (tally.breaks > 0) {
-        Complain(path +
-                 " is broken as shown above, so it was left alone; fix it by hand (escartinol-lists check "
-                 "shows what is wrong)");
-        return std::nullopt;
-    }
-    std::string bytes;
-    if (const std::string error = ReadFileBytes(path, bytes); !error.empty()) {
-        Complain(error);
-        return std::nullopt;
-    }
-    return bytes;
-}
-
-// Replaces each edited list; a failure stops there and names the lists already replaced.
-bool WriteEditedLists(const std::map<std::string, std::string>& edited) {
-    std::string written;
-    for (const auto& [path, bytes] : edited) {
-        if (const std::string error = WriteFileAtomically(path, bytes); !error.empty()) {
-            Complain(error + "; " + path + " is as it was");
-            if (!written.empty()) Complain("already changed:" + written);
-            return false;
-        }
-        written += " " + path;
-    }
-    return true;
+    return player;
 }
 
 }  // namespace
@@ -148,17 +88,18 @@ int RunEdit(bool adding, const CommandLine& line) {
     if (!request) return 2;
     std::string error;
     const auto found = LocateLists(request->options, error);
-    if (!found) {
-        Complain(error);
-        return 2;
-    }
+    if (!found) return Refuse(error);
+    const std::string lang = request->options.Lang();
     std::string dir = found->place.dir;
-    const bool installed = found->found && found->place.kind == ListPlaceKind::kInstalled;
-    if (installed) {
-        const auto player = PlayerListsFolder(request->options.Lang(), dir);
+    // The installed lists are read, and copied into the player's folder only if a word changes them.
+    std::string installed;
+    if (found->found && found->place.kind == ListPlaceKind::kInstalled) {
+        const auto player = PlayerListsFolder(lang, dir);
         if (!player) return 2;
+        installed = dir;
         dir = *player;
     }
+    const bool playerCopy = !installed.empty() || IsPlayerListsDir(dir, lang);
     const std::vector<std::string>& words = request->words;
     std::map<int, std::vector<std::size_t>> wordsByLength;
     for (std::size_t i = 0; i < words.size(); ++i) wordsByLength[static_cast<int>(words[i].size())].push_back(i);
@@ -167,22 +108,25 @@ int RunEdit(bool adding, const CommandLine& line) {
     // neither be lost nor lose this one.
     const std::string folder = dir.empty() ? "." : dir;
     const CListsLock lock(folder, [&] { Complain("waiting for another edit of " + folder + " to end"); });
-    if (!lock.Error().empty()) {
-        Complain(lock.Error());
-        return 2;
-    }
+    if (!lock.Error().empty()) return Refuse(lock.Error());
+    if (const std::string error = FinishInterruptedEdits(folder); !error.empty()) return Refuse(error);
     // Under the lock: an editor that waited for it finds the copy the one before it made, with its words.
-    if (installed && !HoldsAnyList(dir) && !CopyInstalledLists(found->place.dir, dir)) return 2;
+    if (!installed.empty() && (HoldsAnyList(dir) || std::filesystem::exists(WordRecordPath(dir)))) installed.clear();
+    WordRecord record;
+    std::vector<std::string> problems;
+    if (playerCopy && !(error = ReadWordRecord(dir, record, problems)).empty()) return Refuse(error);
+    for (const std::string& problem : problems) Complain(problem);
+    if (playerCopy && installed.empty()) SayWhenInstalledListsChanged(dir, lang, record);
 
     // Every list is read and edited in memory first, so a refusal leaves all of them as they were.
-    const CWordLists lists(dir);
-    std::map<std::string, std::string> edited;
+    const CWordLists source(installed.empty() ? dir : installed);
+    const CWordLists target(dir);
+    std::map<int, std::string> edited;
     std::vector<std::string> report(words.size());  // in the order the words were given
     bool refused = false;
     bool full = false;
     for (const auto& [n, indexes] : wordsByLength) {
-        const std::string& path = lists.Path(n);
-        auto bytes = ReadSoundList(n, path);
+        auto bytes = ReadSoundList(n, source.Path(n));
         if (!bytes) {
             refused = true;
             continue;
@@ -195,13 +139,15 @@ int RunEdit(bool adding, const CommandLine& line) {
             shown += '\'';
             switch (adding ? AddWordToList(*bytes, words[i]) : RemoveWordFromList(*bytes, words[i])) {
                 case WordEdit::kDone:
-                    report[i] = (adding ? "added " : "removed ") + shown + (adding ? " to " : " from ") + path;
+                    report[i] =
+                        (adding ? "added " : "removed ") + shown + (adding ? " to " : " from ") + target.Path(n);
+                    record.Set(words[i], adding);
                     break;
                 case WordEdit::kAlreadyThere:
-                    report[i] = shown + " is already in " + path + "; left alone";
+                    report[i] = shown + " is already in " + source.Path(n) + "; left alone";
                     break;
                 case WordEdit::kNotThere:
-                    report[i] = shown + " is not in " + path + "; nothing to remove";
+                    report[i] = shown + " is not in " + source.Path(n) + "; nothing to remove";
                     break;
                 case WordEdit::kLineFull:
                     Complain(shown + " would make the line of key " + KeyOfWord(words[i]) + " longer than " +
@@ -210,21 +156,33 @@ int RunEdit(bool adding, const CommandLine& line) {
                     break;
             }
         }
-        if (*bytes != before) edited[path] = std::move(*bytes);
+        if (*bytes != before) edited[n] = std::move(*bytes);
     }
     if (refused) return 1;
-    if (full) {
-        Complain("nothing was changed");
-        return 2;
+    if (full) return Refuse("nothing was changed");
+
+    std::vector<ListContent> writes;
+    for (int n = kMaxWordLength; n >= kMinWordLength && !edited.empty(); --n) {
+        std::string bytes;
+        if (edited.contains(n))
+            bytes = std::move(edited[n]);
+        else if (installed.empty() || !std::filesystem::exists(source.Path(n)))
+            continue;
+        else if (const std::string error = ReadFileBytes(source.Path(n), bytes); !error.empty())
+            return Refuse(error);
+        writes.push_back({target.Path(n), std::move(bytes)});
     }
-    if (!WriteEditedLists(edited)) return 2;
+    if (playerCopy && !writes.empty()) {
+        if (!installed.empty()) record.installedStamp = InstalledListsStamp(installed);
+        writes.push_back({WordRecordPath(dir), WordRecordText(record)});
+    }
+    if (const std::string error = writes.empty() ? std::string() : ReplaceLists(folder, writes); !error.empty())
+        return Refuse(error);
+    if (!installed.empty() && !writes.empty())
+        std::cout << "copied the installed lists of " << installed << " into " << dir
+                  << ", where your words go from now on\n";
     for (const std::string& line : report)
         if (!line.empty()) std::cout << line << '\n';
-    if (edited.empty()) return 0;
-    if (const std::string error = SyncFolder(folder); !error.empty()) {
-        Complain(error + "; a power cut could still undo the change");
-        return 2;
-    }
     return 0;
 }
 

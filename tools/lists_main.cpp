@@ -15,6 +15,7 @@ constexpr OptionSpec kBuildOptions[] = {kHelpOption,           kVersionOption,  
                                         {"hunspell", 0, true}, {"out", 0, true}, {"force"}};
 constexpr OptionSpec kCheckOptions[] = {kHelpOption, kVersionOption, kListsOption, kLangOption, {"fix"}};
 constexpr OptionSpec kEditOptions[] = {kHelpOption, kVersionOption, kListsOption, kLangOption};
+constexpr OptionSpec kCopyOptions[] = {kHelpOption, kVersionOption, kLangOption};
 
 struct ListsCommand {
     CommandSpec spec;
@@ -48,14 +49,27 @@ const ListsCommand kCommands[] = {
       "  takes each word out of its list; a line left without words goes\n",
       kEditOptions},
      [](const CommandLine& line) { return RunEdit(false, line); }},
+    {{"escartinol-lists update",
+      "usage: escartinol-lists update [--lang fr|oc]\n"
+      "  makes your copy of the installed lists again from the installed lists as they are now,\n"
+      "  with your own words put back in, and says which of them the new lists already hold\n",
+      kCopyOptions},
+     RunUpdate},
+    {{"escartinol-lists reset",
+      "usage: escartinol-lists reset [--lang fr|oc]\n"
+      "  removes your copy of the installed lists and the record of your words, after naming\n"
+      "  them; the game then reads the installed lists\n",
+      kCopyOptions},
+     RunReset},
 };
 
 constexpr const char* kMoreUsage =
     "       escartinol-lists --help | --version\n"
     "  Without --lists, the lists are those the game reads: the current directory's when it\n"
     "  holds lists and no --lang is given, else the player's own, else the installed ones of\n"
-    "  --lang (default fr). add and remove first copy installed lists into the player's own\n"
-    "  folder and edit there. add and remove leave a broken list alone.\n";
+    "  --lang (default fr). add and remove copy installed lists into the player's own folder\n"
+    "  when a word changes them, and keep there the record of the player's words,\n"
+    "  escartinol-words.txt. add and remove leave a broken list alone.\n";
 
 void PrintUsage(std::ostream& out) {
     for (const ListsCommand& command : kCommands) out << command.spec.usage;
