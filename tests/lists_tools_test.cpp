@@ -76,6 +76,25 @@ TEST(ListsCheck, ASoundFolderPassesWithItsCountsAndABrokenOneIsShownLineByLine) 
     EXPECT_EQ(RunCommand(kLists + " check " + folder.Dir() + "/absent").status, 2);
 }
 
+// A text editor that saves UTF-8 turns each accent into two characters for the game: one line says so
+// instead of a break per accent, and --fix gives back the list the game reads.
+TEST(ListsCheck, AListSavedAsUtf8IsNamedInOneLineAndFixConvertsIt) {
+    CListFolder folder;
+    folder.WriteLines(6, {"ACELST/c\xC3\xA8lsat", "ACNORS/cranos"});
+    const auto named = RunCommand(kLists + " check " + folder.Dir());
+    EXPECT_EQ(named.status, 1);
+    EXPECT_EQ(named.out.substr(0, named.out.find("\n9L")),
+              folder.File(6) +
+                  ": written in UTF-8, where the game reads Windows-1252 and shows \"c\xC3\xA8lsat\" as \"c"
+                  "\xC3\x83\xC2\xA8lsat\"; escartinol-lists check --fix " +
+                  folder.Dir() + " converts it");
+    EXPECT_EQ(RunCommand(kLists + " check --fix " + folder.Dir()).status, 0);
+    EXPECT_EQ(folder.Read(6), "ACELST/c\xE8lsat\r\nACNORS/cranos\r\n");
+    // A list in Windows-1252 is left as it is.
+    EXPECT_EQ(RunCommand(kLists + " check --fix " + folder.Dir()).status, 0);
+    EXPECT_EQ(folder.Read(6), "ACELST/c\xE8lsat\r\nACNORS/cranos\r\n");
+}
+
 // The edited list replaces the old one whole, and must keep the mode its owner gave it.
 TEST(ListsEdit, TheGameFindsAnAddedWordAndNoLongerARemovedOneAndTheListsKeepTheirMode) {
     namespace fs = std::filesystem;
