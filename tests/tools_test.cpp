@@ -66,6 +66,9 @@ TEST(Tools, ABadCommandLineIsOneLineNamingTheProgramAndStatusTwo) {
         {kLists + " check --lists " + absent, "escartinol-lists check: "},
         {kLists + " check --lists= " + folder.Dir(), "escartinol-lists check: --lists was given an empty value"},
         {kLists + " remove --bogus word", "escartinol-lists remove: unknown option '--bogus'"},
+        // A control character typed or pasted is shown escaped, never sent to the terminal.
+        {kLists + " add --lists " + folder.Dir() + " \"$(printf 'mo\\033[2Jt')\"",
+         "escartinol-lists add: 'mo\\x1B[2Jt'"},
         {kLists + " frobnicate", "escartinol-lists: unknown command 'frobnicate'"},
         // Not into the folder it was started in, which would fill a home folder with lists.
         {"cd " + folder.Dir() + " && " + kLists + " build --from /dev/null",
@@ -112,8 +115,16 @@ TEST(Solver, RefusesWhatIsNotNineCapitalsWithoutLosingTheOtherLines) {
         out << "ZZZZZZZZZ\n";  // nine capitals without a word: six empty lines
         for (const std::string& line : refused) out << line << "\nAEINSTXXX\r\n";
     }
-    const Outcome solved = RunCommand(kSolve + " --lists " + folder.Dir() + " --rows - < " + input);
+    const std::string solve = kSolve + " --lists " + folder.Dir() + " --rows - < " + input;
+    const Outcome solved = RunCommand(solve);
     EXPECT_EQ(solved.status, 2);
+    // Each refused line is named escaped, so that no byte of it reaches the terminal raw, and a
+    // long one only by its start and its length.
+    const std::string errors = RunCommand("{ " + solve + " 2>&1 >/dev/null; }").out;
+    EXPECT_NE(errors.find("line 8: 'TOLER\\xC9ANS' is not"), std::string::npos) << errors;
+    EXPECT_NE(errors.find("line 10: 'TOLER\\x00ANS' is not"), std::string::npos) << errors;
+    EXPECT_NE(errors.find("line 14: '" + std::string(64, 'A') + "... (1048576 bytes)' is not"), std::string::npos);
+    EXPECT_LT(errors.size(), 1000u);
     std::string expected(6, '\n');
     for (std::size_t i = 0; i < std::size(refused); ++i)
         expected += "2  Si\xC3\xA8is LETRAS\n\n\n6 LETRAS:  tisane  satine  \n\n\n";

@@ -26,6 +26,15 @@ std::string Count(std::int64_t count, const std::string& thing) {
     return std::to_string(count) + " " + thing + (count == 1 ? "" : "s");
 }
 
+// The folder as the player would look for it: absolute, without a trailing separator.
+std::string ShownFolder(const std::string& dir) {
+    std::error_code ec;
+    std::filesystem::path folder = std::filesystem::absolute(dir, ec).lexically_normal();
+    if (ec) return dir;
+    if (!folder.has_filename() && folder.has_relative_path()) folder = folder.parent_path();
+    return folder.string();
+}
+
 // The check command again with --fix, as the player typed it.
 std::string FixCommand(const CommandLine& line) {
     std::string command = "escartinol-lists check --fix";
@@ -112,7 +121,11 @@ int RunCheck(const CommandLine& line) {
             tally.readable ? Count(tally.lines, "line") + ", " + Count(tally.words, "word") : std::string("unreadable");
         summary += "; ";
     }
-    std::cout << summary << (breaks == 0 ? std::string("sound") : Count(breaks, "break")) << '\n';
+    // Without --lists the player may not know which of the places was checked.
+    std::cout << summary
+              << (breaks == 0 ? ShownFolder(folder) + " is sound"
+                              : Count(breaks, "break") + " in " + ShownFolder(folder))
+              << '\n';
     return breaks == 0 ? 0 : 1;
 }
 

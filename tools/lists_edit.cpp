@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 
+#include "tools/bounded_line.h"
 #include "tools/list_break_printer.h"
 #include "tools/list_files.h"
 #include "tools/list_options.h"
@@ -13,6 +14,7 @@
 #include "tools/lists_lock.h"
 #include "tools/player_copy.h"
 #include "tools/sound_list.h"
+#include "tools/text_encoding.h"
 #include "tools/tool_messages.h"
 #include "tools/word_record.h"
 #include "words/cp1252.h"
@@ -24,6 +26,9 @@
 namespace escartinol {
 
 namespace {
+
+// Nine letters of two bytes each, with room for accents typed apart from their letter.
+constexpr std::size_t kMaxWordBytes = 64;
 
 struct EditRequest {
     ListOptions options;
@@ -39,15 +44,22 @@ std::optional<EditRequest> ParseEditArgs(const CommandLine& line) {
     }
     bool fine = true;
     for (const std::string& arg : line.operands) {
-        const auto cp1252 = Utf8ToCp1252(arg);
+        // No word is that long; the rest of it need not be read, nor shown.
+        if (arg.size() > kMaxWordBytes) {
+            Complain("'" + ShownArgument(arg) + "' is longer than any word of a list");
+            fine = false;
+            continue;
+        }
+        // Some keyboards and copy-pastes give a letter and its accent apart.
+        const auto cp1252 = Utf8ToCp1252(ComposeAccents(arg));
         if (!cp1252) {
-            Complain("'" + arg + "' holds a character that Windows-1252 lacks (or is not UTF-8)");
+            Complain("'" + ShownArgument(arg) + "' holds a character that Windows-1252 lacks (or is not UTF-8)");
             fine = false;
             continue;
         }
         const std::string word = SpellOutLigatures(*cp1252);
         if (const std::string problem = ListWordProblem(word); !problem.empty()) {
-            Complain("'" + arg + "' " + Cp1252ToUtf8(problem));
+            Complain("'" + ShownArgument(arg) + "' " + Cp1252ToUtf8(problem));
             fine = false;
             continue;
         }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "game/game.h"
+#include "tools/bounded_line.h"
 #include "tools/headless_window.h"
 #include "tools/list_options.h"
 #include "tools/tool_messages.h"
@@ -94,12 +95,13 @@ int main(int argc, char** argv) {
         return 2;
     }
     // A second set of letters is a slip the player should hear of, not one answer for the last.
-    if (operands.size() > 1) return Refuse("expected one set of letters, got '" + operands[1] + "' as well");
+    if (operands.size() > 1)
+        return Refuse("expected one set of letters, got '" + escartinol::ShownArgument(operands[1]) + "' as well");
     const std::string& input = operands[0];
     std::optional<std::string> single;
     if (input != "-") {
         single = NineLetters(input);
-        if (!single) return Refuse("'" + input + "' is not nine letters A..Z");
+        if (!single) return Refuse("'" + escartinol::ShownArgument(input) + "' is not nine letters A..Z");
     }
 
     std::string error;
@@ -126,15 +128,18 @@ int main(int argc, char** argv) {
         return 0;
     }
     int status = 0;
-    std::string line;
-    for (long number = 1; std::getline(std::cin, line); ++number) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (const auto letters = NineLetters(line)) {
+    // A line longer than nine letters and a CR is wrong whatever it holds; the rest of it is
+    // counted, not kept.
+    constexpr std::size_t kKeptBytes = 64;
+    escartinol::BoundedLine line;
+    for (long number = 1; escartinol::ReadBoundedLine(std::cin, kKeptBytes, line); ++number) {
+        if (const auto letters = line.kept.size() == line.length ? NineLetters(line.kept) : std::nullopt) {
             solve(*letters);
             // A program that feeds draws one at a time waits for each answer before the next.
             std::cout.flush();
         } else {
-            escartinol::Complain("line " + std::to_string(number) + ": '" + line + "' is not nine letters A..Z");
+            escartinol::Complain("line " + std::to_string(number) + ": '" + escartinol::ShownLine(line) +
+                                 "' is not nine letters A..Z");
             status = 2;
         }
     }
