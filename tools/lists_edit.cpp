@@ -123,7 +123,7 @@ int RunEdit(bool adding, const CommandLine& line) {
     if (!lock.Error().empty()) return Refuse(lock.Error());
     if (const std::string error = FinishInterruptedEdits(folder); !error.empty()) return Refuse(error);
     // Under the lock: an editor that waited for it finds the copy the one before it made, with its words.
-    if (!installed.empty() && (HoldsAnyList(dir) || std::filesystem::exists(WordRecordPath(dir)))) installed.clear();
+    if (!installed.empty() && HoldsAnyList(dir)) installed.clear();
     WordRecord record;
     std::vector<std::string> problems;
     if (playerCopy && !(error = ReadWordRecord(dir, record, problems)).empty()) return Refuse(error);
