@@ -173,8 +173,10 @@ int RunEdit(bool adding, const CommandLine& line) {
     if (refused) return 1;
     if (full) return Refuse("nothing was changed");
 
+    // A copy is made whole, with the lists that no word changed as they are installed.
+    const bool changed = !edited.empty();
     std::vector<ListContent> writes;
-    for (int n = kMaxWordLength; n >= kMinWordLength && !edited.empty(); --n) {
+    for (int n = kMaxWordLength; n >= kMinWordLength && changed; --n) {
         std::string bytes;
         if (edited.contains(n))
             bytes = std::move(edited[n]);
