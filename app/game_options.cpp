@@ -35,8 +35,8 @@ CGameOptions::CGameOptions()
       m_lang("lang", "Look for the installed lists of language LANG: fr (the default) or oc.", "LANG") {
     m_parser.setApplicationDescription(
         "A word game: find every word that nine letter tiles make.\n"
-        "Without --lists, the lists are those of the current folder when it holds any, else the\n"
-        "player's own, else the installed ones.");
+        "Without --lists, the lists are those of the current folder when it holds any and no\n"
+        "--lang is given, else the player's own, else the installed ones.");
     // Qt's options are words after a single dash, as in -platform.
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     m_parser.addHelpOption();
@@ -84,7 +84,8 @@ std::optional<int> CGameOptions::ReadAfterWindow(const QStringList& arguments, c
     const std::string lang = m_parser.isSet(m_lang) ? m_parser.value(m_lang).toStdString() : "";
     m_listDir = m_parser.isSet(m_lists)
                     ? Native(m_parser.value(m_lists))
-                    : FindLists(lang.empty() ? kDefaultListLanguage : lang, Native(programDir)).place.dir;
+                    : FindLists(lang.empty() ? std::nullopt : std::optional<std::string_view>(lang), Native(programDir))
+                          .place.dir;
     return std::nullopt;
 }
 

@@ -58,29 +58,34 @@ TEST_F(PlacesTest, PlacesFollowTheXdgRulesAndTheProgramsOwnFolder) {
          "/h",
          "/a:/b/",
          "/opt/esc/games",
-         {"", "/d/home/escartinol/lists/oc", "/opt/esc/share/escartinol/lists/oc", "/a/escartinol/lists/oc",
+         {"/d/home/escartinol/lists/oc", "/opt/esc/share/escartinol/lists/oc", "/a/escartinol/lists/oc",
           "/b/escartinol/lists/oc"}},
         {"relative",
          "/h",
          "",
          "",
-         {"", "/h/.local/share/escartinol/lists/oc", "/usr/local/share/escartinol/lists/oc",
+         {"/h/.local/share/escartinol/lists/oc", "/usr/local/share/escartinol/lists/oc",
           "/usr/share/escartinol/lists/oc"}},
-        {unset, unset, "rel::/a", "/usr/games", {"", "/usr/share/escartinol/lists/oc", "/a/escartinol/lists/oc"}},
+        {unset, unset, "rel::/a", "/usr/games", {"/usr/share/escartinol/lists/oc", "/a/escartinol/lists/oc"}},
     };
     for (const auto& [dataHome, home, dataDirs, programDir, dirs] : cases) {
         SetEnvironment({{"XDG_DATA_HOME", dataHome}, {"HOME", home}, {"XDG_DATA_DIRS", dataDirs}});
         const auto places = ListPlaces("oc", programDir);
         EXPECT_EQ(Dirs(places), dirs) << programDir;
-        EXPECT_EQ(places.front().kind, ListPlaceKind::kCurrentFolder);
         EXPECT_EQ(places.back().kind, ListPlaceKind::kInstalled);
+        // Without a language asked for, the current folder comes first, then the French places.
+        const auto unasked = ListPlaces(std::nullopt, programDir);
+        EXPECT_EQ(unasked.front().kind, ListPlaceKind::kCurrentFolder);
+        EXPECT_EQ(unasked.size(), dirs.size() + 1);
+        EXPECT_NE(unasked.back().dir.find("/lists/fr"), std::string::npos);
     }
     EXPECT_TRUE(IsListLanguage("fr") && IsListLanguage("oc"));
     EXPECT_FALSE(IsListLanguage("") || IsListLanguage("FR") || IsListLanguage("fr/../oc"));
 }
 
 // Each place is passed over once it holds none of the six lists, an empty folder included;
-// with none left, the caller is told where the installed lists belong.
+// with none left, the caller is told where the installed lists belong. Lists in the current
+// folder are played only when no language was asked for.
 TEST_F(PlacesTest, TheFirstPlaceHoldingAnyListWins) {
     CListFolder root;
     const fs::path base = root.Dir();
@@ -104,14 +109,15 @@ TEST_F(PlacesTest, TheFirstPlaceHoldingAnyListWins) {
                                                            {player, ListPlaceKind::kPlayer},
                                                            {besideProgram, ListPlaceKind::kInstalled},
                                                            {system, ListPlaceKind::kInstalled}};
+    EXPECT_EQ(FindLists("fr", (base / "opt/games").string()).place.dir, player);
     for (const auto& [dir, kind] : order) {
-        const FoundLists found = FindLists("fr", (base / "opt/games").string());
+        const FoundLists found = FindLists(std::nullopt, (base / "opt/games").string());
         EXPECT_TRUE(found.found) << dir;
         EXPECT_EQ(found.place.dir, dir);
         EXPECT_EQ(found.place.kind, kind) << dir;
         fs::remove(fs::path(dir.empty() ? here.string() : dir) / ListFileName(5));
     }
-    const FoundLists none = FindLists("fr", (base / "opt/games").string());
+    const FoundLists none = FindLists(std::nullopt, (base / "opt/games").string());
     fs::current_path(started);
     EXPECT_FALSE(none.found);
     EXPECT_EQ(none.place.dir, besideProgram);

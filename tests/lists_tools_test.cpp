@@ -3,13 +3,13 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
 #include "support/list_folder.h"
 #include "support/run_command.h"
-#include "support/search_run.h"
 
 namespace escartinol {
 namespace {
@@ -18,14 +18,33 @@ using testing::CListFolder;
 using testing::RunCommand;
 
 const std::string kLists = ESCARTINOL_LISTS;
+const std::string kSolve = ESCARTINOL_SOLVE;
 
-// Whether the search shows word among those of TOLERIANS.
+// Whether the game's search, run by the solver, shows word among those of TOLERIANS.
 bool GameFinds(const std::string& dir, const std::string& word) {
-    testing::SearchRun run(dir);
-    run.Search("TOLERIANS");
-    const auto& words = run.rowWords;
-    return (words[0] + " " + words[1] + " " + words[2] + " ").find(" " + word + " ") != std::string::npos;
+    std::string rows = RunCommand(kSolve + " --lists " + dir + " --rows TOLERIANS").out;
+    std::replace(rows.begin(), rows.end(), '\n', ' ');
+    return rows.find(" " + word + " ") != std::string::npos;
 }
+
+// A player started in a folder that holds lists (the test's own), with a home of their own and
+// the French lists installed in a data folder of the system.
+struct PlayerFolders {
+    CListFolder here;
+    std::string installed = here.Dir() + "/share/escartinol/lists/fr";
+    std::string copy = here.Dir() + "/home/escartinol/lists/fr";
+    std::string lists = "cd " + here.Dir() + " && env XDG_DATA_HOME=" + here.Dir() +
+                        "/home XDG_DATA_DIRS=" + here.Dir() + "/share " + kLists;
+
+    PlayerFolders() { std::filesystem::create_directories(installed); }
+    void Install(int n, const std::string& bytes) const {
+        std::ofstream(installed + "/" + ListFileName(n), std::ios::binary) << bytes;
+    }
+    std::string ReadCopy(int n) const {
+        std::ifstream in(copy + "/" + ListFileName(n), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+};
 
 TEST(ListsCheck, ASoundFolderPassesWithItsCountsAndABrokenOneIsShownLineByLine) {
     CListFolder folder;
@@ -34,7 +53,9 @@ TEST(ListsCheck, ASoundFolderPassesWithItsCountsAndABrokenOneIsShownLineByLine) 
     EXPECT_EQ(sound.status, 0);
     EXPECT_EQ(sound.out,
               "9L: 0 lines, 0 words; 8L: 0 lines, 0 words; 7L: 0 lines, 0 words; 6L: 0 lines, 0 words; "
-              "5L: 2 lines, 3 words; 4L: 0 lines, 0 words; sound\n");
+              "5L: 2 lines, 3 words; 4L: 0 lines, 0 words; " +
+                  folder.Dir() + " is sound\n");
+    EXPECT_EQ(RunCommand("cd " + folder.Dir() + " && " + kLists + " check").out, sound.out);
 
     std::string lfOnly;
     for (char c = 'A'; c <= 'Y'; ++c) lfOnly += std::string(4, c) + "/" + std::string(4, c + 32) + "\n";
@@ -52,9 +73,28 @@ TEST(ListsCheck, ASoundFolderPassesWithItsCountsAndABrokenOneIsShownLineByLine) 
     EXPECT_EQ(checked.out.find(four + ":21:"), std::string::npos);
     EXPECT_NE(checked.out.find(four + ": 5 more line ends other than CR LF not shown\n"), std::string::npos);
     EXPECT_NE(checked.out.find("9L: unreadable;"), std::string::npos);
-    EXPECT_NE(checked.out.find("; 29 breaks\n"), std::string::npos);
+    EXPECT_NE(checked.out.find("; 29 breaks in " + folder.Dir() + "\n"), std::string::npos);
 
     EXPECT_EQ(RunCommand(kLists + " check " + folder.Dir() + "/absent").status, 2);
+}
+
+// A text editor that saves UTF-8 turns each accent into two characters for the game: one line says so
+// instead of a break per accent, and --fix gives back the list the game reads.
+TEST(ListsCheck, AListSavedAsUtf8IsNamedInOneLineAndFixConvertsIt) {
+    CListFolder folder;
+    folder.WriteLines(6, {"ACELST/c\xC3\xA8lsat", "ACNORS/cranos"});
+    const auto named = RunCommand(kLists + " check " + folder.Dir());
+    EXPECT_EQ(named.status, 1);
+    EXPECT_EQ(named.out.substr(0, named.out.find("\n9L")),
+              folder.File(6) +
+                  ": written in UTF-8, where the game reads Windows-1252 and shows \"c\xC3\xA8lsat\" as \"c"
+                  "\xC3\x83\xC2\xA8lsat\"; escartinol-lists check --fix " +
+                  folder.Dir() + " converts it");
+    EXPECT_EQ(RunCommand(kLists + " check --fix " + folder.Dir()).status, 0);
+    EXPECT_EQ(folder.Read(6), "ACELST/c\xE8lsat\r\nACNORS/cranos\r\n");
+    // A list in Windows-1252 is left as it is.
+    EXPECT_EQ(RunCommand(kLists + " check --fix " + folder.Dir()).status, 0);
+    EXPECT_EQ(folder.Read(6), "ACELST/c\xE8lsat\r\nACNORS/cranos\r\n");
 }
 
 // The edited list replaces the old one whole, and must keep the mode its owner gave it.
@@ -65,9 +105,10 @@ TEST(ListsEdit, TheGameFindsAnAddedWordAndNoLongerARemovedOneAndTheListsKeepThei
     folder.WriteLines(6, {"AEINST/tisane"});
     fs::permissions(folder.File(9), fs::perms{0640});
     const std::string add = kLists + " add --lists " + folder.Dir();
-    EXPECT_EQ(RunCommand(add + " satine talerions \xC5\x93uvre").status, 0);  // œuvre is spelt oeuvre
+    // œuvre is spelt oeuvre; cèlsat comes as a letter and a combining grave accent, as some keyboards type it.
+    EXPECT_EQ(RunCommand(add + " satine talerions \xC5\x93uvre ce\xCC\x80lsat").status, 0);
     EXPECT_EQ(folder.Read(9), "AEILNORST/relations/talerions\r\n");
-    EXPECT_EQ(folder.Read(6), "AEINST/tisane/satine\r\nEEORUV/oeuvre\r\n");
+    EXPECT_EQ(folder.Read(6), "ACELST/c\xE8lsat\r\nAEINST/tisane/satine\r\nEEORUV/oeuvre\r\n");
     const auto again = RunCommand(add + " satine");
     EXPECT_EQ(again.status, 0);
     EXPECT_EQ(again.out, "'satine' is already in " + folder.File(6) + "; left alone\n");
@@ -78,6 +119,67 @@ TEST(ListsEdit, TheGameFindsAnAddedWordAndNoLongerARemovedOneAndTheListsKeepThei
     for (const auto& [word, shown] : found) EXPECT_EQ(GameFinds(folder.Dir(), word), shown) << word;
     EXPECT_EQ(RunCommand(kLists + " check " + folder.Dir()).status, 0);
     EXPECT_EQ(static_cast<unsigned>(fs::status(folder.File(9)).permissions()), 0640u);
+}
+
+// A menu's launcher names its language and starts in the home folder, where lists a player once
+// built must not take the word in its place.
+TEST(ListsEdit, AddWithALanguageEditsThatLanguagesListsNotTheCurrentFolders) {
+    PlayerFolders player;
+    player.Install(5, "CEHIN/chien\r\n");
+    EXPECT_EQ(RunCommand(player.lists + " add --lang fr niche").status, 0);
+    EXPECT_EQ(player.here.Read(5), "");
+    EXPECT_EQ(player.ReadCopy(5), "CEHIN/chien/niche\r\n");
+    // Without a language, the lists where the player stands are the ones edited.
+    EXPECT_EQ(RunCommand(player.lists + " add chine").status, 0);
+    EXPECT_EQ(player.here.Read(5), "CEHIN/chine\r\n");
+}
+
+// A copy freezes the installed lists for that player, so an edit that changes nothing must not make one.
+TEST(PlayerCopy, OnlyAnEditThatChangesAListCopiesTheInstalledLists) {
+    PlayerFolders player;
+    player.Install(5, "CEHIN/chien\r\n");
+    for (const char* edit : {" add --lang fr chien", " remove --lang fr chine"}) {
+        EXPECT_EQ(RunCommand(player.lists + edit).status, 0) << edit;
+        EXPECT_FALSE(std::filesystem::exists(player.copy + "/DEF_5L.txt")) << edit;
+    }
+    EXPECT_EQ(RunCommand(player.lists + " add --lang fr niche").status, 0);
+    EXPECT_EQ(player.ReadCopy(5), "CEHIN/chien/niche\r\n");
+}
+
+// A newer package must reach a player who added words, with every word of theirs kept: those the new
+// lists lack put back, those the player removed taken out again, and one the new lists hold kept
+// in the record for a later package that may drop it.
+TEST(PlayerCopy, UpdateTakesInNewInstalledListsWithoutLosingThePlayersWordsAndResetNamesThem) {
+    PlayerFolders player;
+    player.Install(5, "CEHIN/chien\r\n");
+    player.Install(6, "AEINST/tisane\r\n");
+    ASSERT_EQ(RunCommand(player.lists + " add --lang fr niche").status, 0);
+    ASSERT_EQ(RunCommand(player.lists + " remove --lang fr tisane").status, 0);
+    const std::string check = player.lists + " check --lang fr";
+    const std::string notice = "; escartinol-lists update takes them in";
+    EXPECT_EQ(RunCommand(check, "&1").out.find(notice), std::string::npos);
+
+    player.Install(5, "CEHIN/chien/chine\r\nEFOSU/oeufs\r\n");
+    player.Install(6, "AEINST/tisane/satine\r\n");
+    EXPECT_NE(RunCommand(check, "&1").out.find(notice), std::string::npos);
+    EXPECT_EQ(RunCommand(player.lists + " update --lang fr").status, 0);
+    EXPECT_EQ(player.ReadCopy(5), "CEHIN/chien/chine/niche\r\nEFOSU/oeufs\r\n");
+    EXPECT_EQ(player.ReadCopy(6), "AEINST/satine\r\n");
+    EXPECT_EQ(RunCommand(check, "&1").out.find(notice), std::string::npos);
+
+    player.Install(5, "CEHIN/niche\r\n");
+    EXPECT_NE(RunCommand(player.lists + " update --lang fr").out.find("hold these words of yours: niche\n"),
+              std::string::npos);
+    player.Install(5, "CEHIN/chine\r\n");
+    ASSERT_EQ(RunCommand(player.lists + " update --lang fr").status, 0);
+    EXPECT_EQ(player.ReadCopy(5), "CEHIN/chine/niche\r\n");
+
+    const auto reset = RunCommand(player.lists + " reset --lang fr");
+    EXPECT_EQ(reset.status, 0);
+    EXPECT_NE(reset.out.find("to add them again: escartinol-lists add niche\n"), std::string::npos);
+    EXPECT_NE(reset.out.find("to remove them again: escartinol-lists remove tisane\n"), std::string::npos);
+    for (const char* file : {"DEF_5L.txt", "DEF_9L.txt", "escartinol-words.txt"})
+        EXPECT_FALSE(std::filesystem::exists(player.copy + "/" + file)) << file;
 }
 
 TEST(ListsEdit, ABrokenListABadWordOrAFullLineChangesNoFileAtAll) {

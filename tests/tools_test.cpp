@@ -47,21 +47,53 @@ TEST(Solver, RowsAgreeWithTheGameAfterAnEntry) {
     EXPECT_EQ(RunCommand("cd " + folder.Dir() + " && " + kSolve + " --rows tolerians").out, solved.out);
 }
 
-// A mistyped command line is one line on standard error and exit status 2, before any list is read.
-TEST(Tools, ABadOptionIsOneLineAndStatusTwo) {
+// A mistyped command line is one line on standard error, naming the program, and exit status 2,
+// before any list is read: an empty --lists must not fall back to the places searched, and a
+// second set of letters must not be solved in place of the first.
+TEST(Tools, ABadCommandLineIsOneLineNamingTheProgramAndStatusTwo) {
     CListFolder folder;
     const std::string absent = folder.Dir() + "/absent";
-    for (const std::string& command :
-         {kSolve + " --lang xx TOLERIANS", kSolve + " --lists " + absent + " TOLERIANS", kSolve + " --bogus TOLERIANS",
-          kSolve + " TOLERIANS --lists", kLists + " add --lang=es mot", kLists + " check --lists " + absent,
-          kLists + " remove --bogus word"}) {
+    const std::pair<std::string, const char*> refused[] = {
+        {kSolve + " --lang xx TOLERIANS", "escartinol-solve: unknown language 'xx'"},
+        {kSolve + " --lists " + absent + " TOLERIANS", "escartinol-solve: "},
+        {kSolve + " --bogus TOLERIANS", "escartinol-solve: unknown option '--bogus'"},
+        {kSolve + " TOLERIANS --lists", "escartinol-solve: --lists needs a value"},
+        {kSolve + " --lists= TOLERIANS", "escartinol-solve: --lists was given an empty value"},
+        {kSolve + " --lists '' TOLERIANS", "escartinol-solve: --lists was given an empty value"},
+        {kSolve + " --lists " + folder.Dir() + " TOLERIANS AEINSTXXX", "escartinol-solve: expected one set"},
+        {kSolve + " --rows=yes TOLERIANS", "escartinol-solve: --rows takes no value"},
+        {kLists + " add --lang=es mot", "escartinol-lists add: unknown language 'es'"},
+        {kLists + " check --lists " + absent, "escartinol-lists check: "},
+        {kLists + " check --lists= " + folder.Dir(), "escartinol-lists check: --lists was given an empty value"},
+        {kLists + " remove --bogus word", "escartinol-lists remove: unknown option '--bogus'"},
+        // A control character typed or pasted is shown escaped, never sent to the terminal.
+        {kLists + " add --lists " + folder.Dir() + " \"$(printf 'mo\\033[2Jt')\"",
+         "escartinol-lists add: 'mo\\x1B[2Jt'"},
+        {kLists + " frobnicate", "escartinol-lists: unknown command 'frobnicate'"},
+        // Not into the folder it was started in, which would fill a home folder with lists.
+        {"cd " + folder.Dir() + " && " + kLists + " build --from /dev/null",
+         "escartinol-lists build: give the folder"}};
+    for (const auto& [command, start] : refused) {
         // Standard error into the pipe, standard output away.
         const Outcome outcome = RunCommand("{ " + command + " 2>&1 >/dev/null; }");
         EXPECT_EQ(outcome.status, 2) << command;
         EXPECT_EQ(std::count(outcome.out.begin(), outcome.out.end(), '\n'), 1) << command << ": " << outcome.out;
+        EXPECT_TRUE(outcome.out.starts_with(start)) << command << ": " << outcome.out;
     }
-    EXPECT_EQ(RunCommand(kSolve + " --version").out, "escartinol-solve " ESCARTINOL_VERSION "\n");
-    EXPECT_EQ(RunCommand(kLists + " --version").out, "escartinol-lists " ESCARTINOL_VERSION "\n");
+    // Without a command there is nothing to do: the summary, on standard error.
+    const Outcome bare = RunCommand(kLists, "&1");
+    EXPECT_EQ(bare.status, 2);
+    EXPECT_NE(bare.out.find("usage: escartinol-lists build"), std::string::npos);
+    for (const std::string& tool : {kSolve, kLists}) {
+        const std::string name = tool == kSolve ? "escartinol-solve" : "escartinol-lists";
+        for (const char* version : {" --version", " -v"})
+            EXPECT_EQ(RunCommand(tool + version).out, name + " " ESCARTINOL_VERSION "\n") << version;
+        for (const char* help : {" --help", " -h"}) {
+            const Outcome helped = RunCommand(tool + help);
+            EXPECT_EQ(helped.status, 0);
+            EXPECT_TRUE(helped.out.starts_with("usage: " + name)) << help;
+        }
+    }
 }
 
 // Lines the entry box would never pass reach the solver unfiltered; each is refused and the
@@ -83,8 +115,16 @@ TEST(Solver, RefusesWhatIsNotNineCapitalsWithoutLosingTheOtherLines) {
         out << "ZZZZZZZZZ\n";  // nine capitals without a word: six empty lines
         for (const std::string& line : refused) out << line << "\nAEINSTXXX\r\n";
     }
-    const Outcome solved = RunCommand(kSolve + " --lists " + folder.Dir() + " --rows - < " + input);
+    const std::string solve = kSolve + " --lists " + folder.Dir() + " --rows - < " + input;
+    const Outcome solved = RunCommand(solve);
     EXPECT_EQ(solved.status, 2);
+    // Each refused line is named escaped, so that no byte of it reaches the terminal raw, and a
+    // long one only by its start and its length.
+    const std::string errors = RunCommand("{ " + solve + " 2>&1 >/dev/null; }").out;
+    EXPECT_NE(errors.find("line 8: 'TOLER\\xC9ANS' is not"), std::string::npos) << errors;
+    EXPECT_NE(errors.find("line 10: 'TOLER\\x00ANS' is not"), std::string::npos) << errors;
+    EXPECT_NE(errors.find("line 14: '" + std::string(64, 'A') + "... (1048576 bytes)' is not"), std::string::npos);
+    EXPECT_LT(errors.size(), 1000u);
     std::string expected(6, '\n');
     for (std::size_t i = 0; i < std::size(refused); ++i)
         expected += "2  Si\xC3\xA8is LETRAS\n\n\n6 LETRAS:  tisane  satine  \n\n\n";

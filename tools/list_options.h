@@ -3,23 +3,34 @@
 
 #include <optional>
 #include <string>
-#include <vector>
 
+#include "tools/command_line.h"
 #include "words/list_places.h"
 
 namespace escartinol {
 
+inline constexpr OptionSpec kListsOption{"lists", 0, true};
+inline constexpr OptionSpec kLangOption{"lang", 0, true};
+
 struct ListOptions {
-    std::string dir;  // given with --lists; empty when the places are searched
-    std::string lang{kDefaultListLanguage};
+    std::string dir;                  // given with --lists; empty when the places are searched
+    std::optional<std::string> lang;  // given with --lang
+
+    std::string Lang() const { return lang.value_or(std::string(kDefaultListLanguage)); }
 };
 
-// Takes --lists DIR and --lang LANG (or --lists=DIR, --lang=LANG) out of args, wherever they
-// stand. Returns an error line, empty when both are sound.
-std::string TakeListOptions(std::vector<std::string>& args, ListOptions& options);
+// --lists and --lang from the command line. Returns an error line, empty when both are sound.
+std::string TakeListOptions(const CommandLine& line, ListOptions& options);
 
 // The lists the options lead to: the folder named, which must be one, or the first place of
 // ListPlaces that holds lists. Nothing, and error set, when the folder named is not a folder.
 std::optional<FoundLists> LocateLists(const ListOptions& options, std::string& error);
+
+// The folder where the installed lists of lang are copied for the player's own words; nothing
+// when neither XDG_DATA_HOME nor HOME names one.
+std::optional<std::string> PlayerListsDir(std::string_view lang);
+
+// The folder of the running program; empty when /proc cannot tell.
+std::string ProgramDir();
 
 }  // namespace escartinol

@@ -11,6 +11,7 @@
 #include "tools/list_replace.h"
 #include "tools/lists_commands.h"
 #include "tools/lists_lock.h"
+#include "tools/tool_messages.h"
 #include "tools/word_file_reader.h"
 #include "words/cp1252.h"
 #include "words/list_builder.h"
@@ -31,8 +32,8 @@ std::string AddWordFile(const std::string& from, CListBuilder& builder) {
         },
         broken);
     if (error.empty() && broken > 0)
-        std::cerr << "escartinol-lists build: " << from << ": " << broken << " lines longer than " << kMaxWordFileLine
-                  << " bytes skipped\n";
+        Complain(from + ": " + std::to_string(broken) + " lines longer than " + std::to_string(kMaxWordFileLine) +
+                 " bytes skipped");
     return error;
 }
 
@@ -51,36 +52,23 @@ std::string ListPlaceProblem(const std::string& path) {
 
 }  // namespace
 
-int RunBuild(const std::vector<std::string>& args) {
-    std::string from;
-    std::string hunspell;
-    std::string out = ".";
-    bool force = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--from" && i + 1 < args.size())
-            from = args[++i];
-        else if (args[i] == "--hunspell" && i + 1 < args.size())
-            hunspell = args[++i];
-        else if (args[i] == "--out" && i + 1 < args.size())
-            out = args[++i];
-        else if (args[i] == "--force")
-            force = true;
-        else {
-            std::cerr << "escartinol-lists build: unexpected argument '" << args[i] << "'\n";
-            return 2;
-        }
-    }
-    if (from.empty() == hunspell.empty()) {
-        std::cerr << "escartinol-lists build: one of --from WORDFILE and --hunspell DICT is required\n";
-        return 2;
-    }
+int RunBuild(const CommandLine& line) {
+    if (!line.operands.empty()) return Refuse("unexpected argument '" + line.operands[0] + "' (see --help)");
+    const std::string from = line.Value("from");
+    const std::string hunspell = line.Value("hunspell");
+    // Started from the home folder, a build without --out would scatter lists there.
+    if (!line.Has("out"))
+        return Refuse("give the folder for the lists with --out DIR; without it they would be written into " +
+                      std::filesystem::current_path().string());
+    const std::string out = line.Value("out");
+    const bool force = line.Has("force");
+    if (from.empty() == hunspell.empty()) return Refuse("one of --from WORDFILE and --hunspell DICT is required");
     CListBuilder builder;
     HunspellFormCount forms;
     if (const std::string error =
             hunspell.empty() ? AddWordFile(from, builder) : AddHunspellForms(hunspell, builder, forms);
         !error.empty()) {
-        std::cerr << "escartinol-lists build: " << error << "\n";
-        return 2;
+        return Refuse(error);
     }
     if (!hunspell.empty())
         std::cout << hunspell << ": unmunch expanded " << forms.expanded << " forms, " << forms.fit
@@ -88,38 +76,26 @@ int RunBuild(const std::vector<std::string>& args) {
     // A key with that many anagrams is rare; its line keeps what fits rather than fail the build.
     std::size_t leftOut = 0;
     for (const auto& [key, words] : builder.CutLines()) {
-        std::cerr << "escartinol-lists build: " << key << ": " << words << " words left out, the line would pass "
-                  << kMaxLineChars << " characters\n";
+        Complain(key + ": " + std::to_string(words) + " words left out, the line would pass " +
+                 std::to_string(kMaxLineChars) + " characters");
         leftOut += words;
     }
 
-    if (builder.WordCount() == 0 && !force && HoldsAnyList(out)) {
-        std::cerr << "escartinol-lists build: " << (from.empty() ? hunspell : from) << " gives no word, and " << out
-                  << " holds lists; --force would leave them empty\n";
-        return 2;
-    }
+    if (builder.WordCount() == 0 && !force && HoldsAnyList(out))
+        return Refuse((from.empty() ? hunspell : from) + " gives no word, and " + out +
+                      " holds lists; --force would leave them empty");
     std::error_code ec;
     std::filesystem::create_directories(out, ec);
-    if (ec) {
-        std::cerr << "escartinol-lists build: cannot create " << out << ": " << ec.message() << "\n";
-        return 2;
-    }
+    if (ec) return Refuse("cannot create " + out + ": " + ec.message());
 
     // The editors' lock, so that writing a list here and an edit of it never overlap.
-    const CListsLock lock(
-        out, [&] { std::cerr << "escartinol-lists build: waiting for an edit of " << out << " to end\n"; });
-    if (!lock.Error().empty()) {
-        std::cerr << "escartinol-lists build: " << lock.Error() << "\n";
-        return 2;
-    }
+    const CListsLock lock(out, [&] { Complain("waiting for an edit of " + out + " to end"); });
+    if (!lock.Error().empty()) return Refuse(lock.Error());
     std::vector<ListContent> lists;
     std::vector<std::string> told;
     for (int n = kMaxWordLength; n >= kMinWordLength; --n) {
         const std::string path = (std::filesystem::path(out) / ListFileName(n)).string();
-        if (const std::string problem = ListPlaceProblem(path); !problem.empty()) {
-            std::cerr << "escartinol-lists build: " << problem << "\n";
-            return 2;
-        }
+        if (const std::string problem = ListPlaceProblem(path); !problem.empty()) return Refuse(problem);
         // A list already there may hold the player's own words; only --force replaces it.
         if (!force && std::filesystem::exists(path)) {
             told.push_back(path + ": kept as it is");
@@ -131,10 +107,8 @@ int RunBuild(const std::vector<std::string>& args) {
         lists.push_back({path, std::move(bytes)});
         told.push_back(path + ": " + std::to_string(lines.size()) + " lines");
     }
-    if (const std::string error = lists.empty() ? std::string() : ReplaceLists(out, lists); !error.empty()) {
-        std::cerr << "escartinol-lists build: " << error << "\n";
-        return 2;
-    }
+    if (const std::string error = lists.empty() ? std::string() : ReplaceLists(out, lists); !error.empty())
+        return Refuse(error);
     for (const std::string& line : told) std::cout << line << '\n';
     std::cout << builder.WordCount() - leftOut << " words\n";
     return 0;

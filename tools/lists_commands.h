@@ -1,14 +1,14 @@
-// The subcommands of escartinol-lists; each returns the process exit status.
+// The commands of escartinol-lists; each returns the process exit status.
 #pragma once
 
-#include <string>
-#include <vector>
+#include "tools/command_line.h"
 
 namespace escartinol {
 
-int RunBuild(const std::vector<std::string>& args);
-int RunCheck(std::vector<std::string> args);
-// command is "add" or "remove".
-int RunEdit(const std::string& command, std::vector<std::string> args);
+int RunBuild(const CommandLine& line);
+int RunCheck(const CommandLine& line);
+int RunEdit(bool adding, const CommandLine& line);
+int RunUpdate(const CommandLine& line);
+int RunReset(const CommandLine& line);
 
 }  // namespace escartinol

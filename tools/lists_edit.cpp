@@ -5,12 +5,18 @@
 #include <map>
 #include <optional>
 
+#include "tools/bounded_line.h"
 #include "tools/list_break_printer.h"
 #include "tools/list_files.h"
 #include "tools/list_options.h"
 #include "tools/list_replace.h"
 #include "tools/lists_commands.h"
 #include "tools/lists_lock.h"
+#include "tools/player_copy.h"
+#include "tools/sound_list.h"
+#include "tools/text_encoding.h"
+#include "tools/tool_messages.h"
+#include "tools/word_record.h"
 #include "words/cp1252.h"
 #include "words/list_checker.h"
 #include "words/list_editor.h"
@@ -21,34 +27,39 @@ namespace escartinol {
 
 namespace {
 
+// Nine letters of two bytes each, with room for accents typed apart from their letter.
+constexpr std::size_t kMaxWordBytes = 64;
+
 struct EditRequest {
     ListOptions options;
     std::vector<std::string> words;  // cp1252, ligatures spelt out, each fit for a list
 };
 
-// Reads --lists DIR, --lang LANG and the words; prints every bad word, so one run shows them all.
-std::optional<EditRequest> ParseEditArgs(const std::string& command, std::vector<std::string> args) {
+// Reads --lists DIR, --lang LANG and the words; names every bad word, so one run shows them all.
+std::optional<EditRequest> ParseEditArgs(const CommandLine& line) {
     EditRequest request;
-    if (const std::string error = TakeListOptions(args, request.options); !error.empty()) {
-        std::cerr << "escartinol-lists " << command << ": " << error << "\n";
+    if (const std::string error = TakeListOptions(line, request.options); !error.empty()) {
+        Complain(error);
         return std::nullopt;
     }
     bool fine = true;
-    for (const std::string& arg : args) {
-        if (arg.starts_with("--")) {
-            std::cerr << "escartinol-lists " << command << ": unexpected option '" << arg << "'\n";
-            return std::nullopt;
+    for (const std::string& arg : line.operands) {
+        // No word is that long; the rest of it need not be read, nor shown.
+        if (arg.size() > kMaxWordBytes) {
+            Complain("'" + ShownArgument(arg) + "' is longer than any word of a list");
+            fine = false;
+            continue;
         }
-        const auto cp1252 = Utf8ToCp1252(arg);
+        // Some keyboards and copy-pastes give a letter and its accent apart.
+        const auto cp1252 = Utf8ToCp1252(ComposeAccents(arg));
         if (!cp1252) {
-            std::cerr << "escartinol-lists " << command << ": '" << arg
-                      << "' holds a character that Windows-1252 lacks (or is not UTF-8)\n";
+            Complain("'" + ShownArgument(arg) + "' holds a character that Windows-1252 lacks (or is not UTF-8)");
             fine = false;
             continue;
         }
         const std::string word = SpellOutLigatures(*cp1252);
         if (const std::string problem = ListWordProblem(word); !problem.empty()) {
-            std::cerr << "escartinol-lists " << command << ": '" << arg << "' " << TerminalText(problem) << '\n';
+            Complain("'" + ShownArgument(arg) + "' " + Cp1252ToUtf8(problem));
             fine = false;
             continue;
         }
@@ -56,7 +67,7 @@ std::optional<EditRequest> ParseEditArgs(const std::string& command, std::vector
     }
     if (!fine) return std::nullopt;
     if (request.words.empty()) {
-        std::cerr << "escartinol-lists " << command << ": no word given\n";
+        Complain("no word given");
         return std::nullopt;
     }
     return request;
@@ -65,96 +76,42 @@ std::optional<EditRequest> ParseEditArgs(const std::string& command, std::vector
 // The installed lists are shared and a new package would replace them, so the player's words go
 // into a copy in the player's own folder, which is found before them from then on. Returns that
 // folder, made if need be, or nothing after saying why.
-std::optional<std::string> PlayerListsFolder(const std::string& command, const std::string& lang,
-                                             const std::string& installed) {
-    const auto places = ListPlaces(lang, {});
-    const auto player = std::find_if(places.begin(), places.end(),
-                                     [](const ListPlace& place) { return place.kind == ListPlaceKind::kPlayer; });
-    if (player == places.end()) {
-        std::cerr << "escartinol-lists " << command << ": the lists in " << installed
-                  << " are the installed ones, and with neither XDG_DATA_HOME nor HOME set there is no folder "
-                     "for your own copy; give one with --lists\n";
+std::optional<std::string> PlayerListsFolder(const std::string& lang, const std::string& installed) {
+    const auto player = PlayerListsDir(lang);
+    if (!player) {
+        Complain("the lists in " + installed +
+                 " are the installed ones, and with neither XDG_DATA_HOME nor HOME set there is no folder "
+                 "for your own copy; give one with --lists");
         return std::nullopt;
     }
     std::error_code ec;
-    std::filesystem::create_directories(player->dir, ec);
+    std::filesystem::create_directories(*player, ec);
     if (ec) {
-        std::cerr << "escartinol-lists " << command << ": cannot create " << player->dir << ": " << ec.message()
-                  << '\n';
+        Complain("cannot create " + *player + ": " + ec.message());
         return std::nullopt;
     }
-    return player->dir;
-}
-
-// Copies the installed lists into the player's folder; false after saying why.
-bool CopyInstalledLists(const std::string& command, const std::string& installed, const std::string& player) {
-    std::error_code ec;
-    std::vector<std::string> copied;
-    for (int n = kMaxWordLength; n >= kMinWordLength; --n) {
-        const std::string from = (std::filesystem::path(installed) / ListFileName(n)).string();
-        const std::string to = (std::filesystem::path(player) / ListFileName(n)).string();
-        if (!std::filesystem::exists(from, ec)) continue;
-        std::string bytes;
-        std::string error = ReadFileBytes(from, bytes);
-        if (error.empty()) error = WriteFileAtomically(to, bytes);
-        if (!error.empty()) {
-            // Half a copy would be found first and hide the installed lists it lacks.
-            for (const std::string& path : copied) std::filesystem::remove(path, ec);
-            std::cerr << "escartinol-lists " << command << ": " << error << '\n';
-            return false;
-        }
-        copied.push_back(to);
-    }
-    // The copy is found before the installed lists from now on, so it must outlive a power cut.
-    if (const std::string error = SyncFolder(player); !error.empty()) {
-        std::cerr << "escartinol-lists " << command << ": " << error << '\n';
-        return false;
-    }
-    std::cout << "copied the installed lists of " << installed << " into " << player
-              << ", where your words go from now on\n";
-    return true;
-}
-
-// The list's bytes when the checker finds it sound; otherwise its breaks go to the player. A missing
-// list plays as empty, so an edit starts it.
-std::optional<std::string> ReadSoundList(const std::string& command, int n, const std::string& path) {
-    std::error_code ec;
-    if (std::filesystem::symlink_status(path, ec).type() == std::filesystem::file_type::not_found) return "";
-    CBreakPrinter printer(std::cerr, path);
-    const ListTally tally = CheckListFile(n, path, [&](const ListBreak& brk) { printer.Print(brk); });
-    printer.PrintHiddenCounts();
-    if (tally.breaks > 0) {
-        std::cerr << "escartinol-lists " << command << ": " << path << " is broken as shown above, so it was left"
-                  << " alone; fix it by hand (escartinol-lists check shows what is wrong)\n";
-        return std::nullopt;
-    }
-    std::string bytes;
-    if (const std::string error = ReadFileBytes(path, bytes); !error.empty()) {
-        std::cerr << "escartinol-lists " << command << ": " << error << '\n';
-        return std::nullopt;
-    }
-    return bytes;
+    return player;
 }
 
 }  // namespace
 
-int RunEdit(const std::string& command, std::vector<std::string> args) {
-    const bool adding = command == "add";
-    const auto request = ParseEditArgs(command, std::move(args));
+int RunEdit(bool adding, const CommandLine& line) {
+    const auto request = ParseEditArgs(line);
     if (!request) return 2;
     std::string error;
     const auto found = LocateLists(request->options, error);
-    if (!found) {
-        std::cerr << "escartinol-lists " << command << ": " << error << '\n';
-        return 2;
-    }
+    if (!found) return Refuse(error);
+    const std::string lang = request->options.Lang();
     std::string dir = found->place.dir;
-    const bool installed = found->found && found->place.kind == ListPlaceKind::kInstalled;
-    if (installed) {
-        const auto player = PlayerListsFolder(command, request->options.lang, dir);
+    // The installed lists are read, and copied into the player's folder only if a word changes them.
+    std::string installed;
+    if (found->found && found->place.kind == ListPlaceKind::kInstalled) {
+        const auto player = PlayerListsFolder(lang, dir);
         if (!player) return 2;
+        installed = dir;
         dir = *player;
     }
+    const bool playerCopy = !installed.empty() || IsPlayerListsDir(dir, lang);
     const std::vector<std::string>& words = request->words;
     std::map<int, std::vector<std::size_t>> wordsByLength;
     for (std::size_t i = 0; i < words.size(); ++i) wordsByLength[static_cast<int>(words[i].size())].push_back(i);
@@ -162,25 +119,26 @@ int RunEdit(const std::string& command, std::vector<std::string> args) {
     // From the first read to the last rename, so that an edit running at the same time can
     // neither be lost nor lose this one.
     const std::string folder = dir.empty() ? "." : dir;
-    const CListsLock lock(folder, [&] {
-        std::cerr << "escartinol-lists " << command << ": waiting for another edit of " << folder << " to end\n";
-    });
-    if (!lock.Error().empty()) {
-        std::cerr << "escartinol-lists " << command << ": " << lock.Error() << '\n';
-        return 2;
-    }
+    const CListsLock lock(folder, [&] { Complain("waiting for another edit of " + folder + " to end"); });
+    if (!lock.Error().empty()) return Refuse(lock.Error());
+    if (const std::string error = FinishInterruptedEdits(folder); !error.empty()) return Refuse(error);
     // Under the lock: an editor that waited for it finds the copy the one before it made, with its words.
-    if (installed && !HoldsAnyList(dir) && !CopyInstalledLists(command, found->place.dir, dir)) return 2;
+    if (!installed.empty() && HoldsAnyList(dir)) installed.clear();
+    WordRecord record;
+    std::vector<std::string> problems;
+    if (playerCopy && !(error = ReadWordRecord(dir, record, problems)).empty()) return Refuse(error);
+    for (const std::string& problem : problems) Complain(problem);
+    if (playerCopy && installed.empty()) SayWhenInstalledListsChanged(dir, lang, record);
 
     // Every list is read and edited in memory first, so a refusal leaves all of them as they were.
-    const CWordLists lists(dir);
-    std::vector<ListContent> edited;
+    const CWordLists source(installed.empty() ? dir : installed);
+    const CWordLists target(dir);
+    std::map<int, std::string> edited;
     std::vector<std::string> report(words.size());  // in the order the words were given
     bool refused = false;
     bool full = false;
     for (const auto& [n, indexes] : wordsByLength) {
-        const std::string& path = lists.Path(n);
-        auto bytes = ReadSoundList(command, n, path);
+        auto bytes = ReadSoundList(n, source.Path(n));
         if (!bytes) {
             refused = true;
             continue;
@@ -193,33 +151,50 @@ int RunEdit(const std::string& command, std::vector<std::string> args) {
             shown += '\'';
             switch (adding ? AddWordToList(*bytes, words[i]) : RemoveWordFromList(*bytes, words[i])) {
                 case WordEdit::kDone:
-                    report[i] = (adding ? "added " : "removed ") + shown + (adding ? " to " : " from ") + path;
+                    report[i] =
+                        (adding ? "added " : "removed ") + shown + (adding ? " to " : " from ") + target.Path(n);
+                    record.Set(words[i], adding);
                     break;
                 case WordEdit::kAlreadyThere:
-                    report[i] = shown + " is already in " + path + "; left alone";
+                    report[i] = shown + " is already in " + source.Path(n) + "; left alone";
                     break;
                 case WordEdit::kNotThere:
-                    report[i] = shown + " is not in " + path + "; nothing to remove";
+                    report[i] = shown + " is not in " + source.Path(n) + "; nothing to remove";
                     break;
                 case WordEdit::kLineFull:
-                    std::cerr << "escartinol-lists add: " << shown << " would make the line of key "
-                              << KeyOfWord(words[i]) << " longer than " << kMaxLineChars
-                              << " characters, which the game cannot read\n";
+                    Complain(shown + " would make the line of key " + KeyOfWord(words[i]) + " longer than " +
+                             std::to_string(kMaxLineChars) + " characters, which the game cannot read");
                     full = true;
                     break;
             }
         }
-        if (*bytes != before) edited.push_back({path, std::move(*bytes)});
+        if (*bytes != before) edited[n] = std::move(*bytes);
     }
     if (refused) return 1;
-    if (full) {
-        std::cerr << "escartinol-lists add: nothing was changed\n";
-        return 2;
+    if (full) return Refuse("nothing was changed");
+
+    // A copy is made whole, with the lists that no word changed as they are installed.
+    const bool changed = !edited.empty();
+    std::vector<ListContent> writes;
+    for (int n = kMaxWordLength; n >= kMinWordLength && changed; --n) {
+        std::string bytes;
+        if (edited.contains(n))
+            bytes = std::move(edited[n]);
+        else if (installed.empty() || !std::filesystem::exists(source.Path(n)))
+            continue;
+        else if (const std::string error = ReadFileBytes(source.Path(n), bytes); !error.empty())
+            return Refuse(error);
+        writes.push_back({target.Path(n), std::move(bytes)});
     }
-    if (const std::string error = edited.empty() ? std::string() : ReplaceLists(folder, edited); !error.empty()) {
-        std::cerr << "escartinol-lists " << command << ": " << error << '\n';
-        return 2;
+    if (playerCopy && !writes.empty()) {
+        if (!installed.empty()) record.installedStamp = InstalledListsStamp(installed);
+        writes.push_back({WordRecordPath(dir), WordRecordText(record)});
     }
+    if (const std::string error = writes.empty() ? std::string() : ReplaceLists(folder, writes); !error.empty())
+        return Refuse(error);
+    if (!installed.empty() && !writes.empty())
+        std::cout << "copied the installed lists of " << installed << " into " << dir
+                  << ", where your words go from now on\n";
     for (const std::string& line : report)
         if (!line.empty()) std::cout << line << '\n';
     return 0;

@@ -10,7 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "tools/bounded_line.h"
 #include "tools/list_options.h"
+#include "tools/tool_messages.h"
 #include "words/cp1252.h"
 #include "words/word_lists.h"
 #include "words/word_search.h"
@@ -22,12 +24,14 @@ using escartinol::SearchResult;
 constexpr const char* kUsage =
     "usage: escartinol-solve [--lists DIR] [--lang fr|oc] [--rows] LETTERS\n"
     "       escartinol-solve [--lists DIR] [--lang fr|oc] [--rows] -     (one set of nine letters a line)\n"
-    "  LETTERS    nine letters A..Z, either case\n"
-    "  --lists    folder of DEF_4L.txt .. DEF_9L.txt; without it, the current directory when it\n"
-    "             holds lists, else the player's own, else the installed ones\n"
-    "  --lang     the language of the lists looked for without --lists (default fr)\n"
-    "  --rows     print exactly six lines: the three rows, then the three word texts\n"
-    "  --version  print the version\n";
+    "  LETTERS        nine letters A..Z, either case\n"
+    "  --lists DIR    folder of DEF_4L.txt .. DEF_9L.txt; without it, the current directory when\n"
+    "                 it holds lists and no --lang is given, else the player's own, else the\n"
+    "                 installed ones\n"
+    "  --lang fr|oc   the language of the lists looked for without --lists (default fr)\n"
+    "  --rows         print exactly six lines: the three rows, then the three word texts\n"
+    "  -h, --help     print this summary\n"
+    "  -v, --version  print the version\n";
 
 // A temporary failure, in the sense of sysexits.h.
 constexpr int kListCutShortStatus = 75;
@@ -74,49 +78,36 @@ void OnListCutShort(int) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
+    using escartinol::Refuse;
+    constexpr escartinol::OptionSpec kOptions[] = {escartinol::kHelpOption,
+                                                   escartinol::kVersionOption,
+                                                   escartinol::kListsOption,
+                                                   escartinol::kLangOption,
+                                                   {"rows"}};
+    const auto read = escartinol::ReadCommandLine({"escartinol-solve", kUsage, kOptions}, {argv + 1, argv + argc});
+    if (!read.line) return read.status;
     escartinol::ListOptions options;
-    if (const std::string error = escartinol::TakeListOptions(args, options); !error.empty()) {
-        std::cerr << "escartinol-solve: " << error << '\n';
-        return 2;
-    }
-    bool rowsOnly = false;
-    std::optional<std::string> input;
-    for (const std::string& arg : args) {
-        if (arg == "--rows") {
-            rowsOnly = true;
-        } else if (arg == "--help" || arg == "-h") {
-            std::cout << kUsage;
-            return 0;
-        } else if (arg == "--version") {
-            std::cout << "escartinol-solve " ESCARTINOL_VERSION "\n";
-            return 0;
-        } else if (!input && (arg == "-" || arg.empty() || arg[0] != '-')) {
-            input = arg;
-        } else {
-            std::cerr << "escartinol-solve: unexpected argument '" << arg << "' (see --help)\n";
-            return 2;
-        }
-    }
-    if (!input) {
+    if (const std::string error = escartinol::TakeListOptions(*read.line, options); !error.empty())
+        return Refuse(error);
+    const bool rowsOnly = read.line->Has("rows");
+    const std::vector<std::string>& operands = read.line->operands;
+    if (operands.empty()) {
         std::cerr << kUsage;
         return 2;
     }
+    // A second set of letters is a slip the player should hear of, not one answer for the last.
+    if (operands.size() > 1)
+        return Refuse("expected one set of letters, got '" + escartinol::ShownArgument(operands[1]) + "' as well");
+    const std::string& input = operands[0];
     std::optional<std::string> single;
-    if (*input != "-") {
-        single = NineLetters(*input);
-        if (!single) {
-            std::cerr << "escartinol-solve: '" << *input << "' is not nine letters A..Z\n";
-            return 2;
-        }
+    if (input != "-") {
+        single = NineLetters(input);
+        if (!single) return Refuse("'" + escartinol::ShownArgument(input) + "' is not nine letters A..Z");
     }
 
     std::string error;
     const auto lists = escartinol::LocateLists(options, error);
-    if (!lists) {
-        std::cerr << "escartinol-solve: " << error << '\n';
-        return 2;
-    }
+    if (!lists) return Refuse(error);
 
     // One search is done sooner in the lists as they stand than by indexing them first.
     const auto holding = single ? escartinol::ListHolding::kMapped : escartinol::ListHolding::kIndexed;
@@ -138,15 +129,18 @@ int main(int argc, char** argv) {
         return 0;
     }
     int status = 0;
-    std::string line;
-    for (long number = 1; std::getline(std::cin, line); ++number) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (const auto letters = NineLetters(line)) {
+    // A line longer than nine letters and a CR is wrong whatever it holds; the rest of it is
+    // counted, not kept.
+    constexpr std::size_t kKeptBytes = 64;
+    escartinol::BoundedLine line;
+    for (long number = 1; escartinol::ReadBoundedLine(std::cin, kKeptBytes, line); ++number) {
+        if (const auto letters = line.kept.size() == line.length ? NineLetters(line.kept) : std::nullopt) {
             solve(*letters);
             // A program that feeds draws one at a time waits for each answer before the next.
             std::cout.flush();
         } else {
-            std::cerr << "escartinol-solve: line " << number << ": '" << line << "' is not nine letters A..Z\n";
+            escartinol::Complain("line " + std::to_string(number) + ": '" + escartinol::ShownLine(line) +
+                                 "' is not nine letters A..Z");
             status = 2;
         }
     }

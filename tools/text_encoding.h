@@ -1,10 +1,12 @@
-// Text in the encoding of a Hunspell dictionary, to and from UTF-8 through iconv.
+// Text as the tools take it in and show it: iconv for a dictionary's encoding, UTF-8 made safe
+// to print, and accents typed apart from their letter put back on it.
 #pragma once
 
 #include <iconv.h>
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace escartinol {
 
@@ -24,5 +26,15 @@ public:
 private:
     iconv_t m_cd;
 };
+
+// UTF-8 text that came from outside (an argument, a line of input), fit for a terminal: control
+// characters and bytes that are not UTF-8 written as \xNN (\t, \r, \n by name), and past limit
+// bytes of it cut, saying how long it was.
+std::string ShownText(std::string_view utf8, std::size_t limit = 64);
+
+// A letter followed by a combining accent (grave, acute, circumflex, tilde, diaeresis, ring,
+// cedilla, caron), as some keyboards and copy-pastes give, becomes the one character that
+// Windows-1252 has for them; everything else stays as it was.
+std::string ComposeAccents(std::string_view utf8);
 
 }  // namespace escartinol

@@ -115,4 +115,9 @@ std::optional<std::string> Utf8ToCp1252(std::string_view utf8) { return EncodeCp
 
 std::string Utf8ToCp1252Lossy(std::string_view utf8) { return *EncodeCp1252(utf8, '?'); }
 
+std::size_t Utf8CharacterLength(std::string_view utf8, std::size_t at) {
+    const std::size_t start = at;
+    return NextCharacter(utf8, at) ? at - start : 0;
+}
+
 }  // namespace escartinol

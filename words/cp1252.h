@@ -18,4 +18,7 @@ std::optional<std::string> Utf8ToCp1252(std::string_view utf8);
 // lacks, and each byte that begins no well-formed UTF-8 character, come out as '?'.
 std::string Utf8ToCp1252Lossy(std::string_view utf8);
 
+// The length in bytes of the well-formed UTF-8 character that begins utf8 at at; 0 when none does.
+std::size_t Utf8CharacterLength(std::string_view utf8, std::size_t at);
+
 }  // namespace escartinol

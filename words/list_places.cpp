@@ -31,8 +31,10 @@ bool IsListLanguage(std::string_view lang) {
     return std::find(std::begin(kListLanguages), std::end(kListLanguages), lang) != std::end(kListLanguages);
 }
 
-std::vector<ListPlace> ListPlaces(std::string_view lang, const std::string& programDir) {
-    std::vector<ListPlace> places = {{"", ListPlaceKind::kCurrentFolder}};
+std::vector<ListPlace> ListPlaces(std::optional<std::string_view> asked, const std::string& programDir) {
+    std::vector<ListPlace> places;
+    if (!asked) places.push_back({"", ListPlaceKind::kCurrentFolder});
+    const std::string_view lang = asked.value_or(kDefaultListLanguage);
     // The base-directory rules ignore a relative path: it would depend on where the program starts.
     fs::path dataHome = Environment("XDG_DATA_HOME");
     if (!dataHome.is_absolute()) {
@@ -62,13 +64,14 @@ bool HoldsAnyList(const std::string& dir) {
     return false;
 }
 
-FoundLists FindLists(std::string_view lang, const std::string& programDir) {
+FoundLists FindLists(std::optional<std::string_view> lang, const std::string& programDir) {
     const std::vector<ListPlace> places = ListPlaces(lang, programDir);
     for (const ListPlace& place : places)
         if (HoldsAnyList(place.dir)) return {place, true};
     const auto installed = std::find_if(places.begin(), places.end(),
                                         [](const ListPlace& place) { return place.kind == ListPlaceKind::kInstalled; });
-    return {installed != places.end() ? *installed : places.front(), false};
+    if (installed != places.end()) return {*installed, false};
+    return {places.empty() ? ListPlace{"", ListPlaceKind::kCurrentFolder} : places.front(), false};
 }
 
 }  // namespace escartinol

@@ -1,6 +1,7 @@
 // Where the six lists are looked for when no folder is named: the same order for the game and the tools.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,11 +25,14 @@ struct ListPlace {
     ListPlaceKind kind;
 };
 
-// The places in the order they are tried: the current folder; $XDG_DATA_HOME (by default
+// The places in the order they are tried: the current folder, unless a language was asked for
+// (started from the home folder, a menu's Occitan launcher must not play the French lists a
+// player once built there); $XDG_DATA_HOME (by default
 // ~/.local/share) /escartinol/lists/LANG; programDir/../share/escartinol/lists/LANG, so that a
 // relocated install finds its own lists; then each folder of $XDG_DATA_DIRS (by default
 // /usr/local/share:/usr/share). A place that cannot be named (no HOME, no programDir) is left out.
-std::vector<ListPlace> ListPlaces(std::string_view lang, const std::string& programDir);
+// Without lang, the places of the default language.
+std::vector<ListPlace> ListPlaces(std::optional<std::string_view> lang, const std::string& programDir);
 
 // True when dir (empty: the current folder) holds at least one of the six lists.
 bool HoldsAnyList(const std::string& dir);
@@ -40,6 +44,6 @@ struct FoundLists {
 
 // The first place that holds any list. When none does, the place where the installed lists of
 // lang belong (the first installed place), with found false, so that the caller can name it.
-FoundLists FindLists(std::string_view lang, const std::string& programDir);
+FoundLists FindLists(std::optional<std::string_view> lang, const std::string& programDir);
 
 }  // namespace escartinol
