@@ -21,6 +21,7 @@
 #include "tools/list_files.h"
 #include "tools/lists_lock.h"
 #include "tools/pending_files.h"
+#include "tools/word_record.h"
 #include "words/file_descriptor.h"
 #include "words/list_format.h"
 
@@ -217,7 +218,8 @@ void RemoveTemporariesOf(const std::string& folder, const std::vector<std::strin
 // What an editor killed before its journal left: new files beside the lists and beside the files
 // its links lead to. Another folder is cleared only when no editor holds it.
 void RemoveLeftovers(const std::string& dir) {
-    std::vector<std::string> bases = {kJournalName};
+    // The record of the player's words is replaced beside the lists, through the same temporaries.
+    std::vector<std::string> bases = {kJournalName, kWordRecordName};
     const std::string home = Canonical(dir);
     for (int n = kMinWordLength; n <= kMaxWordLength; ++n) {
         const std::string list = (std::filesystem::path(dir) / ListFileName(n)).string();
