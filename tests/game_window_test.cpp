@@ -352,8 +352,9 @@ private slots:
     }
 
     // A tile grabbed off-centre must land by its centre and follow the pointer in front of the other
-    // tiles; a lost grab must send it home. Drops elsewhere are judged by the board in board_test.cpp.
-    void dragMovesATileByItsCentreAndALostGrabSendsItHome() {
+    // tiles; a drag the window cannot finish must send it home. Drops elsewhere are judged by the board in
+    // board_test.cpp.
+    void dragMovesATileByItsCentreAndDeactivationOrHidingSendsItHome() {
         auto window = ShownAndLoaded();
         QWindow* handle = window->windowHandle();
         auto* tile = Find<QLabel>(*window, "tile2");
