@@ -99,8 +99,6 @@ int RunCheck(const CommandLine& line) {
     std::optional<CListsLock> lock;
     if (fix) lock.emplace(folder, [&] { Complain("waiting for an edit of " + folder + " to end"); });
     if (lock && !lock->Error().empty()) return Refuse(lock->Error());
-    if (const std::string error = fix ? FinishInterruptedEdits(folder) : std::string(); !error.empty())
-        return Refuse(error);
     const auto utf8 = FindUtf8Lists(line, lists, folder, fix);
     if (!utf8) return 2;
     std::int64_t breaks = 0;

@@ -121,7 +121,6 @@ int RunEdit(bool adding, const CommandLine& line) {
     const std::string folder = dir.empty() ? "." : dir;
     const CListsLock lock(folder, [&] { Complain("waiting for another edit of " + folder + " to end"); });
     if (!lock.Error().empty()) return Refuse(lock.Error());
-    if (const std::string error = FinishInterruptedEdits(folder); !error.empty()) return Refuse(error);
     // Under the lock: an editor that waited for it finds the copy the one before it made, with its words.
     if (!installed.empty() && HoldsAnyList(dir)) installed.clear();
     WordRecord record;

@@ -99,6 +99,15 @@ std::optional<PlayerLists> FindPlayerLists(const CommandLine& line, int& status)
     return lists;
 }
 
+// The record of the player's words in folder; what is wrong with some of its lines is said, and
+// the lines skipped. Returns an error message when it cannot be read at all.
+std::string ReadRecordTellingProblems(const std::string& folder, WordRecord& record) {
+    std::vector<std::string> problems;
+    const std::string error = ReadWordRecord(folder, record, problems);
+    for (const std::string& problem : problems) Complain(problem);
+    return error;
+}
+
 }  // namespace
 
 int RunUpdate(const CommandLine& line) {
@@ -110,11 +119,8 @@ int RunUpdate(const CommandLine& line) {
     const std::string& installed = *lists->installed;
     const CListsLock lock(player, [&] { Complain("waiting for another edit of " + player + " to end"); });
     if (!lock.Error().empty()) return Refuse(lock.Error());
-    if (const std::string error = FinishInterruptedEdits(player); !error.empty()) return Refuse(error);
     WordRecord record;
-    std::vector<std::string> problems;
-    if (const std::string error = ReadWordRecord(player, record, problems); !error.empty()) return Refuse(error);
-    for (const std::string& problem : problems) Complain(problem);
+    if (const std::string error = ReadRecordTellingProblems(player, record); !error.empty()) return Refuse(error);
     if (!record.exists) {
         RecordWordsOfAnOldCopy(player, installed, record);
         std::cout << "your copy in " << player << " has no record of your words: the words it holds that the"
@@ -156,11 +162,8 @@ int RunReset(const CommandLine& line) {
     const std::string& player = lists->player;
     const CListsLock lock(player, [&] { Complain("waiting for another edit of " + player + " to end"); });
     if (!lock.Error().empty()) return Refuse(lock.Error());
-    if (const std::string error = FinishInterruptedEdits(player); !error.empty()) return Refuse(error);
     WordRecord record;
-    std::vector<std::string> problems;
-    if (const std::string error = ReadWordRecord(player, record, problems); !error.empty()) return Refuse(error);
-    for (const std::string& problem : problems) Complain(problem);
+    if (const std::string error = ReadRecordTellingProblems(player, record); !error.empty()) return Refuse(error);
     if (!record.exists && lists->installed) RecordWordsOfAnOldCopy(player, *lists->installed, record);
 
     // Said before anything goes, with what to type to have the words back.
