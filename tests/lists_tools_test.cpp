@@ -7,9 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "game/game.h"
 #include "support/list_folder.h"
+#include "support/recording_window.h"
 #include "support/run_command.h"
-#include "support/search_run.h"
 
 namespace escartinol {
 namespace {
@@ -21,9 +22,12 @@ const std::string kLists = ESCARTINOL_LISTS;
 
 // Whether the search shows word among those of TOLERIANS.
 bool GameFinds(const std::string& dir, const std::string& word) {
-    testing::SearchRun run(dir);
-    run.Search("TOLERIANS");
-    const auto& words = run.rowWords;
+    testing::CRecordingWindow window;
+    CGame game(window, dir);
+    // Loaded with no letters drawn, the rows hold only what the entry finds.
+    game.LoadLists();
+    game.ApplyLetterEntry(std::string("TOLERIANS"));
+    const auto& words = game.RowWords();
     return (words[0] + " " + words[1] + " " + words[2] + " ").find(" " + word + " ") != std::string::npos;
 }
 

@@ -14,16 +14,6 @@ namespace {
 
 using testing::CListFolder;
 
-// The key of a line shorter than its length must not take bytes from the line after it.
-TEST(WordListIndex, ALineShorterThanItsKeyIsPaddedWithZeroBytes) {
-    CListFolder folder;
-    folder.WriteLines(4, {"AB", "ABCD/abcd"});
-    CWordLists lists(folder.Dir());
-    lists.LoadWordLists();
-    EXPECT_EQ(std::string(lists.KeyEntry(4, 0), 5), std::string("AB\0\0\0", 5));
-    EXPECT_EQ(lists.FindListKey(4, "ABCD"), 1);
-}
-
 // With no search to notice an edit first, a fetch must still hand back its key's line as the file
 // now has it, or nothing. The same-size rewrite keeps the file's times, so that only the line it
 // reads can show the move.
