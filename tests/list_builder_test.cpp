@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,30 @@ TEST(ListBuilder, SkipsWhatNoListCanHoldAndGroupsAnagramsInSourceOrder) {
     EXPECT_EQ(builder.Lines(4), (std::vector<std::string>{"EOUV/voeu"}));
     EXPECT_EQ(builder.Lines(6), (std::vector<std::string>{"EEORUV/oeuvre"}));
     EXPECT_EQ(builder.WordCount(), 5u);
+}
+
+// A line holds at most 253 characters: 30 words of 7 letters (247) or 49 of 4 (249), the next
+// word would make 255 or 254. Nine-letter keys, with 249 then 259, could not tell.
+TEST(ListBuilder, CutsLinesAtTheLastWordWithin253CharactersForSevenAndFourLetters) {
+    CListBuilder builder;
+    std::string seven = "abcdefg";
+    for (int i = 0; i < 31; ++i, std::next_permutation(seven.begin(), seven.end())) builder.Add(seven);
+    std::string four = "abcd";
+    for (const char* a : {"a", "\xE0", "\xE2"}) {  // a, à, â: one key
+        do {
+            std::string word = four;
+            word.replace(word.find('a'), 1, a);
+            builder.Add(word);
+        } while (std::next_permutation(four.begin(), four.end()));
+    }
+    ASSERT_EQ(builder.Lines(7).size(), 1u);
+    EXPECT_EQ(builder.Lines(7)[0].size(), 247u);
+    ASSERT_EQ(builder.Lines(4).size(), 1u);
+    EXPECT_EQ(builder.Lines(4)[0].size(), 249u);
+    const std::vector<LineCut> cuts = builder.CutLines();
+    ASSERT_EQ(cuts.size(), 2u);
+    EXPECT_EQ(cuts[0].wordsLeftOut, 72u - 49u);
+    EXPECT_EQ(cuts[1].wordsLeftOut, 1u);
 }
 
 }  // namespace

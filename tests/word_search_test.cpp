@@ -99,10 +99,11 @@ TEST(WordSearch, RepeatedLettersMakeEachKeyOnce) {
 
 TEST(WordSearch, WordsAreCutToTheirLengthButTheLastKeepsTheRestOfTheLine) {
     CListFolder folder;
-    folder.WriteLines(4, {"ABCD/abcdef/bcda", "ABCE/", "ABDE/abde/"});
+    folder.WriteLines(4, {"ABCD/abcdef/bcda", "ABCE/", "ABDE/abde/", "ACDEZ/acdez"});
     Searcher searcher(folder);
     const SearchResult result = searcher.Search("ABCDEZZZZ");
-    // "abcdef" is cut to four letters; a line with nothing after the slash yields one empty word.
+    // "abcdef" is cut to four letters; a line with nothing after the slash yields one empty word; a
+    // line whose first four letters make a key but no slash follows is no line of that key.
     EXPECT_EQ(result.rows[0].label, "5  Quatre LETRAS");
     EXPECT_EQ(result.rows[0].words, "4 LETRAS:  abcd  bcda    abde    ");
 }
