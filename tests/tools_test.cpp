@@ -11,6 +11,7 @@
 #include "support/list_folder.h"
 #include "support/loaded_game.h"
 #include "support/run_command.h"
+#include "version.h"
 #include "words/cp1252.h"
 
 namespace escartinol {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "tools/lists_commands.h"
+#include "version.h"
 
 namespace {
 

@@ -12,6 +12,7 @@
 #include "game/game.h"
 #include "tools/headless_window.h"
 #include "tools/list_options.h"
+#include "version.h"
 #include "words/cp1252.h"
 
 namespace {
