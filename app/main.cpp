@@ -3,6 +3,7 @@
 
 #include "app/game_options.h"
 #include "ui/game_window.h"
+#include "version.h"
 
 int main(int argc, char** argv) {
     QApplication::setApplicationName("escartinol");

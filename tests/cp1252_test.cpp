@@ -35,6 +35,7 @@ TEST(Cp1252, MalformedUtf8AndCharactersCp1252LacksAreRefusedOrShownAsQuestionMar
              "\xC0\xAF", "\xE0\x80\xAF", "\xF0\x80\x80\xAF",             // overlong forms
              "\xED\xA0\x80", "\xF4\x90\x80\x80",                         // a surrogate, past U+10FFFF
              "\xC2\x81", "中", "😀", "\xEF\xBF\xBD", "\xE2\x82\xAC\xE4",  // a control, CJK, an emoji, U+FFFD, € then cut
+             "\xD1\x81", "\xE8\x81\x81",                                 // Cyrillic es, a CJK: with a lead bit lost, A
          })
         EXPECT_EQ(Utf8ToCp1252(text), std::nullopt) << text;
     EXPECT_EQ(Utf8ToCp1252(""), "");

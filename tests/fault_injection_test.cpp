@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <fstream>
@@ -13,8 +14,8 @@
 #include "support/coarse_clock_folder.h"
 #include "support/list_folder.h"
 #include "support/loaded_game.h"
-#include "support/search_run.h"
 #include "words/file_stamp.h"
+#include "words/word_search.h"
 
 namespace escartinol {
 namespace {
@@ -28,6 +29,13 @@ const std::string kSeven = "  S\xE8t LETRAS";
 const std::string kSix = "  Si\xE8is LETRAS";
 const std::string kFive = "  Cinc LETRAS";
 const std::string kFour = "  Quatre LETRAS";
+
+// The search alone over lists already loaded; fewer than nine letters leave zero bytes behind them.
+SearchResult Search(CWordLists& lists, const std::string& letters) {
+    std::array<char, 9> nine{};
+    std::copy_n(letters.begin(), std::min<std::size_t>(letters.size(), nine.size()), nine.begin());
+    return CWordSearch(lists).SearchWords(nine);
+}
 
 // A list that cannot be read costs only its own length, and the player is told which one it is.
 // A named pipe without a writer would block a plain open for ever.
@@ -174,27 +182,28 @@ TEST(ListChangedAfterIndexing, EditsWhileTheGameRunsShowWhatAFreshStartShows) {
             CListFolder folder;
             folder.WriteLines(9, nine);
             folder.WriteLines(7, seven);
-            testing::SearchRun running(folder.Dir(), holding);
-            running.Search("TOLERIANS");
-            const Rows before = running.rowWords;
+            CWordLists running(folder.Dir(), holding);
+            running.LoadWordLists();
+            const SearchResult before = Search(running, "TOLERIANS");
             folder.WriteLines(9, editedNine);
             folder.WriteLines(7, editedSeven);
-            running.rowText = {};
-            running.Search("TOLERIANS");
-            testing::SearchRun fresh(folder.Dir());
-            fresh.Search("TOLERIANS");
-            EXPECT_NE(fresh.rowWords, before) << edit;
-            EXPECT_EQ(running.rowWords, fresh.rowWords) << edit;
-            EXPECT_EQ(running.rowText, fresh.rowText) << edit;
+            const SearchResult after = Search(running, "TOLERIANS");
+            CWordLists fresh(folder.Dir());
+            fresh.LoadWordLists();
+            const SearchResult expected = Search(fresh, "TOLERIANS");
+            EXPECT_NE(expected.rows, before.rows) << edit;
+            EXPECT_EQ(after.rows, expected.rows) << edit;
         }
 
         CListFolder folder;
         std::filesystem::remove(folder.File(7));
-        testing::SearchRun running(folder.Dir(), holding);
-        running.Search("TOLERIANS");
+        CWordLists running(folder.Dir(), holding);
+        running.LoadWordLists();
+        Search(running, "TOLERIANS");
         folder.WriteLines(7, seven);
-        running.Search("TOLERIANS");
-        EXPECT_EQ(running.rowWords, (Rows{"7 LETRAS:  ralenti  lorains  ...  ", "", ""}));
+        const SearchResult after = Search(running, "TOLERIANS");
+        EXPECT_EQ(after.rows[0].words, "7 LETRAS:  ralenti  lorains  ...  ");
+        EXPECT_EQ(after.rows[1].words, "");
     }
 }
 
@@ -289,14 +298,17 @@ TEST(RefusedLetters, EntriesOutsideNineCapitalsKeepThePresentLettersAndTheirRows
 TEST(RefusedLetters, SearchGivenLettersOutsideCapitalsLooksNothingUpAndWritesNoRow) {
     CListFolder folder;
     folder.WriteLines(4, {"    /abcd", "0000/abcd"});
-    testing::SearchRun run(folder.Dir());
+    CWordLists lists(folder.Dir());
+    lists.LoadWordLists();
     for (const std::string& entry : kRefusedEntries) {
-        run.Search(entry);
-        EXPECT_EQ(run.Letters(), (entry + std::string(9, '\0')).substr(0, 9)) << entry;
-        EXPECT_EQ(run.TotalLookups(), 0) << entry;
-        EXPECT_EQ(run.rowWords, Rows{}) << entry;
+        lists.ResetCounts();
+        const SearchResult result = Search(lists, entry);
+        EXPECT_EQ(std::string(result.letters.begin(), result.letters.end()),
+                  (entry + std::string(9, '\0')).substr(0, 9))
+            << entry;
+        for (int n = kMinWordLength; n <= kMaxWordLength; ++n) EXPECT_EQ(lists.LookupCount(n), 0) << entry;
+        EXPECT_EQ(result.rows, SearchResult{}.rows) << entry;
     }
-    EXPECT_EQ(run.writes, 0);
 }
 
 }  // namespace

@@ -58,6 +58,7 @@ TEST(ListChecker, EachKindOfBreakIsFoundOnItsLine) {
         {"ABCD/" + std::string(250, 'a') + "\r\n", {{Kind::kWordLength, 1}, {Kind::kLineTooLong, 1}}},
         {"ABCD/abcd\nABCE/abce\r\n", {{Kind::kLineEnd, 1}}},
         {"ABCD/abcd\rbacd\r\n", {{Kind::kWordLength, 1}, {Kind::kLineEnd, 1}}},
+        {"ABCD/abcd\r\nABCE/abce\r", {{Kind::kWordLength, 2}, {Kind::kLineEnd, 2}}},  // the game reads "abce\r"
         {"ABCD/abcd\r\nABCE/abce\x1A\r\nABCF/abcf", {{Kind::kWordLength, 2}, {Kind::kEndOfFileMark, 2}}},
         {"ABCD/abcd\r\nABCE/ab\0e\r\n"s, {{Kind::kZeroByte, 2}}},
     };

@@ -11,6 +11,7 @@
 #include "support/list_folder.h"
 #include "support/loaded_game.h"
 #include "support/run_command.h"
+#include "version.h"
 #include "words/cp1252.h"
 
 namespace escartinol {
@@ -220,6 +221,15 @@ TEST(ListsTool, BuildsFromAHunspellDictionaryTheFormsHunspellAcceptsThatAListCan
     EXPECT_EQ(RunCommand(build + folder.Dir() + "/absent").status, 2);
     EXPECT_EQ(RunCommand("PATH=/nowhere " + build + dictionary).status, 2);
     EXPECT_EQ(folder.Read(7), lists[2].second);
+
+    // A word the dictionary spells only with a ligature is filed as its lists write it only when
+    // Hunspell knows that spelling too: "soeur" is in this dictionary, "coeur" is not.
+    const std::string ligatures = folder.Dir() + "/ligatures";
+    std::ofstream(ligatures + ".aff") << "SET UTF-8\n";
+    std::ofstream(ligatures + ".dic") << "3\nc\u0153ur\ns\u0153ur\nsoeur\n";
+    const Outcome spelt = RunCommand(build + ligatures);
+    EXPECT_NE(spelt.out.find("Hunspell refused 1 of those\n"), std::string::npos) << spelt.out;
+    EXPECT_EQ(folder.Read(5), "EORSU/soeur\r\n");
 }
 
 // Debian's Occitan dictionary, as ./scripts/play.sh oc builds it (the test command installs hunspell-oc).

@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "support/list_folder.h"
@@ -13,16 +15,6 @@ namespace escartinol {
 namespace {
 
 using testing::CListFolder;
-
-// The key of a line shorter than its length must not take bytes from the line after it.
-TEST(WordListIndex, ALineShorterThanItsKeyIsPaddedWithZeroBytes) {
-    CListFolder folder;
-    folder.WriteLines(4, {"AB", "ABCD/abcd"});
-    CWordLists lists(folder.Dir());
-    lists.LoadWordLists();
-    EXPECT_EQ(std::string(lists.KeyEntry(4, 0), 5), std::string("AB\0\0\0", 5));
-    EXPECT_EQ(lists.FindListKey(4, "ABCD"), 1);
-}
 
 // With no search to notice an edit first, a fetch must still hand back its key's line as the file
 // now has it, or nothing. The same-size rewrite keeps the file's times, so that only the line it
@@ -55,6 +47,29 @@ TEST(WordListFetch, AfterAnEditAFetchGivesTheKeysLineAsItNowIsOrNothing) {
             EXPECT_EQ(line, expected) << edit << ' ' << key;
         }
     }
+}
+
+// cp -p and touch -r put the old modification time back on a rewritten list; only the change
+// time, which no one can set, still tells the game to index the list again.
+TEST(WordListRefresh, ARewriteOfTheSameSizeWithItsOldTimeIsIndexedAgain) {
+    CListFolder folder;
+    folder.Write(4, "ABCD/abcd\r\nEFGH/efgh\r\n");
+    CWordLists lists(folder.Dir());
+    lists.LoadWordLists();
+    const std::optional<FileStamp> loaded = StampOfPath(folder.File(4));
+    const auto indexedTime = std::filesystem::last_write_time(folder.File(4));
+    folder.Write(4, "ABCD/abcd\r\nEFGI/efgi\r\n");
+    // Files are stamped by a clock that ticks every few milliseconds.
+    std::optional<FileStamp> rewritten;
+    for (int tick = 0; tick < 1000 && (!rewritten || rewritten == loaded); ++tick) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        std::filesystem::last_write_time(folder.File(4), indexedTime);
+        rewritten = StampOfPath(folder.File(4));
+    }
+    ASSERT_EQ(rewritten->modifiedNanoseconds, loaded->modifiedNanoseconds);
+    ASSERT_EQ(rewritten->size, loaded->size);
+    lists.RefreshList(4);
+    EXPECT_GE(lists.FindListKey(4, "EFGI"), 0);
 }
 
 // For one search the lists are searched as the mapped bytes they are, not through an index: on

@@ -1,40 +1,71 @@
-// The search: which keys it forms, in which order, and what each row and word text receives.
+// The search: which keys it looks up, and what each row's label and word text receive.
+#include "words/word_search.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <bit>
+#include <set>
 #include <string>
 
 #include "support/list_folder.h"
-#include "support/search_run.h"
 
 namespace escartinol {
 namespace {
 
 using testing::CListFolder;
-using testing::SearchRun;
 using Rows = std::array<std::string, 3>;
 
 const std::string kSeven = "  S\xE8t LETRAS";
 const std::string kSix = "  Si\xE8is LETRAS";
+
+// The lists of a folder and the search over them, as a game holds them.
+struct Searcher {
+    explicit Searcher(const CListFolder& folder) : lists(folder.Dir()), search(lists) { lists.LoadWordLists(); }
+    SearchResult Search(const std::string& nine) {
+        std::array<char, 9> letters{};
+        std::copy_n(nine.begin(), letters.size(), letters.begin());
+        lists.ResetCounts();
+        return search.SearchWords(letters);
+    }
+    CWordLists lists;
+    CWordSearch search;
+};
+
+Rows Labels(const SearchResult& result) { return {result.rows[0].label, result.rows[1].label, result.rows[2].label}; }
+Rows Words(const SearchResult& result) { return {result.rows[0].words, result.rows[1].words, result.rows[2].words}; }
+
+// How many different keys of n letters the nine make: what the search must look up, each once.
+long DistinctKeys(const std::string& nine, int n) {
+    std::set<std::string> keys;
+    for (unsigned chosen = 0; chosen < 1u << nine.size(); ++chosen) {
+        if (std::popcount(chosen) != n) continue;
+        std::string key;
+        for (std::size_t i = 0; i < nine.size(); ++i)
+            if (chosen & 1u << i) key += nine[i];
+        std::sort(key.begin(), key.end());
+        keys.insert(key);
+    }
+    return static_cast<long>(keys.size());
+}
 
 void WriteWorkedExample(const CListFolder& folder) {
     folder.WriteLines(7, {"AEILNRT/ralenti/reliant", "AILNORS/lorains"});
     folder.WriteLines(6, {"AEINST/tisane/satine"});
 }
 
-// With no nine- or eight-letter words the seven letters take the first row, not the third.
-TEST(WordSearch, WorkedExampleFillsSevenThenSixAndConsultsEveryShorterList) {
+// With no nine- or eight-letter words the seven letters take the first row, not the third; with
+// row 3 free every shorter list is consulted, each key once.
+TEST(WordSearch, WorkedExampleFillsSevenThenSixAndLooksEveryKeyUpOnce) {
     CListFolder folder;
     WriteWorkedExample(folder);
-    SearchRun run(folder.Dir());
-    run.Search("TOLERIANS");
-    EXPECT_EQ(run.Letters(), "AEILNORST");
-    EXPECT_EQ(run.rowText, (Rows{"3" + kSeven, "2" + kSix, ""}));
-    EXPECT_EQ(run.writes, 2);
-    EXPECT_EQ(run.rowWords, (Rows{"7 LETRAS:  ralenti  reliant  lorains  ", "6 LETRAS:  tisane  satine  ", ""}));
-    // Nine different letters, at most two lengths from 9 to 5 with words: every key once.
-    EXPECT_EQ(run.TotalLookups(), 382);
-    EXPECT_EQ(run.Lookups(7), 36);
-    EXPECT_EQ(run.Lookups(4), 126);
+    Searcher searcher(folder);
+    const SearchResult result = searcher.Search("TOLERIANS");
+    EXPECT_EQ(std::string(result.letters.begin(), result.letters.end()), "AEILNORST");
+    EXPECT_EQ(Labels(result), (Rows{"3" + kSeven, "2" + kSix, ""}));
+    EXPECT_EQ(Words(result), (Rows{"7 LETRAS:  ralenti  reliant  lorains  ", "6 LETRAS:  tisane  satine  ", ""}));
+    for (int n = kMinWordLength; n <= kMaxWordLength; ++n)
+        EXPECT_EQ(searcher.lists.LookupCount(n), DistinctKeys("TOLERIANS", n)) << n;
 }
 
 TEST(WordSearch, WorkedExampleWithNineAndEightLettersStopsAfterSeven) {
@@ -42,37 +73,39 @@ TEST(WordSearch, WorkedExampleWithNineAndEightLettersStopsAfterSeven) {
     WriteWorkedExample(folder);
     folder.WriteLines(9, {"AEILNORST/relations"});
     folder.WriteLines(8, {"AEILNORS/ailerons", "EILNORST/liserons"});
-    SearchRun run(folder.Dir());
-    run.Search("TOLERIANS");
-    EXPECT_EQ(run.rowText, (Rows{"1  N\xF2u LETRAS", "2  Vu\350ch LETRAS", "3" + kSeven}));
+    Searcher searcher(folder);
+    const SearchResult result = searcher.Search("TOLERIANS");
+    EXPECT_EQ(Labels(result), (Rows{"1  N\xF2u LETRAS", "2  Vu\350ch LETRAS", "3" + kSeven}));
     // Nine letters end with their last word; the key without A comes before the key without T.
-    EXPECT_EQ(run.rowWords, (Rows{"9 LETRAS:  relations", "8 LETRAS:  liserons  ailerons  ",
-                                  "7 LETRAS:  ralenti  reliant  lorains  "}));
-    EXPECT_EQ(run.Lookups(6) + run.Lookups(5) + run.Lookups(4), 0);
+    EXPECT_EQ(Words(result), (Rows{"9 LETRAS:  relations", "8 LETRAS:  liserons  ailerons  ",
+                                   "7 LETRAS:  ralenti  reliant  lorains  "}));
+    for (int n = kMinWordLength; n <= 6; ++n) EXPECT_EQ(searcher.lists.LookupCount(n), 0) << n;
 }
 
-TEST(WordSearch, RepeatedLettersAreLookedUpOnce) {
+TEST(WordSearch, RepeatedLettersMakeEachKeyOnce) {
     CListFolder folder;
     folder.WriteLines(8, {"AABCDEFG/aabcdefg", "ABCDEFGH/abcdefgh"});
-    SearchRun run(folder.Dir());
-    run.Search("EEEEEEEEE");
-    for (int n = kMinWordLength; n <= kMaxWordLength; ++n) EXPECT_EQ(run.Lookups(n), 1) << n;
+    folder.WriteLines(5, {"AABCD/aabcd"});
+    Searcher searcher(folder);
+    searcher.Search("EEEEEEEEE");
+    for (int n = kMinWordLength; n <= kMaxWordLength; ++n) EXPECT_EQ(searcher.lists.LookupCount(n), 1) << n;
 
-    // Leaving out the second A gives the same key as leaving out the first, so it is skipped;
-    // keys come largest first, so the key without an A leads.
-    run.Search("HGFEDCBAA");
-    EXPECT_EQ(run.Lookups(8), 8);
-    EXPECT_EQ(run.rowWords[0], "8 LETRAS:  abcdefgh  aabcdefg  ");
+    // Keys come largest first, so the key without an A leads.
+    const SearchResult result = searcher.Search("HGFEDCBAA");
+    for (int n = kMinWordLength; n <= kMaxWordLength; ++n)
+        EXPECT_EQ(searcher.lists.LookupCount(n), DistinctKeys("HGFEDCBAA", n)) << n;
+    EXPECT_EQ(Words(result), (Rows{"8 LETRAS:  abcdefgh  aabcdefg  ", "5 LETRAS:  aabcd  ", ""}));
 }
 
 TEST(WordSearch, WordsAreCutToTheirLengthButTheLastKeepsTheRestOfTheLine) {
     CListFolder folder;
-    folder.WriteLines(4, {"ABCD/abcdef/bcda", "ABCE/", "ABDE/abde/"});
-    SearchRun run(folder.Dir());
-    run.Search("ABCDEZZZZ");
-    // "abcdef" is cut to four letters; a line with nothing after the slash yields one empty word.
-    EXPECT_EQ(run.rowText[0], "5  Quatre LETRAS");
-    EXPECT_EQ(run.rowWords[0], "4 LETRAS:  abcd  bcda    abde    ");
+    folder.WriteLines(4, {"ABCD/abcdef/bcda", "ABCE/", "ABDE/abde/", "ACDEZ/acdez"});
+    Searcher searcher(folder);
+    const SearchResult result = searcher.Search("ABCDEZZZZ");
+    // "abcdef" is cut to four letters; a line with nothing after the slash yields one empty word; a
+    // line whose first four letters make a key but no slash follows is no line of that key.
+    EXPECT_EQ(result.rows[0].label, "5  Quatre LETRAS");
+    EXPECT_EQ(result.rows[0].words, "4 LETRAS:  abcd  bcda    abde    ");
 }
 
 }  // namespace

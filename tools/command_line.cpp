@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "tools/tool_messages.h"
+#include "version.h"
 
 namespace escartinol {
 

@@ -7,6 +7,7 @@
 #include "tools/list_options.h"
 #include "tools/lists_commands.h"
 #include "tools/tool_messages.h"
+#include "version.h"
 
 namespace escartinol {
 namespace {

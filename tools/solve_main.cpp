@@ -13,6 +13,7 @@
 #include "tools/bounded_line.h"
 #include "tools/list_options.h"
 #include "tools/tool_messages.h"
+#include "version.h"
 #include "words/cp1252.h"
 #include "words/word_lists.h"
 #include "words/word_search.h"

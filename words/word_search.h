@@ -14,6 +14,8 @@ struct ResultRow {
     int count = 0;
     std::string label;  // the count and its length, e.g. "3  Sèt LETRAS"
     std::string words;  // e.g. "7 LETRAS:  ralenti  reliant  lorains  "
+
+    bool operator==(const ResultRow&) const = default;
 };
 
 struct SearchResult {
