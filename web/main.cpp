@@ -1,0 +1,88 @@
+// The web edition's entry points: the page starts a game and hands it the player's commands.
+#include <emscripten/bind.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "game/game.h"
+#include "game/letter_entry_rule.h"
+#include "web/web_view.h"
+#include "words/cp1252.h"
+
+namespace escartinol {
+
+namespace {
+
+// The page writes the fetched lists here before it asks for them to be loaded.
+constexpr const char* kListFolder = "/lists";
+
+// One page, one window: the game lives as long as the page.
+std::unique_ptr<CWebView> view;
+std::unique_ptr<CGame> game;
+
+// A draw and the loading notice; the page calls LoadLists once the lists have arrived. A new game
+// after "Finit" starts the same way, over the lists already written.
+void StartGame() {
+    if (!view) view = std::make_unique<CWebView>();
+    game.reset();
+    game = std::make_unique<CGame>(*view, kListFolder);
+    game->Start();
+}
+
+// "Finit": the page cannot close itself, so the game ends by leaving the board empty.
+void EndGame() {
+    game.reset();
+    view->Clear();
+}
+
+// Everything below is a command of a game under way; after "Finit" there is none.
+template <typename Command>
+void Play(Command command) {
+    if (game) command(*game);
+}
+
+bool AcceptsEntry(const std::string& typed) { return StartsWithNineCapitals(Utf8ToCp1252Lossy(typed)); }
+
+void ApplyEntry(const emscripten::val& typed) {
+    // Null when the box was cancelled: the game keeps its letters.
+    std::optional<std::string> entry;
+    if (typed.isString()) entry = Utf8ToCp1252Lossy(typed.as<std::string>());
+    Play([&](CGame& g) { g.ApplyLetterEntry(entry); });
+}
+
+}  // namespace
+
+EMSCRIPTEN_BINDINGS(escartinol) {
+    using emscripten::function;
+    function("startGame", &StartGame);
+    function("endGame", &EndGame);
+    function(
+        "loadLists", +[] { Play([](CGame& g) { g.LoadLists(); }); });
+    function(
+        "listsLoaded", +[] { return game && game->ListsLoaded(); });
+    function(
+        "drawRandomLetters", +[] { Play([](CGame& g) { g.DrawRandomLetters(); }); });
+    function(
+        "showSolutions", +[] { Play([](CGame& g) { g.ShowSolutions(); }); });
+    function(
+        "beginLetterEntry", +[] { Play([](CGame& g) { g.ClearRows(); }); });
+    function("acceptsEntry", &AcceptsEntry);
+    function("applyLetterEntry", &ApplyEntry);
+    function(
+        "repeatedDraw", +[] { Play([](CGame& g) { g.RepeatedDraw(); }); });
+    function(
+        "press", +[](int x, int y) { Play([=](CGame& g) {
+                                         g.Press({x, y});
+                                     }); });
+    function(
+        "drag", +[](int x, int y) { Play([=](CGame& g) {
+                                        g.Drag({x, y});
+                                    }); });
+    function(
+        "release", +[] { Play([](CGame& g) { g.Release(); }); });
+    function(
+        "cancelDrag", +[] { Play([](CGame& g) { g.CancelDrag(); }); });
+}
+
+}  // namespace escartinol

@@ -1,0 +1,41 @@
+// The game's view on the page: tiles and rows are the page's elements, reached through embind.
+#pragma once
+
+#include <emscripten/val.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "game/game_view.h"
+
+namespace escartinol {
+
+class CWebView : public IGameView {
+public:
+    CWebView();
+
+    void ShowTile(int tile, char letter, const Rect& r) override;
+    void HideTile(int tile) override;
+    void MoveTile(int tile, const Rect& r) override;
+    void SetRowText(int row, const std::string& text) override;
+
+    // The page holds the pointer itself (pointer capture) and runs its boxes as its own dialogs,
+    // so the game never asks for them.
+    void CaptureMouse() override {}
+    void ReleaseMouse() override {}
+    std::optional<std::string> RunLetterEntry() override { return std::nullopt; }
+    void RunHelp() override {}
+
+    // The game is over: no tile and no row text stays on the page.
+    void Clear();
+
+private:
+    // val has no empty state, so the elements are gathered rather than assigned.
+    std::vector<emscripten::val> m_tiles;
+    std::vector<emscripten::val> m_rows;
+    // Each move puts its tile in front of every tile moved before it.
+    int m_front = 0;
+};
+
+}  // namespace escartinol
