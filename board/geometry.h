@@ -1,4 +1,4 @@
-// Rectangles and points in client-area pixels, and the fixed places of the board.
+// Rectangles and points in the game window's widget coordinates, and the fixed places of the board.
 #pragma once
 
 #include <cstdint>
@@ -27,9 +27,10 @@ struct Rect {
     Rect Offset(std::int32_t dx, std::int32_t dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
 };
 
+// The nine letters of a draw, one tile each, and a slot for each in either row.
 inline constexpr int kTileCount = 9;
-inline constexpr int kSlotCount = 18;
-inline constexpr int kFirstLowerSlot = 9;
+inline constexpr int kSlotCount = 2 * kTileCount;
+inline constexpr int kFirstLowerSlot = kTileCount;
 
 inline constexpr std::int32_t kTileSize = 55;
 inline constexpr std::int32_t kPitch = 66;

@@ -21,16 +21,12 @@ int CTileBoard::DropSlot(Point p) {
 void CTileBoard::PickUp(Point p, ITileView& view) {
     // A press can only come during a drag if the view missed a release; without this the
     // dragged tile would be left floating where the pointer last took it.
-    if (Dragging()) {
-        CancelDrag(view);
-        view.ReleaseMouse();
-    }
+    CancelDrag(view);
     for (int i = 0; i < kTileCount; ++i) {
         if (m_tileRect[i].Contains(p)) {
             m_dragTile = i;
             m_pressPoint = p;
             m_dropPoint = m_tileRect[i].Centre();
-            view.CaptureMouse();
             return;
         }
     }
@@ -58,9 +54,7 @@ void CTileBoard::Drop(ITileView& view) {
         m_tileSlot[m_dragTile] = target;
         m_tileRect[m_dragTile] = r;
     }
-    // Idle before the release, so a lost-capture notice it may trigger finds no drag to end.
     m_dragTile = kNoTile;
-    view.ReleaseMouse();
 }
 
 void CTileBoard::CancelDrag(ITileView& view) {

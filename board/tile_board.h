@@ -25,7 +25,8 @@ public:
     void Drag(Point p, ITileView& view);
     // Left button released: the dragged tile snaps into the free slot under its centre, or goes home.
     void Drop(ITileView& view);
-    // The view lost the mouse: the dragged tile goes home without a drop.
+    // The window was deactivated or hidden mid-drag, so no release will come: the dragged tile goes
+    // home without a drop.
     void CancelDrag(ITileView& view);
 
     // Where tile i stands when not dragged: its slot and that slot's rectangle.

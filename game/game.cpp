@@ -11,9 +11,6 @@
 
 namespace escartinol {
 
-const std::string kLoadingNotice = std::string(57, ' ') + "CARGAMENT DEI TI\xC8RAS DE M\xD2TS EN CORS...";
-const std::string kNoListsNotice = "TI\xC8RAS DE M\xD2TS INTROBABLAS: ";
-
 namespace {
 
 // The folder as the player would look for it: absolute, without a trailing separator.
@@ -54,7 +51,7 @@ void CGame::LoadLists() {
 }
 
 void CGame::ClearRows() {
-    for (int row = 0; row < 3; ++row) {
+    for (int row = 0; row < kRowCount; ++row) {
         m_rowWords[row].clear();
         m_view.SetRowText(row, m_rowWords[row]);
     }
@@ -76,7 +73,7 @@ void CGame::SearchWords() {
     SearchResult result = m_search.SearchWords(m_letters);
     m_letters = result.letters;
     // A row the search left empty keeps its text: the notices in row 1 stay until a word replaces them.
-    for (int row = 0; row < 3; ++row) {
+    for (int row = 0; row < kRowCount; ++row) {
         if (result.rows[row].words.empty()) continue;
         m_rowWords[row] = std::move(result.rows[row].words);
         m_view.SetRowText(row, result.rows[row].label);
@@ -84,13 +81,10 @@ void CGame::SearchWords() {
 }
 
 void CGame::ShowSolutions() {
-    for (int row = 0; row < 3; ++row) m_view.SetRowText(row, m_rowWords[row]);
+    for (int row = 0; row < kRowCount; ++row) m_view.SetRowText(row, m_rowWords[row]);
 }
 
-void CGame::ChooseLetters() {
-    ClearRows();
-    ApplyLetterEntry(m_view.RunLetterEntry());
-}
+void CGame::BeginLetterEntry() { ClearRows(); }
 
 void CGame::ApplyLetterEntry(const std::optional<std::string>& typed) {
     if (typed && StartsWithNineCapitals(*typed)) std::copy_n(typed->begin(), m_letters.size(), m_letters.begin());
@@ -102,12 +96,9 @@ void CGame::RepeatedDraw() {
     for (int draw = 0; draw < kRepeatedDraws; ++draw) DrawRandomLetters();
 }
 
-void CGame::ShowHelp() { m_view.RunHelp(); }
-
 void CGame::Press(Point p) { m_board.PickUp(p, m_view); }
 void CGame::Drag(Point p) { m_board.Drag(p, m_view); }
 void CGame::Release() { m_board.Drop(m_view); }
-// The capture is already gone; releasing it now could take it from whoever holds it.
 void CGame::CancelDrag() { m_board.CancelDrag(m_view); }
 
 }  // namespace escartinol

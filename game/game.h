@@ -10,6 +10,7 @@
 #include "board/tile_board.h"
 #include "game/draw_table.h"
 #include "game/game_view.h"
+#include "words/search_texts.h"
 #include "words/word_lists.h"
 #include "words/word_search.h"
 
@@ -26,42 +27,43 @@ public:
     CGame& operator=(const CGame&) = delete;
 
     // The window is up: a first draw and the loading notice in row 1. Reading the lists blocks,
-    // so the window calls LoadLists itself once the notice is on screen.
+    // so the front end calls LoadLists itself once the notice is on screen.
     void Start();
     // Indexes the six lists and searches the letters on show; only the first call reads them.
     void LoadLists();
 
     void DrawRandomLetters();
     void ShowSolutions();
-    // Empties the rows, runs the letter box and takes what it gives (see ApplyLetterEntry).
-    void ChooseLetters();
+    // The letter box is about to open: the rows are emptied. The front end runs its box its own
+    // way, then hands what came of it to ApplyLetterEntry.
+    void BeginLetterEntry();
     // Takes the first nine typed letters when they are all A..Z; otherwise, or when the box was
-    // cancelled, keeps the present letters. Either way the tiles go home and the letters are searched.
+    // cancelled (nothing typed), keeps the present letters. Either way the tiles go home and the
+    // letters are searched.
     void ApplyLetterEntry(const std::optional<std::string>& typed);
     // Fifty draws in a row, each with its search once the lists are loaded.
     void RepeatedDraw();
-    void ShowHelp();
-    // Empties the three word texts and the three rows, top to bottom.
-    void ClearRows();
 
-    // The left button on the board, in client-area pixels: pick up, drag and drop a tile.
+    // The left button on the board, in widget coordinates of the board: pick up, drag and drop a tile.
     void Press(Point p);
     void Drag(Point p);
     void Release();
-    // The window lost the mouse in the middle of a drag: the tile goes home.
+    // The window was deactivated or hidden in the middle of a drag: the tile goes home.
     void CancelDrag();
 
     bool ListsLoaded() const { return m_listsLoaded; }
     // The letters on show, in alphabetical order once searched; the tiles keep the drawn order.
     const std::array<char, kTileCount>& Letters() const { return m_letters; }
     // What Solucions shows in each row.
-    const std::array<std::string, 3>& RowWords() const { return m_rowWords; }
+    const std::array<std::string, kRowCount>& RowWords() const { return m_rowWords; }
     const CTileBoard& Board() const { return m_board; }
     const CWordLists& WordLists() const { return m_wordLists; }
 
 private:
     static constexpr int kRepeatedDraws = 50;
 
+    // Empties the three word texts and the three rows, top to bottom.
+    void ClearRows();
     void ShowLetters();
     // Searches the letters on show, then shows them sorted and the rows the search filled.
     void SearchWords();
@@ -71,17 +73,12 @@ private:
     CWordSearch m_search;
     CTileBoard m_board;
     std::array<char, kTileCount> m_letters{};
-    std::array<std::string, 3> m_rowWords;
+    std::array<std::string, kRowCount> m_rowWords;
     bool m_listsLoaded = false;
     std::string m_listDir;
     std::optional<std::uint32_t> m_seed;
     std::mt19937 m_random;
     std::uniform_int_distribution<int> m_drawDistribution{0, kDrawRange - 1};
 };
-
-// 57 blanks, then the notice, in cp1252.
-extern const std::string kLoadingNotice;
-// Row 1 when none of the six lists could be read, followed by the folder they were looked for in.
-extern const std::string kNoListsNotice;
 
 }  // namespace escartinol

@@ -1,12 +1,16 @@
-// The game's only way out to its window, in the game's own terms: tiles, result rows, the mouse, the two boxes.
+// The game's only way out to a front end, in the game's own terms: tiles and result rows. Nothing
+// here waits or answers, so a front end that cannot block serves as well as one that can; the
+// front ends run their boxes themselves.
 #pragma once
 
-#include <optional>
 #include <string>
 
 #include "board/tile_view.h"
 
 namespace escartinol {
+
+// The result rows under the board, top to bottom.
+inline constexpr int kRowCount = 3;
 
 class IGameView : public ITileView {
 public:
@@ -15,9 +19,8 @@ public:
     virtual void HideTile(int tile) = 0;
     // Result row 0..2, top to bottom; text is cp1252, like every text of the core.
     virtual void SetRowText(int row, const std::string& text) = 0;
-    // Runs the letter box modally: what was typed when it ended with OK, nothing when it was cancelled.
-    virtual std::optional<std::string> RunLetterEntry() = 0;
-    virtual void RunHelp() = 0;
+    // The first `length` slots of the upper row spell a word (4..9), their frames lit; 0: none lit.
+    virtual void LightWord(int length) = 0;
 };
 
 }  // namespace escartinol

@@ -4,11 +4,12 @@
 #include <algorithm>
 #include <string_view>
 
+#include "board/geometry.h"
 #include "words/list_format.h"
 
 namespace escartinol {
 
-inline constexpr std::size_t kEnteredLetterCount = 9;
+inline constexpr std::size_t kEnteredLetterCount = kTileCount;
 
 // Anything else would index the letter images out of range and feed blanks to the search.
 inline bool StartsWithNineCapitals(std::string_view text) {

@@ -14,17 +14,18 @@ namespace {
 using testing::CListFolder;
 using testing::LoadedGame;
 
-// Lists that hold words of TOLERIANS in two lengths.
-const CListFolder& WithTwoLengths(const CListFolder& folder) {
+// Lists that hold words of TOLERIANS in three lengths, one for each row.
+const CListFolder& WithThreeLengths(const CListFolder& folder) {
     folder.WriteLines(9, {"AEILNORST/tolerians"});
     folder.WriteLines(5, {"AELST/stela/tesla"});
+    folder.WriteLines(4, {"ORST/tors"});
     return folder;
 }
 
 class CommandsTest : public ::testing::Test {
 protected:
     CListFolder folder;
-    LoadedGame run{WithTwoLengths(folder)};
+    LoadedGame run{WithThreeLengths(folder)};
     testing::CRecordingWindow& window = run.window;
     CGame& game = run.game;
 };
@@ -37,13 +38,13 @@ TEST_F(CommandsTest, SolutionsShowTheWordsBehindTheCountsTwiceAlikeAndNothingWit
     const auto revealed = window.rowText;
     EXPECT_EQ(revealed[0].substr(0, 20), "9 LETRAS:  tolerians");
     EXPECT_NE(revealed[1].find("stela"), std::string::npos);
-    EXPECT_EQ(revealed[2], "");
+    EXPECT_EQ(revealed[2], "4 LETRAS:  tors  ");
     game.ShowSolutions();
     EXPECT_EQ(window.rowText, revealed);
 
     run.Enter("BCDFGHJKM");
     game.ShowSolutions();
-    EXPECT_EQ(window.rowText, (std::array<std::string, 3>{}));
+    EXPECT_EQ(window.rowText, (std::array<std::string, kRowCount>{}));
 }
 
 // The rows of the old letters are gone while the box is open; the tiles keep the typed order, and the
@@ -53,12 +54,15 @@ TEST_F(CommandsTest, ChosenLettersStandInTheLowerRowAsTypedAndAreSearched) {
     game.ShowSolutions();
     const long before = run.NineLetterLookups();
     run.Enter("TOLERIANS");
-    EXPECT_EQ(window.rowTextDuringEntry, (std::array<std::string, 3>{}));
+    EXPECT_EQ(run.rowTextDuringEntry, (std::array<std::string, kRowCount>{}));
     EXPECT_EQ(window.TileLetters(), "TOLERIANS");
     EXPECT_EQ(run.Letters(), "AEILNORST");
     EXPECT_EQ(run.NineLetterLookups() - before, 1);
 
     run.Enter("ABCDEFGHIJK");
+    EXPECT_EQ(window.TileLetters(), "ABCDEFGHI");
+    // The ninth character counts as much as the first: a digit there keeps the letters.
+    run.Enter("ABCDEFGH1");
     EXPECT_EQ(window.TileLetters(), "ABCDEFGHI");
 }
 

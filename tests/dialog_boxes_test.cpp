@@ -39,11 +39,12 @@ class DialogBoxesTest : public QObject {
 
 private slots:
     // OK stands for "these nine letters are a draw"; anything else would index the images out of range.
-    // An accented capital is a letter to Qt, but has no tile.
+    // An accented capital is a letter to Qt, but has no tile; an empty box is no draw either.
     void okIsEnabledOnlyWhileTheFirstNineCharactersAreCapitals() {
         const std::pair<const char*, bool> entries[] = {
-            {"tolerians", true},  {"ABCDEFGHIJK", true}, {"ABCDEFGHI1", true},      {"ABCDEFGH", false},
-            {"ABCD1FGHI", false}, {"ABCD FGHI", false},  {"abcd\u00E9fghi", false},
+            {"tolerians", true},       {"ABCDEFGHIJK", true}, {"ABCDEFGHI1", true},
+            {"ABCDEFGH", false},       {"ABCD1FGHI", false},  {"ABCD FGHI", false},
+            {"abcd\u00E9fghi", false}, {"ABCDEFGH1", false},  {"", false},
         };
         for (const auto& [typed, enabled] : entries) {
             CLetterEntryDlg box;
@@ -149,12 +150,15 @@ private slots:
         }
     }
 
-    // The real boxes, run modally by the buttons of the game window and answered while they block.
-    void chausitAndHelpOpenTheRealBoxesOverTheGameWindow() {
+    // The real boxes, run modally by the buttons of the game window and answered while they block. A
+    // mnemonic presses its button visibly, so the click comes a moment later.
+    void chausitAndHelpOpenTheRealBoxesOverTheGameWindowAndSolucionsFollowsItsMnemonic() {
         testing::CListFolder folder;
         folder.WriteLines(9, {"AEILNORST/tolerians"});
         CGameWindow window(folder.Dir(), 2);
         window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
         QTRY_VERIFY(window.Game().ListsLoaded());
 
         QRect boxPlace;
@@ -163,9 +167,14 @@ private slots:
             QTest::keyClicks(&static_cast<CLetterEntryDlg&>(box).Edit(), "tolerians");
             QTest::keyClick(&box, Qt::Key_Return);
         });
-        QTest::mouseClick(window.findChild<QPushButton*>("chooseButton"), Qt::LeftButton);
-        QTRY_COMPARE(window.findChild<QPlainTextEdit*>("row1")->toPlainText(), QString::fromUtf8("1  Nòu LETRAS"));
+        QTest::keyClick(window.windowHandle(), Qt::Key_C, Qt::AltModifier);
+        auto* row1 = window.findChild<QPlainTextEdit*>("row1");
+        QTRY_COMPARE(row1->toPlainText(), QString::fromUtf8("1  Nòu LETRAS"));
         QVERIFY((boxPlace.center() - window.geometry().center()).manhattanLength() <= 2);
+        QApplication::setActiveWindow(&window);  // the offscreen platform gives no window the focus back
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(window.windowHandle(), Qt::Key_S, Qt::AltModifier);
+        QTRY_COMPARE(row1->toPlainText(), QString("9 LETRAS:  tolerians"));
 
         bool helpShown = false;
         WhenModalOpens([&](QWidget& box) {

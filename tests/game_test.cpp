@@ -124,8 +124,8 @@ TEST(Draw, EmptiesTheRowsOfThePreviousLettersAndSearchesOnce) {
     ASSERT_EQ(run.window.rowText[0], "1  Quatre LETRAS");
     const long before = run.NineLetterLookups();
     run.game.DrawRandomLetters();
-    EXPECT_EQ(run.window.rowText, (std::array<std::string, 3>{}));
-    EXPECT_EQ(run.game.RowWords(), (std::array<std::string, 3>{}));
+    EXPECT_EQ(run.window.rowText, (std::array<std::string, kRowCount>{}));
+    EXPECT_EQ(run.game.RowWords(), (std::array<std::string, kRowCount>{}));
     EXPECT_EQ(run.NineLetterLookups() - before, 1);
 }
 

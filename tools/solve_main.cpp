@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <csignal>
 #include <iostream>
@@ -9,15 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "game/game.h"
-#include "tools/headless_window.h"
 #include "tools/list_options.h"
 #include "words/cp1252.h"
+#include "words/word_lists.h"
+#include "words/word_search.h"
 
 namespace {
 
-using escartinol::CGame;
-using escartinol::CHeadlessWindow;
+using escartinol::SearchResult;
 
 constexpr const char* kUsage =
     "usage: escartinol-solve [--lists DIR] [--lang fr|oc] [--rows] LETTERS\n"
@@ -43,23 +43,24 @@ std::optional<std::string> NineLetters(const std::string& text) {
     return letters;
 }
 
-void PrintBlock(const CGame& game, const CHeadlessWindow& window, bool rowsOnly) {
+// The rows as the game shows them for these letters: the count labels, then the words behind them.
+void PrintBlock(const SearchResult& result, bool rowsOnly) {
     using escartinol::Cp1252ToUtf8;
     if (rowsOnly) {
-        for (int row = 0; row < 3; ++row) std::cout << Cp1252ToUtf8(window.RowText(row)) << '\n';
-        for (int row = 0; row < 3; ++row) std::cout << Cp1252ToUtf8(game.RowWords()[row]) << '\n';
+        for (const auto& row : result.rows) std::cout << Cp1252ToUtf8(row.label) << '\n';
+        for (const auto& row : result.rows) std::cout << Cp1252ToUtf8(row.words) << '\n';
         return;
     }
-    std::cout << std::string(game.Letters().begin(), game.Letters().end()) << '\n';
+    std::cout << std::string(result.letters.begin(), result.letters.end()) << '\n';
     bool any = false;
-    for (int row = 0; row < 3; ++row) {
-        if (window.RowText(row).empty()) continue;
+    for (const auto& row : result.rows) {
+        if (row.label.empty()) continue;
         any = true;
-        std::cout << "  " << Cp1252ToUtf8(window.RowText(row)) << '\n';
+        std::cout << "  " << Cp1252ToUtf8(row.label) << '\n';
     }
     if (!any) std::cout << "  no word of 4 to 9 letters\n";
-    for (int row = 0; row < 3; ++row)
-        if (!game.RowWords()[row].empty()) std::cout << Cp1252ToUtf8(game.RowWords()[row]) << '\n';
+    for (const auto& row : result.rows)
+        if (!row.words.empty()) std::cout << Cp1252ToUtf8(row.words) << '\n';
 }
 
 // One set of letters is searched in the mapped lists, and a list cut short meanwhile takes pages
@@ -117,20 +118,20 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    CHeadlessWindow window;
     // One search is done sooner in the lists as they stand than by indexing them first.
     const auto holding = single ? escartinol::ListHolding::kMapped : escartinol::ListHolding::kIndexed;
     if (single) std::signal(SIGBUS, OnListCutShort);
-    // Fixed seed: the opening draw is thrown away, and a fixed one keeps runs repeatable.
-    CGame game(window, lists->place.dir, 1u, holding);
-    game.Start();
-    game.LoadLists();
+    escartinol::CWordLists wordLists(lists->place.dir, holding);
+    wordLists.LoadWordLists([](const std::string& path) {
+        std::cerr << "escartinol-solve: cannot read the word list " << path << "; searching without it\n";
+    });
+    escartinol::CWordSearch search(wordLists);
 
     // Each set is searched as the game searches letters the player typed in.
     auto solve = [&](const std::string& letters) {
-        game.ClearRows();
-        game.ApplyLetterEntry(letters);
-        PrintBlock(game, window, rowsOnly);
+        decltype(SearchResult::letters) nine{};
+        std::copy_n(letters.begin(), nine.size(), nine.begin());
+        PrintBlock(search.SearchWords(nine), rowsOnly);
     };
     if (single) {
         solve(*single);

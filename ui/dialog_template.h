@@ -48,7 +48,7 @@ struct ControlTemplate {
 };
 
 struct DialogTemplate {
-    int width;  // of the client area, in dialog units
+    int width;  // of the window inside its frame, in dialog units
     int height;
     DialogUnitScale units;
     std::string caption;  // UTF-8

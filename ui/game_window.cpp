@@ -1,4 +1,4 @@
-// The game window: builds template 102, shows the game's tiles and rows, and hands it clicks and drags.
+// The game window: builds its template, shows the game's tiles and rows, and hands it clicks and drags.
 #include "ui/game_window.h"
 
 #include <QGuiApplication>
@@ -24,13 +24,26 @@ namespace {
 // Time for the window system to put the painted window on screen before the load blocks it.
 constexpr std::chrono::milliseconds kLoadDelay{5};
 
+// The frames under tiles that spell a word: a colour that is neither of the tiles' two.
+constexpr QRgb kLitFrameColour = qRgb(0, 150, 60);
+
+QPalette LitFramePalette() {
+    QPalette lit;
+    // The edges of a frame are drawn in one or more of these roles, as its shape and the style choose.
+    for (const auto role : {QPalette::Light, QPalette::Dark, QPalette::Mid, QPalette::Shadow, QPalette::WindowText})
+        lit.setColor(role, QColor(kLitFrameColour));
+    return lit;
+}
+
 }  // namespace
 
 CGameWindow::CGameWindow(std::string listDir, std::optional<std::uint32_t> seed, QWidget* parent)
     : QDialog(parent), m_controls(BuildDialog(*this, GameWindowTemplate())), m_game(*this, std::move(listDir), seed) {
     setWindowIcon(ApplicationIcon());
     for (int i = 0; i < kTileCount; ++i) m_tiles[i] = static_cast<QLabel*>(m_controls.Control(kIdTileFirst + i));
-    for (int row = 0; row < 3; ++row) m_rows[row] = static_cast<QPlainTextEdit*>(m_controls.Control(kRowIds[row]));
+    for (int s = 0; s < kTileCount; ++s) m_upperFrames[s] = m_controls.Control(kIdUpperFrameFirst + s);
+    for (int row = 0; row < kRowCount; ++row)
+        m_rows[row] = static_cast<QPlainTextEdit*>(m_controls.Control(kRowIds[row]));
     // The window is on no screen yet: take the densest screen's scale, as QIcon does. A less dense screen
     // samples the finer image down, which keeps it in black and yellow.
     for (char letter = 'A'; letter <= 'Z'; ++letter)
@@ -39,14 +52,8 @@ CGameWindow::CGameWindow(std::string listDir, std::optional<std::uint32_t> seed,
     const auto button = [this](int id) { return static_cast<QPushButton*>(m_controls.Control(id)); };
     connect(button(kIdDrawButton), &QPushButton::clicked, this, [this] { m_game.DrawRandomLetters(); });
     connect(button(kIdSolutionsButton), &QPushButton::clicked, this, [this] { m_game.ShowSolutions(); });
-    connect(button(kIdChooseButton), &QPushButton::clicked, this, [this] { m_game.ChooseLetters(); });
-    connect(button(kIdHelpButton), &QPushButton::clicked, this, [this] { m_game.ShowHelp(); });
-    m_runLetterEntry = [this]() -> std::optional<std::string> {
-        CLetterEntryDlg box(this);
-        if (box.exec() != QDialog::Accepted) return std::nullopt;
-        return box.EnteredText();
-    };
-    m_runHelp = [this] { CHelpDlg(this).exec(); };
+    connect(button(kIdChooseButton), &QPushButton::clicked, this, [this] { ChooseLetters(); });
+    connect(button(kIdHelpButton), &QPushButton::clicked, this, [this] { CHelpDlg(this).exec(); });
     // Moves reach the board whether or not a button is held: the drag handlers decide what they mean.
     setMouseTracking(true);
 
@@ -57,6 +64,13 @@ CGameWindow::CGameWindow(std::string listDir, std::optional<std::uint32_t> seed,
             break;
         }
     }
+}
+
+void CGameWindow::ChooseLetters() {
+    m_game.BeginLetterEntry();
+    CLetterEntryDlg box(this);
+    const bool ok = box.exec() == QDialog::Accepted;
+    m_game.ApplyLetterEntry(ok ? std::optional(box.EnteredText()) : std::nullopt);
 }
 
 void CGameWindow::ShowTile(int tile, char letter, const Rect& r) {
@@ -78,28 +92,16 @@ void CGameWindow::SetRowText(int row, const std::string& text) {
     m_rows[row]->setPlainText(QString::fromStdString(Cp1252ToUtf8(text)));
 }
 
-void CGameWindow::CaptureMouse() {
-    grabMouse();
-    m_mouseCaptured = true;
+void CGameWindow::LightWord(int length) {
+    static const QPalette kLit = LitFramePalette();
+    // An empty palette gives the frame back the window's.
+    for (int s = 0; s < kTileCount; ++s) m_upperFrames[s]->setPalette(s < length ? kLit : QPalette());
 }
-
-void CGameWindow::ReleaseMouse() {
-    if (!m_mouseCaptured) return;
-    m_mouseCaptured = false;
-    releaseMouse();
-}
-
-std::optional<std::string> CGameWindow::RunLetterEntry() { return m_runLetterEntry(); }
-
-void CGameWindow::RunHelp() { m_runHelp(); }
 
 bool CGameWindow::event(QEvent* event) {
-    // Qt has no event for a lost grab; these are the ways the window loses the mouse mid-drag.
-    const bool losesMouse = event->type() == QEvent::WindowDeactivate || event->type() == QEvent::Hide;
-    if (losesMouse && m_mouseCaptured) {
-        ReleaseMouse();
-        m_game.CancelDrag();
-    }
+    // Another window raised, or this one hidden, while the button is down: Qt sends this window no
+    // release, so the drag ends here or its tile would stay afloat.
+    if (event->type() == QEvent::WindowDeactivate || event->type() == QEvent::Hide) m_game.CancelDrag();
     return QDialog::event(event);
 }
 

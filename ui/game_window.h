@@ -1,11 +1,10 @@
-// The game window on Qt: template 102, showing the game through its view and passing it the player's acts.
+// The game window on Qt: shows the game through its view, passes it the player's acts and runs the two boxes.
 #pragma once
 
 #include <QDialog>
 #include <QPixmap>
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -24,13 +23,7 @@ public:
     // listDir and seed go to the game: the lists' folder (empty: the current one) and a fixed draw.
     explicit CGameWindow(std::string listDir = {}, std::optional<std::uint32_t> seed = {}, QWidget* parent = nullptr);
 
-    CGame& Game() { return m_game; }
-
-    // The two boxes run modally through these, so that a test can answer in their place.
-    using LetterEntryRunner = std::function<std::optional<std::string>()>;
-    using HelpRunner = std::function<void()>;
-    void SetLetterEntryRunner(LetterEntryRunner run) { m_runLetterEntry = std::move(run); }
-    void SetHelpRunner(HelpRunner run) { m_runHelp = std::move(run); }
+    const CGame& Game() const { return m_game; }
 
 protected:
     bool event(QEvent* event) override;
@@ -40,24 +33,22 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // "Chausit": the rows emptied, the letter box run modally, and what it gave handed to the game.
+    void ChooseLetters();
+
     // IGameView
     void ShowTile(int tile, char letter, const Rect& r) override;
     void HideTile(int tile) override;
     void MoveTile(int tile, const Rect& r) override;
     void SetRowText(int row, const std::string& text) override;
-    void CaptureMouse() override;
-    void ReleaseMouse() override;
-    std::optional<std::string> RunLetterEntry() override;
-    void RunHelp() override;
+    void LightWord(int length) override;
 
     BuiltDialog m_controls;
     std::array<QLabel*, kTileCount> m_tiles{};
-    std::array<QPlainTextEdit*, 3> m_rows{};
-    std::array<QPixmap, 26> m_letterImages;
+    std::array<QWidget*, kTileCount> m_upperFrames{};
+    std::array<QPlainTextEdit*, kRowCount> m_rows{};
+    std::array<QPixmap, kKeyLetterCount> m_letterImages;
     bool m_painted = false;
-    bool m_mouseCaptured = false;
-    LetterEntryRunner m_runLetterEntry;
-    HelpRunner m_runHelp;
     CGame m_game;
 };
 

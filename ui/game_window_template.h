@@ -1,6 +1,7 @@
-// Template 102: the layout of the game window, and the identifiers of the controls the window drives.
+// The layout of the game window, and the identifiers of the controls the window drives.
 #pragma once
 
+#include "game/game_view.h"
 #include "ui/dialog_template.h"
 
 namespace escartinol {
@@ -14,7 +15,8 @@ inline constexpr int kIdSolutionsButton = 1015;
 inline constexpr int kIdRow3 = 1016;
 inline constexpr int kIdChooseButton = 1017;
 inline constexpr int kIdHelpButton = 1018;
-inline constexpr int kRowIds[3] = {kIdRow1, kIdRow2, kIdRow3};
+inline constexpr int kRowIds[kRowCount] = {kIdRow1, kIdRow2, kIdRow3};
+inline constexpr int kIdUpperFrameFirst = 1100;  // the frames of upper slots 0..8 are 1100..1108
 
 const DialogTemplate& GameWindowTemplate();
 

@@ -1,4 +1,4 @@
-// CHelpDlg: template 157, the help box with its four sentences.
+// CHelpDlg: the help box with its four sentences.
 #pragma once
 
 #include <QDialog>

@@ -1,4 +1,4 @@
-// CLetterEntryDlg: template 156, the box in which the player types the nine letters of a draw.
+// CLetterEntryDlg: the box in which the player types the nine letters of a draw.
 #pragma once
 
 #include <QDialog>

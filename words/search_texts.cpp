@@ -1,4 +1,4 @@
-// Occitan labels of the result rows, in cp1252 (ò is 0xF2, è is 0xE8).
+// The Occitan texts of the result rows, in cp1252 (ò is 0xF2, è is 0xE8).
 #include "words/search_texts.h"
 
 #include <array>
@@ -21,6 +21,9 @@ constexpr std::array<std::string_view, kListCount> kSuffixes = {
 // clang-format on
 
 }  // namespace
+
+const std::string kLoadingNotice = std::string(57, ' ') + "CARGAMENT DEI TI\xC8RAS DE M\xD2TS EN CORS...";
+const std::string kNoListsNotice = "TI\xC8RAS DE M\xD2TS INTROBABLAS: ";
 
 std::string_view WordTextHeader(int n) { return kHeaders[n - kMinWordLength]; }
 std::string_view CountLabelSuffix(int n) { return kSuffixes[n - kMinWordLength]; }

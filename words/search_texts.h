@@ -1,6 +1,8 @@
-// The texts the search writes, as cp1252 bytes like the lists themselves.
+// Every text the result rows show, as cp1252 bytes like the lists themselves: what the search
+// writes and the game's two notices.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace escartinol {
@@ -11,5 +13,10 @@ std::string_view WordTextHeader(int n);
 std::string_view CountLabelSuffix(int n);
 
 inline constexpr std::string_view kWordSeparator = "  ";
+
+// Row 1 from the start until the lists are read: 57 blanks, then the notice.
+extern const std::string kLoadingNotice;
+// Row 1 when none of the six lists could be read, followed by the folder they were looked for in.
+extern const std::string kNoListsNotice;
 
 }  // namespace escartinol

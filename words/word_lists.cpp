@@ -215,12 +215,4 @@ bool CWordLists::ReadMappedLine(int n, std::int32_t i, std::string& line) const 
     return true;
 }
 
-void CWordLists::Release() {
-    for (int slot = 0; slot < kListCount; ++slot) {
-        ClearList(slot);
-        m_loaded[slot] = false;
-        m_stamp[slot].reset();
-    }
-}
-
 }  // namespace escartinol

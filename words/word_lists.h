@@ -56,9 +56,6 @@ public:
     // added since is found as well; one stat when nothing changed. A list not loaded is left alone.
     void RefreshList(int n);
 
-    // Frees the tables; every length is empty again.
-    void Release();
-
     // The index of list n; empty while the list is mapped.
     std::int32_t KeyCount(int n) const { return m_keyCount[n - kMinWordLength]; }
     const char* KeyEntry(int n, std::int32_t i) const {

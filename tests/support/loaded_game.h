@@ -1,6 +1,7 @@
 // A game over a folder's lists, past its start-up, driven through the recording window.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -17,10 +18,11 @@ struct LoadedGame {
         game.Start();
         game.LoadLists();
     }
-    // The letters typed into the box, ended with OK or not.
+    // The letters typed into the box, ended with OK or not, as a front end hands them over.
     void Enter(const std::string& text, bool ok = true) {
-        window.entryAnswers.push_back(ok ? std::optional(text) : std::nullopt);
-        game.ChooseLetters();
+        game.BeginLetterEntry();
+        rowTextDuringEntry = window.rowText;
+        game.ApplyLetterEntry(ok ? std::optional(text) : std::nullopt);
     }
     std::string Letters() const { return std::string(game.Letters().begin(), game.Letters().end()); }
     // How often the search looked nine letters up: once per search of a draw.
@@ -28,6 +30,8 @@ struct LoadedGame {
 
     CRecordingWindow window;
     CGame game;
+    // What the rows showed while the box was last open.
+    std::array<std::string, kRowCount> rowTextDuringEntry;
 };
 
 }  // namespace escartinol::testing

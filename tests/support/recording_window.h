@@ -1,9 +1,7 @@
-// A fake window that keeps what the game shows and counts what it asks.
+// A fake window that keeps what the game shows and counts the calls.
 #pragma once
 
 #include <array>
-#include <deque>
-#include <optional>
 #include <string>
 
 #include "game/game_view.h"
@@ -13,16 +11,11 @@ namespace escartinol::testing {
 class CRecordingWindow : public IGameView {
 public:
     int calls = 0;  // of any kind, for tests that judge whether the window was touched at all
-    int releases = 0;
-    std::array<std::string, 3> rowText;
+    std::array<std::string, kRowCount> rowText;
     std::array<Rect, kTileCount> tileRect{};
     std::array<bool, kTileCount> tileShown{};
     std::array<char, kTileCount> tileLetter{};
-    bool captured = false;
-    // Scripted answers of the letter box: the text typed, or nothing for a cancelled box.
-    std::deque<std::optional<std::string>> entryAnswers;
-    // What the rows showed while the box was last open.
-    std::array<std::string, 3> rowTextDuringEntry;
+    int litLength = 0;
 
     void ShowTile(int tile, char letter, const Rect& r) override {
         ++calls;
@@ -33,17 +26,7 @@ public:
     void HideTile(int tile) override { ++calls, tileShown[tile] = false; }
     void MoveTile(int tile, const Rect& r) override { ++calls, tileRect[tile] = r; }
     void SetRowText(int row, const std::string& text) override { ++calls, rowText[row] = text; }
-    void CaptureMouse() override { ++calls, captured = true; }
-    void ReleaseMouse() override { ++calls, ++releases, captured = false; }
-    std::optional<std::string> RunLetterEntry() override {
-        ++calls;
-        rowTextDuringEntry = rowText;
-        if (entryAnswers.empty()) return std::nullopt;
-        auto answer = entryAnswers.front();
-        entryAnswers.pop_front();
-        return answer;
-    }
-    void RunHelp() override { ++calls; }
+    void LightWord(int length) override { ++calls, litLength = length; }
 
     std::string TileLetters() const { return std::string(tileLetter.begin(), tileLetter.end()); }
 };
