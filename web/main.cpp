@@ -36,10 +36,15 @@ void EndGame() {
     view->Clear();
 }
 
-// Everything below is a command of a game under way; after "Finit" there is none.
-template <typename Command>
-void Play(Command command) {
-    if (game) command(*game);
+// A command of the game under way; after "Finit" there is none, and the command does nothing.
+template <auto Command>
+void Forward() {
+    if (game) ((*game).*Command)();
+}
+
+template <auto Command>
+void ForwardPoint(int x, int y) {
+    if (game) ((*game).*Command)(Point{x, y});
 }
 
 bool AcceptsEntry(const std::string& typed) { return StartsWithNineCapitals(Utf8ToCp1252Lossy(typed)); }
@@ -48,7 +53,7 @@ void ApplyEntry(const emscripten::val& typed) {
     // Null when the box was cancelled: the game keeps its letters.
     std::optional<std::string> entry;
     if (typed.isString()) entry = Utf8ToCp1252Lossy(typed.as<std::string>());
-    Play([&](CGame& g) { g.ApplyLetterEntry(entry); });
+    if (game) game->ApplyLetterEntry(entry);
 }
 
 }  // namespace
@@ -57,32 +62,17 @@ EMSCRIPTEN_BINDINGS(escartinol) {
     using emscripten::function;
     function("startGame", &StartGame);
     function("endGame", &EndGame);
-    function(
-        "loadLists", +[] { Play([](CGame& g) { g.LoadLists(); }); });
-    function(
-        "listsLoaded", +[] { return game && game->ListsLoaded(); });
-    function(
-        "drawRandomLetters", +[] { Play([](CGame& g) { g.DrawRandomLetters(); }); });
-    function(
-        "showSolutions", +[] { Play([](CGame& g) { g.ShowSolutions(); }); });
-    function(
-        "beginLetterEntry", +[] { Play([](CGame& g) { g.ClearRows(); }); });
+    function("loadLists", &Forward<&CGame::LoadLists>);
+    function("drawRandomLetters", &Forward<&CGame::DrawRandomLetters>);
+    function("showSolutions", &Forward<&CGame::ShowSolutions>);
+    function("beginLetterEntry", &Forward<&CGame::BeginLetterEntry>);
     function("acceptsEntry", &AcceptsEntry);
     function("applyLetterEntry", &ApplyEntry);
-    function(
-        "repeatedDraw", +[] { Play([](CGame& g) { g.RepeatedDraw(); }); });
-    function(
-        "press", +[](int x, int y) { Play([=](CGame& g) {
-                                         g.Press({x, y});
-                                     }); });
-    function(
-        "drag", +[](int x, int y) { Play([=](CGame& g) {
-                                        g.Drag({x, y});
-                                    }); });
-    function(
-        "release", +[] { Play([](CGame& g) { g.Release(); }); });
-    function(
-        "cancelDrag", +[] { Play([](CGame& g) { g.CancelDrag(); }); });
+    function("repeatedDraw", &Forward<&CGame::RepeatedDraw>);
+    function("press", &ForwardPoint<&CGame::Press>);
+    function("drag", &ForwardPoint<&CGame::Drag>);
+    function("release", &Forward<&CGame::Release>);
+    function("cancelDrag", &Forward<&CGame::CancelDrag>);
 }
 
 }  // namespace escartinol

@@ -22,8 +22,10 @@ CWebView::CWebView() {
     const val document = val::global("document");
     for (int i = 0; i < kTileCount; ++i)
         m_tiles.push_back(document.call<val>("getElementById", "tile" + std::to_string(i)));
-    for (int row = 0; row < 3; ++row)
+    for (int row = 0; row < kRowCount; ++row)
         m_rows.push_back(document.call<val>("getElementById", "row" + std::to_string(row + 1)));
+    for (int slot = 0; slot < kFirstLowerSlot; ++slot)
+        m_upperFrames.push_back(document.call<val>("getElementById", "slotFrame" + std::to_string(slot)));
 }
 
 void CWebView::ShowTile(int tile, char letter, const Rect& r) {
@@ -59,9 +61,15 @@ void CWebView::SetRowText(int row, const std::string& text) {
     m_rows[row].call<void>("setAttribute", std::string("aria-label"), shown);
 }
 
+void CWebView::LightWord(int length) {
+    for (int slot = 0; slot < kFirstLowerSlot; ++slot)
+        m_upperFrames[slot]["classList"].call<void>("toggle", std::string("lit"), slot < length);
+}
+
 void CWebView::Clear() {
     for (int i = 0; i < kTileCount; ++i) HideTile(i);
-    for (int row = 0; row < 3; ++row) SetRowText(row, {});
+    for (int row = 0; row < kRowCount; ++row) SetRowText(row, {});
+    LightWord(0);
 }
 
 }  // namespace escartinol

@@ -3,7 +3,6 @@
 
 #include <emscripten/val.h>
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,12 +19,7 @@ public:
     void MoveTile(int tile, const Rect& r) override;
     void SetRowText(int row, const std::string& text) override;
 
-    // The page holds the pointer itself (pointer capture) and runs its boxes as its own dialogs,
-    // so the game never asks for them.
-    void CaptureMouse() override {}
-    void ReleaseMouse() override {}
-    std::optional<std::string> RunLetterEntry() override { return std::nullopt; }
-    void RunHelp() override {}
+    void LightWord(int length) override;
 
     // The game is over: no tile and no row text stays on the page.
     void Clear();
@@ -34,6 +28,7 @@ private:
     // val has no empty state, so the elements are gathered rather than assigned.
     std::vector<emscripten::val> m_tiles;
     std::vector<emscripten::val> m_rows;
+    std::vector<emscripten::val> m_upperFrames;
     // Each move puts its tile in front of every tile moved before it.
     int m_front = 0;
 };
