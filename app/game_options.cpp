@@ -12,6 +12,15 @@ namespace escartinol {
 
 namespace {
 
+// The options QApplication takes for itself, which it reads only once it has opened the display: known
+// here so that everything else can be judged before.
+const char* const kQtOptionsWithValue[] = {
+    "platform",   "platformpluginpath", "platformtheme", "plugin",  "qwindowgeometry", "geometry", "qwindowicon",
+    "icon",       "qwindowtitle",       "title",         "session", "display",         "name",     "style",
+    "stylesheet",
+};
+const char* const kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
 std::string Native(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 int Refuse(const QString& error) {
@@ -28,17 +37,29 @@ CGameOptions::CGameOptions()
         "A word game: find every word that nine letter tiles make.\n"
         "Without --lists, the lists are those of the current folder when it holds any, else the\n"
         "player's own, else the installed ones.");
+    // Qt's options are words after a single dash, as in -platform.
+    m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     m_parser.addHelpOption();
     m_parser.addVersionOption();
     m_parser.addOption(m_lists);
     m_parser.addOption(m_lang);
+    for (const char* name : kQtOptionsWithValue) {
+        QCommandLineOption option(name, {}, "value");
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        m_parser.addOption(option);
+    }
+    for (const char* name : kQtFlags) {
+        QCommandLineOption option(name);
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        m_parser.addOption(option);
+    }
 }
 
 std::optional<int> CGameOptions::ReadBeforeWindow(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-    // A refusal of the parser waits for ReadAfterWindow: Qt's own options are still among these.
-    const bool parsed = m_parser.parse(arguments);
+    // Opening the display with a bad option would abort in Qt rather than say what is wrong.
+    if (!m_parser.parse(arguments)) return Refuse(m_parser.errorText());
     if (m_parser.isSet("help") || m_parser.isSet("help-all")) {
         // The usage line names the program from the application's arguments; no display is needed.
         const QCoreApplication named(argc, argv);
@@ -50,7 +71,9 @@ std::optional<int> CGameOptions::ReadBeforeWindow(int argc, char** argv) {
                   << qPrintable(QCoreApplication::applicationVersion()) << '\n';
         return 0;
     }
-    return parsed ? CheckValues() : std::nullopt;
+    if (!m_parser.positionalArguments().isEmpty())
+        return Refuse("unexpected argument '" + m_parser.positionalArguments().constFirst() + "'");
+    return CheckValues();
 }
 
 std::optional<int> CGameOptions::ReadAfterWindow(const QStringList& arguments, const QString& programDir) {

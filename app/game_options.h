@@ -13,8 +13,10 @@ class CGameOptions {
 public:
     CGameOptions();
 
-    // Before the window system is opened, so that a terminal without a display still gets an
-    // answer: --help and --version, and a bad --lang or --lists. The exit status when answered.
+    // Judges the whole command line before the window system is opened, so that a terminal without
+    // a display still gets an answer: --help and --version, or one line refusing an unknown option,
+    // an argument, a bad --lang or --lists. Qt's own options are let through. The exit status when
+    // answered.
     std::optional<int> ReadBeforeWindow(int argc, char** argv);
 
     // Once QApplication has taken its own options out of arguments: refuses anything left that is

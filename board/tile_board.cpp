@@ -44,17 +44,49 @@ void CTileBoard::Drop(ITileView& view) {
     if (!Dragging()) return;
     const int target = DropSlot(m_dropPoint);
     // A tile over its own slot finds it taken too, and going home puts it back in place.
-    if (target == -1 || m_slotTaken[target]) {
+    if (target == -1 || m_slotTaken[target])
         view.MoveTile(m_dragTile, m_tileRect[m_dragTile]);
-    } else {
-        const Rect r = SlotRect(target);
-        view.MoveTile(m_dragTile, r);
-        m_slotTaken[target] = true;
-        m_slotTaken[m_tileSlot[m_dragTile]] = false;
-        m_tileSlot[m_dragTile] = target;
-        m_tileRect[m_dragTile] = r;
-    }
+    else
+        MoveToSlot(m_dragTile, target, view);
     m_dragTile = kNoTile;
+}
+
+void CTileBoard::MoveToSlot(int tile, int slot, ITileView& view) {
+    const Rect r = SlotRect(slot);
+    view.MoveTile(tile, r);
+    m_slotTaken[slot] = true;
+    m_slotTaken[m_tileSlot[tile]] = false;
+    m_tileSlot[tile] = slot;
+    m_tileRect[tile] = r;
+}
+
+int CTileBoard::FreeSlot(int first) const {
+    for (int s = first; s < first + kTileCount; ++s)
+        if (!m_slotTaken[s]) return s;
+    return -1;
+}
+
+int CTileBoard::TileAt(int slot) const {
+    for (int i = 0; i < kTileCount; ++i)
+        if (m_tileSlot[i] == slot) return i;
+    return kNoTile;
+}
+
+bool CTileBoard::RaiseTile(int tile, ITileView& view) {
+    const int slot = FreeSlot(0);
+    if (slot == -1 || m_tileSlot[tile] < kFirstLowerSlot) return false;
+    MoveToSlot(tile, slot, view);
+    return true;
+}
+
+bool CTileBoard::LowerLastTile(ITileView& view) {
+    for (int s = kFirstLowerSlot - 1; s >= 0; --s) {
+        if (!m_slotTaken[s]) continue;
+        // Nine tiles for nine slots a row: with one up, the lower row has a free slot.
+        MoveToSlot(TileAt(s), FreeSlot(kFirstLowerSlot), view);
+        return true;
+    }
+    return false;
 }
 
 void CTileBoard::CancelDrag(ITileView& view) {

@@ -29,6 +29,15 @@ public:
     // home without a drop.
     void CancelDrag(ITileView& view);
 
+    // Keyboard play. Tile i, at rest in the lower row, goes to the leftmost free slot of the upper
+    // row; false when that row is full.
+    bool RaiseTile(int tile, ITileView& view);
+    // The rightmost tile of the upper row goes to the leftmost free slot of the lower row; false when
+    // the upper row is empty.
+    bool LowerLastTile(ITileView& view);
+
+    // The tile standing in slot s, or -1.
+    int TileAt(int slot) const;
     // Where tile i stands when not dragged: its slot and that slot's rectangle.
     int TileSlot(int tile) const { return m_tileSlot[tile]; }
     const Rect& TileRect(int tile) const { return m_tileRect[tile]; }
@@ -38,6 +47,11 @@ public:
 
 private:
     static constexpr int kNoTile = -1;
+
+    // The leftmost free slot of the row that starts at slot first; -1 when it is full.
+    int FreeSlot(int first) const;
+    // Tile i goes to slot s, which is free.
+    void MoveToSlot(int tile, int slot, ITileView& view);
 
     std::array<Rect, kTileCount> m_tileRect{};
     std::array<int, kTileCount> m_tileSlot{};

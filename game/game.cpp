@@ -44,10 +44,12 @@ void CGame::LoadLists() {
         ++unreadable;
     });
     m_listsLoaded = true;
-    // Started from a menu, nobody sees standard error; and the loading notice must not stay as if
-    // the loading went on.
-    if (unreadable == kListCount) m_view.SetRowText(0, kNoListsNotice + Utf8ToCp1252Lossy(ShownFolder(m_listDir)));
+    // The loading notice goes with the loading, words or not. Started from a menu, nobody sees
+    // standard error: lists not found at all are said in row 1 instead.
+    m_view.SetRowText(
+        0, unreadable == kListCount ? kNoListsNotice + Utf8ToCp1252Lossy(ShownFolder(m_listDir)) : std::string());
     SearchWords();
+    LightUpperWord();
 }
 
 void CGame::ClearRows() {
@@ -66,7 +68,16 @@ void CGame::DrawRandomLetters() {
 
 void CGame::ShowLetters() {
     m_board.SendAllHome();
-    for (int i = 0; i < kTileCount; ++i) m_view.ShowTile(i, m_letters[i], m_board.TileRect(i));
+    m_tileLetters = m_letters;
+    for (int i = 0; i < kTileCount; ++i) m_view.ShowTile(i, m_tileLetters[i], m_board.TileRect(i));
+    m_view.LightWord(0);
+}
+
+void CGame::LightUpperWord() {
+    std::string word;
+    for (int s = 0; s < kFirstLowerSlot && m_board.SlotTaken(s); ++s) word += m_tileLetters[m_board.TileAt(s)];
+    const bool lit = m_listsLoaded && m_search.IsWord(word);
+    m_view.LightWord(lit ? static_cast<int>(word.size()) : 0);
 }
 
 void CGame::SearchWords() {
@@ -98,7 +109,26 @@ void CGame::RepeatedDraw() {
 
 void CGame::Press(Point p) { m_board.PickUp(p, m_view); }
 void CGame::Drag(Point p) { m_board.Drag(p, m_view); }
-void CGame::Release() { m_board.Drop(m_view); }
+void CGame::Release() {
+    if (!m_board.Dragging()) return;
+    m_board.Drop(m_view);
+    LightUpperWord();
+}
 void CGame::CancelDrag() { m_board.CancelDrag(m_view); }
+
+void CGame::TypeLetter(char letter) {
+    if (letter >= 'a' && letter <= 'z') letter = static_cast<char>(letter - 'a' + 'A');
+    if (m_board.Dragging()) return;
+    for (int s = kFirstLowerSlot; s < kSlotCount; ++s) {
+        const int tile = m_board.TileAt(s);
+        if (tile == -1 || m_tileLetters[tile] != letter) continue;
+        if (m_board.RaiseTile(tile, m_view)) LightUpperWord();
+        return;
+    }
+}
+
+void CGame::TakeBackLetter() {
+    if (!m_board.Dragging() && m_board.LowerLastTile(m_view)) LightUpperWord();
+}
 
 }  // namespace escartinol

@@ -51,6 +51,12 @@ public:
     // The window was deactivated or hidden in the middle of a drag: the tile goes home.
     void CancelDrag();
 
+    // Keyboard play, ignored during a drag. A letter (either case) moves the leftmost tile of that
+    // letter in the lower row to the leftmost free slot of the upper row; nothing when there is none.
+    void TypeLetter(char letter);
+    // The rightmost tile of the upper row goes back to the leftmost free slot of the lower row.
+    void TakeBackLetter();
+
     bool ListsLoaded() const { return m_listsLoaded; }
     // The letters on show, in alphabetical order once searched; the tiles keep the drawn order.
     const std::array<char, kTileCount>& Letters() const { return m_letters; }
@@ -65,6 +71,9 @@ private:
     // Empties the three word texts and the three rows, top to bottom.
     void ClearRows();
     void ShowLetters();
+    // Lights the tiles that stand from the first upper slot up to the first empty one when they
+    // spell a word of the lists; otherwise puts the light out.
+    void LightUpperWord();
     // Searches the letters on show, then shows them sorted and the rows the search filled.
     void SearchWords();
 
@@ -73,6 +82,8 @@ private:
     CWordSearch m_search;
     CTileBoard m_board;
     std::array<char, kTileCount> m_letters{};
+    // The letter each tile shows, in the drawn order.
+    std::array<char, kTileCount> m_tileLetters{};
     std::array<std::string, kRowCount> m_rowWords;
     bool m_listsLoaded = false;
     std::string m_listDir;

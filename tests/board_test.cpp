@@ -178,5 +178,35 @@ TEST_F(BoardDrag, APressDuringADragWhoseReleaseWasMissedSendsTheOldTileHome) {
     EXPECT_EQ(Layout(), kStartLayout);
 }
 
+// Keys pick the leftmost tile of their letter by where it stands in the lower row, not by its number:
+// tile 4, sent back left of tile 2, is the N taken. A key with no tile (Z, or B once every tile is
+// up) touches nothing; Backspace on an empty upper row neither.
+TEST_F(BoardDrag, KeysRaiseTheLeftmostTileOfTheirLetterAndBackspaceLowersTheRightmost) {
+    game.ApplyLetterEntry("BANANASXY");
+    for (const char key : {'N', 'n'}) game.TypeLetter(key);
+    ASSERT_EQ(Layout(), "24....... 01.3.5678");
+    game.TakeBackLetter();
+    game.TakeBackLetter();
+    ASSERT_EQ(Layout(), "......... 014325678");
+    game.TypeLetter('N');
+    EXPECT_EQ(Layout(), "4........ 01.325678");
+    ExpectConsistent();
+
+    window.calls = 0;
+    game.TypeLetter('Z');
+    EXPECT_EQ(window.calls, 0);
+    for (const char key : std::string("BAAASXYN")) game.TypeLetter(key);
+    EXPECT_EQ(Layout(), "401356782 .........");
+    window.calls = 0;
+    game.TypeLetter('B');
+    EXPECT_EQ(window.calls, 0);
+    for (int i = 0; i < kTileCount; ++i) game.TakeBackLetter();
+    EXPECT_EQ(Layout(), "......... 287653104");
+    ExpectConsistent();
+    window.calls = 0;
+    game.TakeBackLetter();
+    EXPECT_EQ(window.calls, 0);
+}
+
 }  // namespace
 }  // namespace escartinol

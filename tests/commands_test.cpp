@@ -83,5 +83,44 @@ TEST_F(CommandsTest, RightPressRunsFiftyDrawsAndSearchesAndShowsTheLastOnly) {
     EXPECT_EQ(tiles, run.Letters());
 }
 
+// The tiles from the first upper slot up to the first empty one light when they spell a word of the
+// lists, accents aside and whichever word of its line it is; a non-word, a gap, three letters, lists
+// not yet loaded and a new draw leave them unlit.
+TEST(WordLight, TheUpperRowLightsWhileItsFirstTilesSpellAWord) {
+    CListFolder folder;
+    folder.WriteLines(4, {"ORST/tors"});
+    folder.WriteLines(5, {"AELST/stela/t\xE8sla"});  // tèsla
+    testing::CRecordingWindow window;
+    CGame game(window, folder.Dir(), 3u);
+    game.Start();
+    game.ApplyLetterEntry("TESLAORXY");
+    for (const char key : std::string("TESLA")) game.TypeLetter(key);
+    EXPECT_EQ(window.litLength, 0);
+    game.LoadLists();
+    EXPECT_EQ(window.litLength, 5);
+    game.DrawRandomLetters();
+    EXPECT_EQ(window.litLength, 0);
+
+    game.ApplyLetterEntry("TESLAORXY");
+    const auto typed = [&](const std::string& keys) {
+        for (const char key : keys) key == '<' ? game.TakeBackLetter() : game.TypeLetter(key);
+        return window.litLength;
+    };
+    EXPECT_EQ(typed("TORS"), 4);
+    EXPECT_EQ(typed("X"), 0);
+    EXPECT_EQ(typed("<"), 4);
+    EXPECT_EQ(typed("<"), 0);
+    // S dragged one slot right of the end leaves a gap; then dropped at the end, by the mouse.
+    const auto drag = [&](int slot, int to) {
+        game.Press(SlotRect(slot).Centre());
+        game.Drag(SlotRect(to).Centre());
+        game.Release();
+        return window.litLength;
+    };
+    typed("S");
+    EXPECT_EQ(drag(3, 4), 0);
+    EXPECT_EQ(drag(4, 3), 4);
+}
+
 }  // namespace
 }  // namespace escartinol

@@ -61,6 +61,7 @@ private slots:
         box.show();
         QVERIFY(QTest::qWaitForWindowActive(&box));
         QCOMPARE(box.windowTitle(), QString::fromUtf8("Entra nòu letras"));
+        QVERIFY(box.windowFlags() & Qt::WindowCloseButtonHint);  // the window manager's close cancels
         QCOMPARE(box.size(), QSize(251, 73));
         QCOMPARE(box.Edit().geometry(), QRect(15, 23, 176, 23));
         QCOMPARE(box.OkButton().text(), QString("OK"));
@@ -114,6 +115,7 @@ private slots:
     void helpBoxShowsItsFourTextsTopToBottomAndEachFitsItsPlace() {
         CHelpDlg box;
         QCOMPARE(box.size(), QSize(387, 286));
+        QVERIFY(box.windowFlags() & Qt::WindowCloseButtonHint);
         QList<QLabel*> labels = box.findChildren<QLabel*>();
         std::sort(labels.begin(), labels.end(), [](QLabel* a, QLabel* b) { return a->y() < b->y(); });
         const QStringList expected = {

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>
@@ -102,7 +103,7 @@ private slots:
     // Pixel places worked out by hand from the dialog units, so that a fault in the conversion shows;
     // drawing and hit-testing use the pixel constants of board/, which must fall inside the frames drawn.
     void everyControlStandsAtItsPixelPlaceHoldsItsSlotOrTextAndItFits() {
-        const auto shown = ShownAndLoaded();  // empty lists: the notice stays in row 1
+        const auto shown = ShownAndLoaded();
         CGameWindow& window = *shown;
         QCOMPARE(window.size(), QSize(644, 400));
         QCOMPARE(window.minimumSize(), window.maximumSize());
@@ -144,11 +145,10 @@ private slots:
             QVERIFY(frame.top() <= area.top && area.bottom <= frame.bottom() + 1);
         }
         QCOMPARE(window.windowTitle(), QString("ESCARTINOL"));
-        QVERIFY(!(window.windowFlags() &
-                  (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint | Qt::WindowSystemMenuHint)));
-        auto* row = Find<QPlainTextEdit>(window, "row1");
-        QCOMPARE(row->toPlainText(), QString(57, ' ') + QString::fromUtf8("CARGAMENT DEI TIÈRAS DE MÒTS EN CORS..."));
-        QVERIFY(row->fontMetrics().horizontalAdvance(row->toPlainText()) < row->viewport()->width());
+        // The window manager may close the window (Alt+F4, a logout), but not resize it.
+        QVERIFY((window.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint)) ==
+                (Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint));
+        QVERIFY(!(window.windowFlags() & Qt::WindowMinMaxButtonsHint));
         QCOMPARE(Find<QGroupBox>(window, "drawGroup")->title(), QString("Tiratge"));
         // A missing font would silently fall back to another with other widths.
         QCOMPARE(QFontInfo(window.font()).family(), QString("Liberation Sans"));
@@ -171,17 +171,54 @@ private slots:
                                      "chooseButton", "helpButton"}));
     }
 
-    // The rows are multi-line boxes, yet Enter in them must still press "Finit".
-    void enterInAResultRowOrEscapeAnywhereEndsTheGame() {
+    // The rows are multi-line boxes, yet Enter in them must still press "Finit". The window manager's
+    // close (key unknown here) ends the game too.
+    void enterInAResultRowEscapeOrACloseRequestEndsTheGame() {
         for (const auto& [key, result] :
-             {std::pair{Qt::Key_Return, QDialog::Accepted}, std::pair{Qt::Key_Escape, QDialog::Rejected}}) {
+             {std::pair{Qt::Key_Return, QDialog::Accepted}, std::pair{Qt::Key_Escape, QDialog::Rejected},
+              std::pair{Qt::Key_unknown, QDialog::Rejected}}) {
             auto window = ShownAndLoaded();
             auto* row = Find<QPlainTextEdit>(*window, "row2");
             row->setFocus();
-            QTest::keyClick(row, key);
+            if (key == Qt::Key_unknown)
+                QVERIFY(window->close());
+            else
+                QTest::keyClick(row, key);
             QVERIFY(!window->isVisible());
             QCOMPARE(window->result(), int(result));
             QCOMPARE(row->toPlainText(), QString());
+        }
+    }
+
+    // Started from a terminal without a display, the game must still answer its command line, not abort
+    // in Qt on the way to a window.
+    void optionsAreJudgedWithoutADisplay() {
+        const struct {
+            QStringList arguments;
+            int status;
+            QString out;  // how standard output starts; empty: nothing on it
+            QString err;  // standard error, whole
+        } runs[] = {
+            {{"--bogus"}, 2, "", "escartinol: Unknown option 'bogus'.\n"},
+            {{"--lang", "xx"}, 2, "", "escartinol: unknown language 'xx' (fr or oc)\n"},
+            {{"stray"}, 2, "", "escartinol: unexpected argument 'stray'\n"},
+            {{"--version"}, 0, "escartinol ", ""},
+            {{"-v"}, 0, "escartinol ", ""},
+            {{"--help"}, 0, "Usage: ", ""},
+            {{"-h"}, 0, "Usage: ", ""},
+        };
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(name);
+        for (const auto& [arguments, status, out, err] : runs) {
+            QProcess game;
+            game.setProcessEnvironment(environment);
+            game.start(ESCARTINOL_GAME, arguments);
+            QVERIFY(game.waitForFinished(10000));
+            const QString run = arguments.join(' ');
+            QVERIFY2(game.exitStatus() == QProcess::NormalExit && game.exitCode() == status, qPrintable(run));
+            const QString printed = QString::fromLocal8Bit(game.readAllStandardOutput());
+            QVERIFY2(out.isEmpty() ? printed.isEmpty() : printed.startsWith(out), qPrintable(run));
+            QCOMPARE(QString::fromLocal8Bit(game.readAllStandardError()), err);
         }
     }
 
@@ -272,15 +309,20 @@ private slots:
     }
 
     // Loading blocks the window, so it must wait until the window and its notice are on screen.
-    // Loading inside the first paint would block before the painted window reaches the screen.
-    void listsLoadOnlyOnceTheWindowHasBeenPainted() {
+    // Loading inside the first paint would block before the painted window and its notice reach the
+    // screen; once loaded, the notice goes even though the empty lists give no word.
+    void listsLoadOnlyOnceTheWindowHasBeenPaintedWithItsNoticeWhichThenGoes() {
         CGameWindow window(m_folder->Dir(), 1);
         QTest::qWait(30);
         QVERIFY(!window.Game().ListsLoaded());
         window.show();
         window.grab();  // paints now, without the event loop
         QVERIFY(!window.Game().ListsLoaded());
+        auto* row = Find<QPlainTextEdit>(window, "row1");
+        QCOMPARE(row->toPlainText(), QString(57, ' ') + QString::fromUtf8("CARGAMENT DEI TIÈRAS DE MÒTS EN CORS..."));
+        QVERIFY(row->fontMetrics().horizontalAdvance(row->toPlainText()) < row->viewport()->width());
         QTRY_VERIFY(window.Game().ListsLoaded());
+        QCOMPARE(row->toPlainText(), QString());
     }
 
     // A tile grabbed off-centre must land by its centre and follow the pointer in front of the other

@@ -97,8 +97,10 @@ QWidget* BuiltDialog::Control(int id) const {
 
 BuiltDialog BuildDialog(QDialog& dialog, const DialogTemplate& dialogTemplate) {
     const DialogUnitScale& units = dialogTemplate.units;
-    // A caption and nothing else: no system menu, so no close, minimise or maximise box.
-    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    // A caption and a close box, which the window manager's close (Alt+F4, a logout) also needs; no minimise
+    // or maximise box, since the size is fixed. Closing a box cancels it, closing the game window ends the game.
+    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint);
     dialog.setWindowTitle(QString::fromStdString(dialogTemplate.caption));
     QFont font(dialogTemplate.fontFamily);
     font.setPixelSize(dialogTemplate.fontPixelSize);

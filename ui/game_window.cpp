@@ -2,6 +2,7 @@
 #include "ui/game_window.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -110,6 +111,20 @@ void CGameWindow::paintEvent(QPaintEvent* event) {
     // Loading blocks the window, so the player must first see it with its loading notice.
     if (std::exchange(m_painted, true)) return;
     QTimer::singleShot(kLoadDelay, this, [this] { m_game.LoadLists(); });
+}
+
+void CGameWindow::keyPressEvent(QKeyEvent* event) {
+    // Keys come here only when the focus is on a button or nothing: a row keeps what is typed in it,
+    // and a button takes no letter and no Backspace. Alt+letter is a button's mnemonic, taken before.
+    const bool plain = !(event->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier));
+    const int key = event->key();
+    if (plain && key >= Qt::Key_A && key <= Qt::Key_Z) {
+        m_game.TypeLetter(static_cast<char>('A' + (key - Qt::Key_A)));
+    } else if (plain && key == Qt::Key_Backspace) {
+        m_game.TakeBackLetter();
+    } else {
+        QDialog::keyPressEvent(event);
+    }
 }
 
 void CGameWindow::mousePressEvent(QMouseEvent* event) {

@@ -105,6 +105,30 @@ void CWordSearch::SplitLine(int n, std::string_view rest, ResultRow& row) {
     row.words += rest;
 }
 
+bool CWordSearch::IsWord(std::string_view letters) {
+    const auto n = static_cast<int>(letters.size());
+    if (n < kMinWordLength || n > kMaxWordLength || !std::all_of(letters.begin(), letters.end(), IsKeyLetter))
+        return false;
+    std::memcpy(m_key, letters.data(), letters.size());
+    std::sort(m_key, m_key + n);
+    m_key[n] = '\0';
+    const std::int32_t i = m_lists.FindListKey(n, m_key);
+    if (i < 0 || !m_lists.FetchListLine(n, i, m_line)) return false;
+    const auto spells = [&](std::string_view word) {
+        return word.size() >= letters.size() &&
+               std::equal(letters.begin(), letters.end(), word.begin(),
+                          [](char c, char w) { return KeyLetterOf(static_cast<unsigned char>(w)) == c; });
+    };
+    // The words follow the key and its '/', one '/' between each; as the rows show them, only the
+    // first n characters of each count.
+    std::string_view rest = std::string_view(m_line).substr(std::min(m_line.size(), letters.size() + 1));
+    for (auto slash = rest.find('/'); slash != std::string_view::npos; slash = rest.find('/')) {
+        if (spells(rest.substr(0, slash))) return true;
+        rest.remove_prefix(slash + 1);
+    }
+    return spells(rest);
+}
+
 // A length with words takes the first free row; with all three taken it is not shown.
 void CWordSearch::PlaceRow(int n, ResultRow&& row, SearchResult& result) {
     if (row.count == 0) return;

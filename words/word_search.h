@@ -32,6 +32,10 @@ public:
     // alias the key buffer's own marks.
     SearchResult SearchWords(const std::array<char, 9>& letters);
 
+    // Whether letters (capitals A..Z, in that order) spell a word of the lists of 4 to 9 letters,
+    // accents aside: one lookup of their key and one fetch of its line.
+    bool IsWord(std::string_view letters);
+
 private:
     void SearchNine(SearchResult& result);
     void SearchEight(SearchResult& result);
