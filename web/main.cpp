@@ -47,6 +47,11 @@ void ForwardPoint(int x, int y) {
     if (game) ((*game).*Command)(Point{x, y});
 }
 
+// A letter key (its character code), for keyboard play.
+void TypeLetter(int letter) {
+    if (game) game->TypeLetter(static_cast<char>(letter));
+}
+
 bool AcceptsEntry(const std::string& typed) { return StartsWithNineCapitals(Utf8ToCp1252Lossy(typed)); }
 
 void ApplyEntry(const emscripten::val& typed) {
@@ -73,6 +78,8 @@ EMSCRIPTEN_BINDINGS(escartinol) {
     function("drag", &ForwardPoint<&CGame::Drag>);
     function("release", &Forward<&CGame::Release>);
     function("cancelDrag", &Forward<&CGame::CancelDrag>);
+    function("typeLetter", &TypeLetter);
+    function("takeBackLetter", &Forward<&CGame::TakeBackLetter>);
 }
 
 }  // namespace escartinol

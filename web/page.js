@@ -117,6 +117,19 @@
         }
         return;
       }
+      // Keyboard play, on the board or a button but not in a row: a letter raises a tile of that
+      // letter, Backspace lowers the last one. Neither presses a button nor ends anything.
+      const inRow = event.target instanceof HTMLTextAreaElement;
+      if (!inRow && !event.ctrlKey && !event.metaKey && /^[a-z]$/i.test(event.key)) {
+        event.preventDefault();
+        game.typeLetter(event.key.charCodeAt(0));
+        return;
+      }
+      if (!inRow && event.key === 'Backspace') {
+        event.preventDefault();
+        game.takeBackLetter();
+        return;
+      }
       // Enter on a button presses that button, as in the desktop window; anywhere else it ends the game.
       const onButton = event.target instanceof HTMLButtonElement;
       if ((event.key === 'Enter' && !onButton) || event.key === 'Escape') {

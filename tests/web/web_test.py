@@ -262,6 +262,32 @@ class PlayTest(PageTest):
         self.assertRegex(self.rows()[0], r"^\d+  \S+ LETRAS$")
 
 
+class KeyboardTest(PageTest):
+    def lit(self):
+        return self.browser.execute_script(
+            "return [...Array(9).keys()].filter((s) => document.getElementById('slotFrame' + s).classList.contains('lit'))")
+
+    def test_frames_light_while_the_keys_spell_a_word_and_letter_keys_press_no_button(self):
+        self.open()
+        self.type_letters("TOLERIANS")
+        self.element("chooseButton").click()  # the letter box is open ...
+        ActionChains(self.browser).send_keys(Keys.ESCAPE).perform()  # ... and cancelled: focus on the button
+        self.wait_for("return !document.getElementById('entryBox').open")
+        rows = self.rows()
+        ActionChains(self.browser).send_keys("relation").perform()
+        self.assertEqual(self.lit(), list(range(8)))
+        ActionChains(self.browser).send_keys(Keys.BACKSPACE).perform()
+        self.assertEqual(self.lit(), [])
+        ActionChains(self.browser).send_keys("ns").perform()
+        self.assertEqual(self.lit(), list(range(9)))
+        # Nine letters with a, c and s among them, and Backspace: no box, no draw, no words shown.
+        self.assertFalse(self.browser.execute_script("return document.querySelector('dialog[open]') !== null"))
+        self.assertEqual(self.rows(), rows)
+        self.assertEqual(self.browser.execute_script("return document.activeElement.id"), "chooseButton")
+        self.element("drawButton").click()
+        self.assertEqual(self.lit(), [])
+
+
 class OfflineTest(PageTest):
     def test_second_visit_plays_with_the_server_stopped(self):
         self.open()
