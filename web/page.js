@@ -74,6 +74,7 @@
     });
     navigator.serviceWorker.ready.then((registration) => registration.active.postMessage({keep: listUrls}));
   };
+
   function play(game, loadLists) {
     const buttons = ['finishButton', 'drawButton', 'solutionsButton', 'chooseButton', 'helpButton'].map($);
     let over = false;
@@ -130,9 +131,10 @@
         game.takeBackLetter();
         return;
       }
-      // Enter on a button presses that button, as in the desktop window; anywhere else it ends the game.
-      const onButton = event.target instanceof HTMLButtonElement;
-      if ((event.key === 'Enter' && !onButton) || event.key === 'Escape') {
+      // Enter on a button presses that button, as in the desktop window, and on a language follows it;
+      // anywhere else it ends the game.
+      const pressable = event.target instanceof HTMLButtonElement || event.target instanceof HTMLAnchorElement;
+      if ((event.key === 'Enter' && !pressable) || event.key === 'Escape') {
         event.preventDefault();
         finish();
       }
