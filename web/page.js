@@ -39,6 +39,8 @@
     const scale = Math.min(innerWidth / kWidth, (innerHeight - top) / kHeight);
     win.style.transform = `scale(${scale})`;
     win.style.left = `${Math.max(0, (innerWidth - kWidth * scale) / 2)}px`;
+    // The boxes shrink with the window on a small screen, and keep their own size on a large one.
+    document.documentElement.style.setProperty('--box-scale', Math.min(1, scale));
   };
 
   async function start() {
