@@ -83,7 +83,7 @@ void CGame::LightUpperWord() {
 void CGame::SearchWords() {
     SearchResult result = m_search.SearchWords(m_letters);
     m_letters = result.letters;
-    // A row the search left empty keeps its text: the notices in row 1 stay until a word replaces them.
+    // A row the search left empty keeps its text: the notice of lists not found stays in row 1.
     for (int row = 0; row < kRowCount; ++row) {
         if (result.rows[row].words.empty()) continue;
         m_rowWords[row] = std::move(result.rows[row].words);

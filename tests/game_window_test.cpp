@@ -45,6 +45,8 @@ T* Find(const QWidget& window, const char* name, int number) {
     return Find<T>(window, QByteArray(name) + QByteArray::number(number));
 }
 
+QString RowText(const QWidget& window, int row) { return Find<QPlainTextEdit>(window, "row", row)->toPlainText(); }
+
 // The letters the tiles show, read back by comparing their images with the 26 letter images.
 QString TileLetters(const QWidget& window) {
     QString letters;
@@ -325,9 +327,34 @@ private slots:
         QCOMPARE(row->toPlainText(), QString());
     }
 
+    // The frames under a word light up in a colour of their own and go out with the next draw. Letter
+    // keys move tiles whichever button has the focus, and press none: S here is not "Solucions".
+    void lettersTypedOnAButtonSpellAWordWhoseFramesLightUntilTheNextDraw() {
+        m_folder->WriteLines(4, {"MNOS/mons"});
+        auto window = ShownAndLoaded(25, true);  // draws MONSIERRS
+        Find(*window, "solutionsButton")->setFocus();
+        // The left edge of each upper slot frame, outside the tile it holds.
+        const auto frameEdges = [&] {
+            const QImage shot = window->grab().toImage();
+            QList<QRgb> edges;
+            for (int s = 0; s < kTileCount; ++s) edges << shot.pixel(QPoint(24 + 66 * s, 56) * Scale());
+            return edges;
+        };
+        const QList<QRgb> unlit = frameEdges();
+        for (const Qt::Key key : {Qt::Key_M, Qt::Key_O, Qt::Key_N, Qt::Key_S})
+            QTest::keyClick(window->windowHandle(), key);
+        QCOMPARE(Find(*window, "tile3")->geometry(), ToQRect(SlotRect(3)));
+        QCOMPARE(RowText(*window, 1), QString("1  Quatre LETRAS"));
+        const QList<QRgb> lit = frameEdges();
+        for (int s = 0; s < kTileCount; ++s) QVERIFY2((lit[s] != unlit[s]) == (s < 4), qPrintable(QString::number(s)));
+        QTest::mouseClick(Find(*window, "drawButton"), Qt::LeftButton);
+        QCOMPARE(frameEdges(), unlit);
+    }
+
     // A tile grabbed off-centre must land by its centre and follow the pointer in front of the other
-    // tiles; a lost grab must send it home. Drops elsewhere are judged by the board in board_test.cpp.
-    void dragMovesATileByItsCentreAndALostGrabSendsItHome() {
+    // tiles; a drag the window cannot finish must send it home. Drops elsewhere are judged by the board in
+    // board_test.cpp.
+    void dragMovesATileByItsCentreAndDeactivationOrHidingSendsItHome() {
         auto window = ShownAndLoaded();
         QWindow* handle = window->windowHandle();
         auto* tile = Find<QLabel>(*window, "tile2");

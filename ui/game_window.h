@@ -23,7 +23,7 @@ public:
     // listDir and seed go to the game: the lists' folder (empty: the current one) and a fixed draw.
     explicit CGameWindow(std::string listDir = {}, std::optional<std::uint32_t> seed = {}, QWidget* parent = nullptr);
 
-    const CGame& Game() const { return m_game; }
+    CGame& Game() { return m_game; }
 
 protected:
     bool event(QEvent* event) override;
