@@ -188,14 +188,23 @@
       accepted = entry.value;
       ok.disabled = !game.acceptsEntry(accepted);
     });
-    box.addEventListener('close', () => {
-      // What was typed with OK; nothing when the box was cancelled (Escape), and the letters stay.
-      game.applyLetterEntry(box.returnValue === 'ok' ? entry.value : null);
-    });
+    // What was typed with OK; nothing when the box was cancelled (Escape), and the letters stay. The
+    // box's close event comes a task later than the key that closed it, and a key typed in between
+    // would go to a game still waiting for its letters: the entry is handed over at once instead.
+    let waiting = false;
+    const hand = (typed) => {
+      if (!waiting) return;
+      waiting = false;
+      game.applyLetterEntry(typed);
+    };
+    box.querySelector('form').addEventListener('submit', () => hand(entry.value));
+    box.addEventListener('cancel', () => hand(null));
+    box.addEventListener('close', () => hand(box.returnValue === 'ok' ? entry.value : null));
     return () => {
       entry.value = accepted = '';
       ok.disabled = true;
       box.returnValue = '';
+      waiting = true;
       box.showModal();
     };
   }
