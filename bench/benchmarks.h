@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "bench/seeded_draws.h"
+
 namespace escartinol::bench {
 
 inline constexpr const char* kLoadName = "LoadWordLists";
@@ -32,9 +34,6 @@ inline constexpr const char* kLookupCounter = "lookup_us";
 inline constexpr const char* kFetchCounter = "fetch_us";
 inline constexpr const char* kFloorMedianCounter = "floor_median_us";
 inline constexpr const char* kRatioMedianCounter = "ratio_median";
-
-inline constexpr int kSearchDraws = 1000;
-inline constexpr unsigned kDrawSeed = 20240607u;
 
 // The folder of the six lists, from the command line.
 const std::string& ListDir();

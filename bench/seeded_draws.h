@@ -7,6 +7,10 @@
 
 namespace escartinol::bench {
 
+// The draws every search timing takes, native or in a browser.
+inline constexpr int kSearchDraws = 1000;
+inline constexpr unsigned kDrawSeed = 20240607u;
+
 std::vector<std::array<char, 9>> SeededDraws(int count, std::uint32_t seed);
 
 }  // namespace escartinol::bench

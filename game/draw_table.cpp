@@ -23,7 +23,8 @@ constexpr std::array<DrawRow, 26> kDrawTable = {{
 }  // namespace
 
 char LetterForDraw(int r) {
-    const auto row = std::ranges::lower_bound(kDrawTable, r, {}, &DrawRow::upperBound);
+    const auto row = std::lower_bound(kDrawTable.begin(), kDrawTable.end(), r,
+                                      [](const DrawRow& row, int value) { return row.upperBound < value; });
     return row == kDrawTable.end() ? kDrawTable.back().letter : row->letter;
 }
 

@@ -5,7 +5,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$root/scripts/packages.sh"
-"$root/scripts/ensure-packages.sh" "${BENCH_PACKAGES[@]}"
+"$root/scripts/ensure-packages.sh" "${BENCH_PACKAGES[@]}" "${WEB_PACKAGES[@]}"
 
 build="$root/build-bench"
 # From the root, where the presets are; the arguments may name files relative to where we were called.
@@ -24,6 +24,10 @@ for lang in fr oc; do
     "$root/bench/compare_solvers.sh" --solve "$build/tools/escartinol-solve" --lists "$lists" \
         --draws "$compare/draws.txt" --work "$compare/$lang" --name "${names[$lang]}" | tee "$compare/solvers-$lang.txt"
 done
+# The web edition in headless Chromium: its search beside the native one of this build, which both
+# run bench/draw_search_timing.cpp on the same draws and lists.
+(cd "$root" && cmake --preset web >/dev/null && cmake --build --preset web -j "$(nproc)" --target all draw_search_timing)
+/usr/bin/python3 "$root/bench/web_bench.py" "$root/build-web" "$build" | tee "$compare/web.txt"
 load_after=$(cut -d' ' -f1-3 /proc/loadavg)
 
 cpu=$(grep -m1 '^model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//')
@@ -35,3 +39,4 @@ for lang in fr oc; do
     sed -n "/^1\. /,/^3\. /p" "$compare/bench-$lang.txt"
     sed -n '/^4\. /,$p' "$compare/solvers-$lang.txt"
 done
+cat "$compare/web.txt"

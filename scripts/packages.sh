@@ -13,4 +13,7 @@ BENCH_PACKAGES=("${BUILD_PACKAGES[@]}" libbenchmark-dev wordplay an valgrind hyp
 # The whole project is configured, so the lists tool's libhunspell must be found even here.
 FUZZ_PACKAGES=(cmake make clang libclang-rt-14-dev pkg-config libhunspell-dev)
 MEMCHECK_PACKAGES=("${TEST_PACKAGES[@]}" valgrind)
+# The web edition: Emscripten, the native lists tool (hence the build packages) and zopfli for the
+# lists it serves; its tests drive Debian's Chromium through Selenium and read screenshots with PIL.
+WEB_PACKAGES=("${BUILD_PACKAGES[@]}" emscripten zopfli chromium chromium-driver python3-selenium python3-pil)
 PACKAGE_PACKAGES=("${BUILD_PACKAGES[@]}" dpkg-dev lintian)

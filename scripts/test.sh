@@ -3,7 +3,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$root/scripts/packages.sh"
-"$root/scripts/ensure-packages.sh" "${TEST_PACKAGES[@]}"
+"$root/scripts/ensure-packages.sh" "${TEST_PACKAGES[@]}" "${WEB_PACKAGES[@]}"
 cd "$root"   # where the presets are
 
 # Every C++ file as clang-format leaves it, with the .clang-format of the root.
@@ -30,3 +30,9 @@ run_tests test
 cmake --preset sanitize >/dev/null
 cmake --build --preset sanitize -j "$jobs"
 run_tests sanitize
+
+# The web edition, built with Emscripten, played in headless Chromium against the native solver on the
+# same lists. Debian's own Python, which is the one that sees Debian's Selenium.
+cmake --preset web >/dev/null
+cmake --build --preset web -j "$jobs"
+/usr/bin/python3 tests/web/web_test.py build-web

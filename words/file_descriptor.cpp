@@ -48,7 +48,7 @@ CFileDescriptor OpenPlainFile(const std::string& path) {
 }
 
 int ReadToEnd(int fd, const std::function<void(std::string_view)>& onPiece) {
-    const auto buffer = std::make_unique_for_overwrite<char[]>(kPieceSize);
+    const auto buffer = std::unique_ptr<char[]>(new char[kPieceSize]);
     for (;;) {
         const ssize_t got = RetryAfterSignal([&] { return ::read(fd, buffer.get(), kPieceSize); });
         if (got < 0) return errno;

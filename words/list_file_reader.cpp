@@ -26,7 +26,7 @@ constexpr std::size_t kFirstPiece = 64 * 1024;
 }  // namespace
 
 void CListFileReader::Reserve(std::size_t capacity, std::size_t kept) {
-    auto buffer = std::make_unique_for_overwrite<char[]>(capacity);
+    auto buffer = std::unique_ptr<char[]>(new char[capacity]);
     if (kept > 0) std::memcpy(buffer.get(), m_buffer.get(), kept);
     m_buffer = std::move(buffer);
     m_capacity = capacity;

@@ -71,12 +71,12 @@ void CWordLists::IndexLines(int n, std::string_view content) {
     // of each kind is allocated; the untouched end of a large one costs no memory. Denser lines make
     // the tables grow.
     std::size_t capacity = content.size() / (2 * entrySize) + 1;
-    auto keys = std::make_unique_for_overwrite<char[]>(capacity * entrySize);
-    auto offsets = std::make_unique_for_overwrite<std::int32_t[]>(capacity + 1);
+    auto keys = std::unique_ptr<char[]>(new char[capacity * entrySize]);
+    auto offsets = std::unique_ptr<std::int32_t[]>(new std::int32_t[capacity + 1]);
     const auto grow = [&](std::size_t count) {
         capacity *= 2;
-        auto moreKeys = std::make_unique_for_overwrite<char[]>(capacity * entrySize);
-        auto moreOffsets = std::make_unique_for_overwrite<std::int32_t[]>(capacity + 1);
+        auto moreKeys = std::unique_ptr<char[]>(new char[capacity * entrySize]);
+        auto moreOffsets = std::unique_ptr<std::int32_t[]>(new std::int32_t[capacity + 1]);
         std::memcpy(moreKeys.get(), keys.get(), count * entrySize);
         std::memcpy(moreOffsets.get(), offsets.get(), count * sizeof(std::int32_t));
         keys = std::move(moreKeys);

@@ -1,0 +1,134 @@
+#!/usr/bin/python3
+"""The web edition in headless Chromium, each figure beside its floor or its native peer of the same run.
+
+Usage: web_bench.py BUILD_WEB BUILD_BENCH. Prints, for the French and the Occitan lists: the bytes of a
+first visit; the time from navigation to the counts on screen against fetching and decompressing the
+lists alone; and a draw's search median in the browser against the native one.
+"""
+import functools
+import http.server
+import os
+import re
+import shutil
+import statistics
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+
+BUILD_WEB, BUILD_BENCH = map(os.path.abspath, sys.argv[1:3])
+RUNS = 5
+
+
+class Counting(http.server.SimpleHTTPRequestHandler):
+    """Counts the bytes it sends; isolated across origins, so that the browser's clock ticks in microseconds."""
+    sent = 0
+
+    def end_headers(self):
+        self.send_header("Cross-Origin-Opener-Policy", "same-origin")
+        self.send_header("Cross-Origin-Embedder-Policy", "require-corp")
+        super().end_headers()
+
+    def copyfile(self, source, destination):
+        data = source.read()
+        Counting.sent += len(data)
+        try:
+            destination.write(data)
+        except ConnectionError:
+            pass  # a page left before its last request was answered
+
+    def log_message(self, *args):
+        pass
+
+
+def chromium():
+    options = webdriver.ChromeOptions()
+    profile = tempfile.mkdtemp()
+    for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-background-networking",
+                     "--disable-component-update", "--disable-sync", "--no-first-run", "--user-data-dir=" + profile,
+                     "--window-size=900,700"):
+        options.add_argument(argument)
+    browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    return browser, profile
+
+
+def wait_for(browser, script, seconds=120):
+    deadline = time.monotonic() + seconds
+    while not browser.execute_script(script):
+        if time.monotonic() > deadline:
+            raise TimeoutError(script)
+        time.sleep(0.02)
+
+
+def forget(browser, origin):
+    """A first visit again: no HTTP cache, no service worker, no kept files."""
+    browser.get("about:blank")
+    browser.execute_cdp_cmd("Network.clearBrowserCache", {})
+    browser.execute_cdp_cmd("Storage.clearDataForOrigin", {"origin": origin, "storageTypes": "all"})
+
+
+FLOOR = """
+const done = arguments[arguments.length - 1];
+const start = performance.now();
+Promise.all([9, 8, 7, 6, 5, 4].map(async (n) => {
+  const response = await fetch(`/site/lists/${arguments[0]}/DEF_${n}L.txt.gz`);
+  const plain = new Blob([await response.arrayBuffer()]).stream().pipeThrough(new DecompressionStream('gzip'));
+  return (await new Response(plain).arrayBuffer()).byteLength;
+})).then(() => done(performance.now() - start));
+"""
+
+
+def main():
+    httpd = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Counting, directory=BUILD_WEB))
+    threading.Thread(target=httpd.serve_forever, daemon=True).start()
+    origin = f"http://127.0.0.1:{httpd.server_port}"
+    browser, profile = chromium()
+    try:
+        for lang, name, budget in (("fr", "French", 1.2), ("oc", "Occitan", 2.0)):
+            query = "?lang=oc" if lang == "oc" else ""
+            # A first visit, to the end of what the service worker keeps for the next one.
+            forget(browser, origin)
+            Counting.sent = 0
+            browser.get(f"{origin}/site/{query}")
+            wait_for(browser, "return document.documentElement.dataset.offline === 'ready'")
+            transfer = Counting.sent / 1e6
+
+            counts, floors = [], []
+            for _ in range(RUNS):
+                forget(browser, origin)
+                browser.get(f"{origin}/site/{query}")
+                wait_for(browser, "return performance.getEntriesByName('counts').length > 0")
+                counts.append(browser.execute_script("return performance.getEntriesByName('counts')[0].startTime"))
+                forget(browser, origin)
+                browser.get(f"{origin}/site/img/")
+                floors.append(browser.execute_async_script(FLOOR, lang))
+            count, floor = statistics.median(counts), statistics.median(floors)
+
+            browser.get(f"{origin}/bench/draw_search_timing.html?lang={lang}")
+            wait_for(browser, "return document.body.dataset.result !== undefined")
+            web = float(browser.execute_script("return document.body.dataset.result").split()[0])
+            native_line = subprocess.run([os.path.join(BUILD_BENCH, "bench/draw_search_timing"),
+                                          os.path.join(BUILD_BENCH, "data/lists", lang)],
+                                         capture_output=True, text=True, check=True).stdout
+            native = float(native_line.split()[0])
+
+            print(f"-- {name}, web edition in headless Chromium")
+            print(f"W1. first visit: {transfer:.3f} MB sent (goal <= {budget} MB): "
+                  f"{'met' if transfer <= budget else 'NOT met'}")
+            print(f"W2. navigation to counts on screen, median of {RUNS}: {count:.0f} ms; fetching and decompressing "
+                  f"the lists alone {floor:.0f} ms: {count / floor:.2f}x (goal <= 1.5x): "
+                  f"{'met' if count <= 1.5 * floor else 'NOT met'}")
+            print(f"W3. a draw's search, median of 1000 seeded draws: {web:.1f} us in the browser, {native:.1f} us "
+                  f"native: {web / native:.2f}x (goal <= 2x): {'met' if web <= 2 * native else 'NOT met'}")
+    finally:
+        browser.quit()
+        shutil.rmtree(profile, ignore_errors=True)
+        httpd.shutdown()
+
+
+if __name__ == "__main__":
+    main()

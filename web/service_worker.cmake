@@ -1,0 +1,18 @@
+# Writes SITE/sw.js from TEMPLATE: the files of SHELL to keep at install, and a version that changes
+# with them and with the LISTS (full paths), which the page has kept later.
+set(digests "")
+foreach(file ${SHELL})
+  if(NOT file STREQUAL "./")
+    file(SHA256 ${SITE}/${file} digest)
+    string(APPEND digests ${digest})
+  endif()
+endforeach()
+foreach(file ${LISTS})
+  file(SHA256 ${file} digest)
+  string(APPEND digests ${digest})
+endforeach()
+string(SHA256 version "${digests}")
+string(SUBSTRING ${version} 0 16 VERSION)
+list(TRANSFORM SHELL REPLACE "(.+)" "'\\1'")
+list(JOIN SHELL ",\n    " SHELL_FILES)
+configure_file(${TEMPLATE} ${SITE}/sw.js @ONLY)
