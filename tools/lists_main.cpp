@@ -19,7 +19,7 @@ constexpr OptionSpec kEditOptions[] = {kHelpOption, kVersionOption, kListsOption
 constexpr OptionSpec kCopyOptions[] = {kHelpOption, kVersionOption, kLangOption};
 
 struct ListsCommand {
-    CommandSpec spec;
+    CommandSpec syntax;
     int (*run)(const CommandLine&);
 };
 
@@ -73,7 +73,7 @@ constexpr const char* kMoreUsage =
     "  escartinol-words.txt. add and remove leave a broken list alone.\n";
 
 void PrintUsage(std::ostream& out) {
-    for (const ListsCommand& command : kCommands) out << command.spec.usage;
+    for (const ListsCommand& command : kCommands) out << command.syntax.usage;
     out << kMoreUsage;
 }
 
@@ -89,8 +89,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     for (const ListsCommand& command : kCommands) {
-        if (command.spec.program.substr(command.spec.program.find(' ') + 1) != args[0]) continue;
-        const ReadCommand read = ReadCommandLine(command.spec, {args.begin() + 1, args.end()});
+        if (command.syntax.program.substr(command.syntax.program.find(' ') + 1) != args[0]) continue;
+        const ReadCommand read = ReadCommandLine(command.syntax, {args.begin() + 1, args.end()});
         if (!read.line) return read.status;
         try {
             return command.run(*read.line);
