@@ -92,6 +92,8 @@ std::optional<int> CGameOptions::ReadAfterWindow(const QStringList& arguments, c
 std::optional<int> CGameOptions::CheckValues() {
     if (m_parser.isSet(m_lang) && !IsListLanguage(m_parser.value(m_lang).toStdString()))
         return Refuse("unknown language '" + m_parser.value(m_lang) + "' (fr or oc)");
+    // An empty value would name the current folder, which is not what the player wrote.
+    if (m_parser.isSet(m_lists) && m_parser.value(m_lists).isEmpty()) return Refuse("--lists was given an empty value");
     if (m_parser.isSet(m_lists) && !QFileInfo(m_parser.value(m_lists)).isDir())
         return Refuse(m_parser.value(m_lists) + " is not a folder");
     return std::nullopt;

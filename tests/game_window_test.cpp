@@ -204,6 +204,7 @@ private slots:
             {{"--bogus"}, 2, "", "escartinol: Unknown option 'bogus'.\n"},
             {{"--lang", "xx"}, 2, "", "escartinol: unknown language 'xx' (fr or oc)\n"},
             {{"stray"}, 2, "", "escartinol: unexpected argument 'stray'\n"},
+            {{"--lists", ""}, 2, "", "escartinol: --lists was given an empty value\n"},
             {{"--version"}, 0, "escartinol ", ""},
             {{"-v"}, 0, "escartinol ", ""},
             {{"--help"}, 0, "Usage: ", ""},
