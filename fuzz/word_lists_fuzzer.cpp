@@ -22,7 +22,7 @@
 
 #include "fuzz/fuzz_support.h"
 #include "game/game.h"
-#include "tools/headless_window.h"
+#include "tests/support/recording_window.h"
 #include "words/list_format.h"
 #include "words/word_lists.h"
 #include "words/word_search.h"
@@ -227,7 +227,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         entries.emplace_back(script.substr(at, 9));
     if (entries.empty()) entries.emplace_back();
 
-    CHeadlessWindow window;
+    testing::CRecordingWindow window;
     CGame game(window, Folder().string(), 7u);
     game.Start();
     game.LoadLists();
