@@ -9,6 +9,7 @@
 #include <string>
 
 #include "support/list_folder.h"
+#include "words/search_texts.h"
 
 namespace escartinol {
 namespace {
@@ -95,6 +96,17 @@ TEST(WordSearch, RepeatedLettersMakeEachKeyOnce) {
     for (int n = kMinWordLength; n <= kMaxWordLength; ++n)
         EXPECT_EQ(searcher.lists.LookupCount(n), DistinctKeys("HGFEDCBAA", n)) << n;
     EXPECT_EQ(Words(result), (Rows{"8 LETRAS:  abcdefgh  aabcdefg  ", "5 LETRAS:  aabcd  ", ""}));
+}
+
+// The player may add words while the game runs: each length looks at its list before searching it.
+TEST(WordSearch, AKeyAddedToAnyListSinceTheLoadIsFound) {
+    for (int n = kMinWordLength; n <= kMaxWordLength; ++n) {
+        CListFolder folder;
+        Searcher searcher(folder);
+        const std::string key = std::string("ABCDEFGHI").substr(0, static_cast<std::size_t>(n));
+        folder.WriteLines(n, {key + "/" + std::string(static_cast<std::size_t>(n), 'w')});
+        EXPECT_EQ(searcher.Search("ABCDEFGHI").rows[0].label, "1" + std::string(CountLabelSuffix(n))) << n;
+    }
 }
 
 TEST(WordSearch, WordsAreCutToTheirLengthButTheLastKeepsTheRestOfTheLine) {
