@@ -24,14 +24,18 @@ void CWebGame::Start() {
 }
 
 void CWebGame::WriteLists(const val& lists) {
-    // The file system's own calls take the fetched bytes as they are, with no copy through C++.
+    // The file system keeps the fetched bytes themselves as the files' contents: no copy through C++,
+    // and none in the file system, which a first visit's time to the counts would pay for.
     const val files = val::module_property("FS");
     files.call<void>("mkdir", std::string(kListFolder));
+    val owned = val::object();
+    owned.set("canOwn", true);
     for (int i = 0; i < kListCount; ++i) {
         const val bytes = lists[i];
         // A list that could not be fetched is left out: the game plays without it, as with a missing file.
         if (!bytes.isNull())
-            files.call<void>("writeFile", std::string(kListFolder) + "/" + ListFileName(kMaxWordLength - i), bytes);
+            files.call<void>("writeFile", std::string(kListFolder) + "/" + ListFileName(kMaxWordLength - i), bytes,
+                             owned);
     }
 }
 
