@@ -1,0 +1,100 @@
+// The letter box's input rules and its hand-over of what was typed.
+#include "web/letter_box.h"
+
+#include "game/letter_entry_rule.h"
+#include "web/page_events.h"
+#include "words/cp1252.h"
+
+namespace escartinol {
+
+using emscripten::val;
+
+namespace {
+
+// Room left for the cursor after the text.
+constexpr double kCursorWidth = 1;
+
+bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+
+}  // namespace
+
+CLetterBox::CLetterBox(CWebGame& game)
+    : m_game(game),
+      m_box(PageElement("entryBox")),
+      m_entry(PageElement("entry")),
+      m_ok(PageElement("okButton")),
+      m_measure(val::global("document")
+                    .call<val>("createElement", std::string("canvas"))
+                    .call<val>("getContext", std::string("2d"))) {
+    Listen(m_entry, "input", [this](const val&) { OnInput(); });
+    // The box's close event comes a task later than the key that closed it, and a key typed in between
+    // would go to a game still waiting for its letters: the entry is handed over at once instead.
+    Listen(m_box.call<val>("querySelector", std::string("form")), "submit", [this](const val&) { Hand(Entered()); });
+    Listen(m_box, "cancel", [this](const val&) { Hand(std::nullopt); });
+    Listen(m_box, "close", [this](const val&) {
+        if (m_box["returnValue"].as<std::string>() == "ok")
+            Hand(Entered());
+        else
+            Hand(std::nullopt);
+    });
+}
+
+void CLetterBox::Open() {
+    m_accepted.clear();
+    m_entry.set("value", std::string());
+    m_ok.set("disabled", true);
+    m_box.set("returnValue", std::string());
+    m_waiting = true;
+    m_box.call<void>("showModal");
+}
+
+bool CLetterBox::Fits(const std::u16string& text) {
+    const val style = val::global("getComputedStyle")(m_entry);
+    m_measure.set("font", style["font"]);
+    const val parseFloat = val::global("parseFloat");
+    const double room = m_entry["clientWidth"].as<double>() - parseFloat(style["paddingLeft"]).as<double>() -
+                        parseFloat(style["paddingRight"]).as<double>() - kCursorWidth;
+    return m_measure.call<val>("measureText", text)["width"].as<double>() <= room;
+}
+
+void CLetterBox::OnInput() {
+    const val typed = m_entry["value"];
+    const std::u16string capitals = typed.call<std::u16string>("toUpperCase");
+    // Capitals can be longer (ß gives SS); the cursor stays after what was typed.
+    int at = m_entry["selectionStart"].as<int>() + static_cast<int>(capitals.size()) - typed["length"].as<int>();
+    // What was just typed or pasted ends at the cursor and the text before it fitted: cutting the
+    // fewest characters before the cursor keeps as much of the start of the insertion as fits.
+    const auto without = [&](int cut) { return capitals.substr(0, at - cut) + capitals.substr(at); };
+    int low = 0;
+    int high = at + 1;
+    while (low < high) {
+        const int middle = (low + high) / 2;
+        if (Fits(without(middle)))
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    if (low > at) {
+        // Nothing of it fits: the box keeps what it had.
+        m_entry.set("value", m_accepted);
+        return;
+    }
+    int cut = low;
+    // Half a surrogate pair is no character at all.
+    if (cut < at && IsHighSurrogate(capitals[at - cut - 1])) ++cut;
+    m_accepted = without(cut);
+    at -= cut;
+    m_entry.set("value", m_accepted);
+    m_entry.call<void>("setSelectionRange", at, at);
+    m_ok.set("disabled", !StartsWithNineCapitals(Entered()));
+}
+
+std::string CLetterBox::Entered() const { return Utf8ToCp1252Lossy(m_entry["value"].as<std::string>()); }
+
+void CLetterBox::Hand(const std::optional<std::string>& typed) {
+    if (!m_waiting) return;
+    m_waiting = false;
+    if (CGame* game = m_game.Game()) game->ApplyLetterEntry(typed);
+}
+
+}  // namespace escartinol

@@ -1,0 +1,32 @@
+// The page's one game: started on the lists written into the page's file system, ended by "Finit",
+// and started again by a new game over the same lists.
+#pragma once
+
+#include <emscripten/val.h>
+
+#include <memory>
+
+#include "game/game.h"
+#include "web/web_view.h"
+
+namespace escartinol {
+
+class CWebGame {
+public:
+    // A draw and the loading notice; LoadLists follows once the lists are written.
+    void Start();
+    // Writes the fetched lists, 9 letters first, each bytes or null for a list that could not be fetched.
+    static void WriteLists(const emscripten::val& lists);
+    void LoadLists();
+    // The page cannot close itself: the game ends by leaving the board empty.
+    void End();
+
+    // The game under way; none after "Finit", when the player's commands do nothing.
+    CGame* Game() const { return m_game.get(); }
+
+private:
+    std::unique_ptr<CWebView> m_view;
+    std::unique_ptr<CGame> m_game;
+};
+
+}  // namespace escartinol
