@@ -343,6 +343,7 @@ private slots:
         const QList<QRgb> unlit = frameEdges();
         for (const Qt::Key key : {Qt::Key_M, Qt::Key_O, Qt::Key_N, Qt::Key_S})
             QTest::keyClick(window->windowHandle(), key);
+        QTest::keyClick(window->windowHandle(), Qt::Key_Backspace, Qt::ControlModifier);  // not a plain key
         QCOMPARE(Find(*window, "tile3")->geometry(), ToQRect(SlotRect(3)));
         QCOMPARE(RowText(*window, 1), QString("1  Quatre LETRAS"));
         const QList<QRgb> lit = frameEdges();
@@ -366,7 +367,7 @@ private slots:
         QTest::mouseMove(handle, (grip + release) / 2);
         QTest::mouseMove(handle, release);
         QCOMPARE(tile->geometry().center(), release - QPoint(20, 0));
-        QVERIFY(InFront(*window, tile, Find(*window, "tile0")));
+        QVERIFY(InFront(*window, tile, Find(*window, "tile8")));
         QTest::mouseRelease(handle, Qt::LeftButton, {}, release);
         QCOMPARE(tile->geometry(), ToQRect(SlotRect(3)));
 
