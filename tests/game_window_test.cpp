@@ -350,6 +350,10 @@ private slots:
         for (int s = 0; s < kTileCount; ++s) QVERIFY2((lit[s] != unlit[s]) == (s < 4), qPrintable(QString::number(s)));
         QTest::mouseClick(Find(*window, "drawButton"), Qt::LeftButton);
         QCOMPARE(frameEdges(), unlit);
+        // Z, the last letter key, moves its tile as the others do.
+        window->Game().ApplyLetterEntry("ZOLERIANS");
+        QTest::keyClick(window->windowHandle(), Qt::Key_Z);
+        QCOMPARE(Find(*window, "tile0")->geometry(), ToQRect(SlotRect(0)));
     }
 
     // A tile grabbed off-centre must land by its centre and follow the pointer in front of the other
