@@ -66,13 +66,6 @@ TEST_F(CommandsTest, ChosenLettersStandInTheLowerRowAsTypedAndAreSearched) {
     EXPECT_EQ(window.TileLetters(), "ABCDEFGHI");
 }
 
-TEST_F(CommandsTest, CancelledEntryBringsThePreviousLettersBackSortedAndSearchesThemAgain) {
-    run.Enter("ESARTINEL");
-    run.Enter("TOLERIANS", false);
-    EXPECT_EQ(window.TileLetters(), "AEEILNRST");
-    EXPECT_EQ(window.rowText[0], "2  Cinc LETRAS");
-}
-
 TEST_F(CommandsTest, RightPressRunsFiftyDrawsAndSearchesAndShowsTheLastOnly) {
     const long before = run.NineLetterLookups();
     game.RepeatedDraw();
@@ -84,12 +77,13 @@ TEST_F(CommandsTest, RightPressRunsFiftyDrawsAndSearchesAndShowsTheLastOnly) {
 }
 
 // The tiles from the first upper slot up to the first empty one light when they spell a word of the
-// lists, accents aside and whichever word of its line it is; a non-word, a gap, three letters, lists
-// not yet loaded and a new draw leave them unlit.
+// lists, accents aside, whichever word of its line it is and cut to its key as the rows show it, nine
+// letters too; a non-word, a gap, three letters, lists not yet loaded and a new draw leave them unlit.
 TEST(WordLight, TheUpperRowLightsWhileItsFirstTilesSpellAWord) {
     CListFolder folder;
-    folder.WriteLines(4, {"ORST/tors"});
+    folder.WriteLines(4, {"ORST/rots/torsade"});
     folder.WriteLines(5, {"AELST/stela/t\xE8sla"});  // tèsla
+    folder.WriteLines(9, {"AEILNORST/tolerians"});
     testing::CRecordingWindow window;
     CGame game(window, folder.Dir(), 3u);
     game.Start();
@@ -120,6 +114,8 @@ TEST(WordLight, TheUpperRowLightsWhileItsFirstTilesSpellAWord) {
     typed("S");
     EXPECT_EQ(drag(3, 4), 0);
     EXPECT_EQ(drag(4, 3), 4);
+    game.ApplyLetterEntry("TOLERIANS");
+    EXPECT_EQ(typed("TOLERIANS"), 9);
 }
 
 }  // namespace

@@ -344,12 +344,17 @@ private slots:
         const QList<QRgb> unlit = frameEdges();
         for (const Qt::Key key : {Qt::Key_M, Qt::Key_O, Qt::Key_N, Qt::Key_S})
             QTest::keyClick(window->windowHandle(), key);
+        QTest::keyClick(window->windowHandle(), Qt::Key_Backspace, Qt::ControlModifier);  // not a plain key
         QCOMPARE(Find(*window, "tile3")->geometry(), ToQRect(SlotRect(3)));
         QCOMPARE(RowText(*window, 1), QString("1  Quatre LETRAS"));
         const QList<QRgb> lit = frameEdges();
         for (int s = 0; s < kTileCount; ++s) QVERIFY2((lit[s] != unlit[s]) == (s < 4), qPrintable(QString::number(s)));
         QTest::mouseClick(Find(*window, "drawButton"), Qt::LeftButton);
         QCOMPARE(frameEdges(), unlit);
+        // Z, the last letter key, moves its tile as the others do.
+        window->Game().ApplyLetterEntry("ZOLERIANS");
+        QTest::keyClick(window->windowHandle(), Qt::Key_Z);
+        QCOMPARE(Find(*window, "tile0")->geometry(), ToQRect(SlotRect(0)));
     }
 
     // A tile grabbed off-centre must land by its centre and follow the pointer in front of the other
@@ -367,7 +372,7 @@ private slots:
         QTest::mouseMove(handle, (grip + release) / 2);
         QTest::mouseMove(handle, release);
         QCOMPARE(tile->geometry().center(), release - QPoint(20, 0));
-        QVERIFY(InFront(*window, tile, Find(*window, "tile0")));
+        QVERIFY(InFront(*window, tile, Find(*window, "tile8")));
         QTest::mouseRelease(handle, Qt::LeftButton, {}, release);
         QCOMPARE(tile->geometry(), ToQRect(SlotRect(3)));
 

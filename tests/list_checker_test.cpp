@@ -49,13 +49,14 @@ TEST(ListChecker, EachKindOfBreakIsFoundOnItsLine) {
         {"ABCD/abcd/\r\n", {{Kind::kEmptyWord, 1}}},
         {"ABCD/abc\r\n", {{Kind::kWordLength, 1}}},
         {"ABCD/Abcd\r\n", {{Kind::kNotLowerCase, 1}}},
-        {"ABCD/ab-d\r\n", {{Kind::kNotALetter, 1}}},
+        {"ABCD/ab\xD7z\r\n", {{Kind::kNotALetter, 1}}},  // ×: it stands among the capitals of Latin-1
         {"CEOU/c\x9Cu\r\n", {{Kind::kNotALetter, 1}, {Kind::kWordLength, 1}}},  // cœu: œ must be spelt out
         {"ABCD/abcd/abce\r\n", {{Kind::kWrongKey, 1}}},
         {"ABCD/abcd/bacd/abcd\r\nABCE/abce/abcd\r\n", {{Kind::kDuplicateWord, 1}, {Kind::kWrongKey, 2}}},
         {"ABCD/abcd\r\nAAAA/aaaa\r\n", {{Kind::kOutOfOrder, 2}}},
         {"ABCD/abcd\r\nABCD/bacd\r\n", {{Kind::kDuplicateKey, 2}}},
-        {"ABCD/" + std::string(250, 'a') + "\r\n", {{Kind::kWordLength, 1}, {Kind::kLineTooLong, 1}}},
+        {"ABCD/" + std::string(248, 'a') + "\r\n", {{Kind::kWordLength, 1}}},  // 253 characters: the limit
+        {"ABCD/" + std::string(249, 'a') + "\r\n", {{Kind::kWordLength, 1}, {Kind::kLineTooLong, 1}}},
         {"ABCD/abcd\nABCE/abce\r\n", {{Kind::kLineEnd, 1}}},
         {"ABCD/abcd\rbacd\r\n", {{Kind::kWordLength, 1}, {Kind::kLineEnd, 1}}},
         {"ABCD/abcd\r\nABCE/abce\r", {{Kind::kWordLength, 2}, {Kind::kLineEnd, 2}}},  // the game reads "abce\r"

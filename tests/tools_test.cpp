@@ -44,8 +44,8 @@ TEST(Solver, RowsAgreeWithTheGameAfterAnEntry) {
     for (const std::string& text : run.game.RowWords()) expected += text + "\n";
     // The game's texts are cp1252; the solver prints UTF-8.
     EXPECT_EQ(solved.out, Cp1252ToUtf8(expected));
-    // Started in the folder of the lists, the solver reads them as the game does.
-    EXPECT_EQ(RunCommand("cd " + folder.Dir() + " && " + kSolve + " --rows tolerians").out, solved.out);
+    // Started in the folder of the lists, the solver reads them as the game does; letters after "--" count.
+    EXPECT_EQ(RunCommand("cd " + folder.Dir() + " && " + kSolve + " --rows -- tolerians").out, solved.out);
 }
 
 // A mistyped command line is one line on standard error, naming the program, and exit status 2,

@@ -54,6 +54,8 @@ TEST(WordListFetch, AfterAnEditAFetchGivesTheKeysLineAsItNowIsOrNothing) {
 TEST(WordListRefresh, ARewriteOfTheSameSizeWithItsOldTimeIsIndexedAgain) {
     CListFolder folder;
     folder.Write(4, "ABCD/abcd\r\nEFGH/efgh\r\n");
+    // Written well before the load, so that only the stamp can tell of the rewrite.
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
     CWordLists lists(folder.Dir());
     lists.LoadWordLists();
     const std::optional<FileStamp> loaded = StampOfPath(folder.File(4));
@@ -79,11 +81,14 @@ TEST(MappedLists, EveryKeyFindsAndFetchesWhatTheIndexGivesOnSortedLists) {
     using namespace std::string_literals;
     CListFolder folder;
     // Entries in order: short lines, a key twice, a key without '/', a line over the limit, a zero
-    // byte, and a last line with a CR and no LF.
+    // byte, and a last line with a CR and no LF; then a key among lines denser than the index allots room for.
     folder.Write(4, "AB\r\nABC\r\nABCD/abcd\r\nABCD/dcba\r\nABCDE\r\nABCE/" + std::string(300, 'e') +
                         "\r\nABD\0/x\r\nABDE/abde\r"s);
     folder.Write(5, "ABCDE/abcde\nABCDF/abcdf\x1A\r\nABCDG/abcdg\r\n");
     folder.Write(6, "ABCDEF/fedcba");
+    std::string dense = "AAAA\r\nAAAA\r\nAAAA\r\nAAAA\r\nAAAA\r\nABCDEFGH/abcdefgh\r\n";
+    for (int line = 0; line < 20; ++line) dense += "ZZZ\n";
+    folder.Write(8, dense);
     std::filesystem::remove(folder.File(7));
     std::filesystem::create_directory(folder.File(7));
     CWordLists indexed(folder.Dir());
