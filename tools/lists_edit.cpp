@@ -46,20 +46,21 @@ std::optional<EditRequest> ParseEditArgs(const CommandLine& line) {
     for (const std::string& arg : line.operands) {
         // No word is that long; the rest of it need not be read, nor shown.
         if (arg.size() > kMaxWordBytes) {
-            Complain("'" + ShownArgument(arg) + "' is longer than any word of a list");
+            Complain(std::string("'") + ShownArgument(arg) + "' is longer than any word of a list");
             fine = false;
             continue;
         }
         // Some keyboards and copy-pastes give a letter and its accent apart.
         const auto cp1252 = Utf8ToCp1252(ComposeAccents(arg));
         if (!cp1252) {
-            Complain("'" + ShownArgument(arg) + "' holds a character that Windows-1252 lacks (or is not UTF-8)");
+            Complain(std::string("'") + ShownArgument(arg) +
+                     "' holds a character that Windows-1252 lacks (or is not UTF-8)");
             fine = false;
             continue;
         }
         const std::string word = SpellOutLigatures(*cp1252);
         if (const std::string problem = ListWordProblem(word); !problem.empty()) {
-            Complain("'" + ShownArgument(arg) + "' " + Cp1252ToUtf8(problem));
+            Complain(std::string("'") + ShownArgument(arg) + "' " + Cp1252ToUtf8(problem));
             fine = false;
             continue;
         }

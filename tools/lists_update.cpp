@@ -58,7 +58,7 @@ void RecordWordsOfAnOldCopy(const std::string& player, const std::string& instal
 
 std::string WordsText(const std::vector<std::string>& words) {
     std::string text;
-    for (const std::string& word : words) text += (text.empty() ? "" : " ") + Cp1252ToUtf8(word);
+    for (const std::string& word : words) (text += text.empty() ? "" : " ") += Cp1252ToUtf8(word);
     return text;
 }
 
@@ -138,9 +138,9 @@ int RunUpdate(const CommandLine& line) {
             if (edit == WordEdit::kAlreadyThere) held.push_back(word);
             // The player's word must not be dropped to make room: the copy stays as it was.
             if (edit == WordEdit::kLineFull)
-                return Refuse("'" + Cp1252ToUtf8(word) + "' no longer fits its line of the installed lists (" +
-                                  std::to_string(kMaxLineChars) + " characters); your copy in " + player +
-                                  " was left as it was",
+                return Refuse(std::string("'") + Cp1252ToUtf8(word) +
+                                  "' no longer fits its line of the installed lists (" + std::to_string(kMaxLineChars) +
+                                  " characters); your copy in " + player + " was left as it was",
                               1);
         }
         writes.push_back({ListIn(player, n), std::move(*bytes)});

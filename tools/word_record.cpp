@@ -67,7 +67,7 @@ std::string ReadWordRecord(const std::string& dir, WordRecord& record, std::vect
 std::string WordRecordText(const WordRecord& record) {
     std::string text(kHeader);
     if (!record.installedStamp.empty()) text += std::string(kStampPrefix) + record.installedStamp + "\n";
-    for (const auto& [word, added] : record.words) text += (added ? "+" : "-") + Cp1252ToUtf8(word) + "\n";
+    for (const auto& [word, added] : record.words) (text += added ? '+' : '-') += Cp1252ToUtf8(word) + "\n";
     return text;
 }
 
@@ -76,7 +76,7 @@ std::string InstalledListsStamp(const std::string& installedDir) {
     for (int n = kMaxWordLength; n >= kMinWordLength; --n) {
         const std::string path = (std::filesystem::path(installedDir) / ListFileName(n)).string();
         struct stat status {};
-        stamp += " " + std::to_string(n) + "L=";
+        ((stamp += ' ') += std::to_string(n)) += "L=";
         if (::stat(path.c_str(), &status) != 0) {
             stamp += "-";
             continue;
