@@ -147,6 +147,16 @@ TEST(ListsEdit, RootEditingAPlayersFolderLeavesEveryFileThePlayersWithItsModeAnd
     EXPECT_EQ(folder.Read(5), "CEHIN/niche\r\n");  // made, as the game plays a missing list as empty
     EXPECT_EQ(static_cast<unsigned>(fs::status(folder.File(5)).permissions()), 0644u);
     EXPECT_EQ(static_cast<unsigned>(fs::status(folder.File(6)).permissions()), 0640u);
+
+    // Folders that root makes there, for a build or the player's copy, are the player's too.
+    const std::string made = folder.Dir() + "/made/lists";
+    RunCommand("printf 'satine\\n' > " + folder.Dir() + "/words.txt");
+    EXPECT_EQ(RunCommand(kLists + " build --out " + made + " --from " + folder.Dir() + "/words.txt").status, 0);
+    for (const std::string& path : {folder.Dir() + "/made", made, made + "/" + ListFileName(6)}) {
+        struct stat status {};
+        ASSERT_EQ(::stat(path.c_str(), &status), 0);
+        EXPECT_EQ(status.st_uid, player) << path;
+    }
 }
 
 // A typo in --from, a compressed file, a device or a pipe must not empty the player's lists.

@@ -2,11 +2,13 @@
 #include "tools/list_files.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <vector>
 
 #include "tools/list_replace.h"
 #include "words/file_descriptor.h"
@@ -22,6 +24,27 @@ std::string SyncFolder(const std::string& dir) {
     const CFileDescriptor folder(dir, O_RDONLY | O_DIRECTORY);
     if (!folder.IsOpen()) return "cannot open the folder " + dir + ": " + std::strerror(errno);
     if (::fsync(folder.Get()) != 0) return "cannot flush the folder " + dir + ": " + std::strerror(errno);
+    return {};
+}
+
+std::string MakeFolders(const std::string& dir) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    std::vector<fs::path> missing;
+    fs::path existing = fs::absolute(dir, ec).lexically_normal();
+    if (!existing.has_filename() && existing.has_relative_path()) existing = existing.parent_path();
+    while (!ec && !fs::exists(existing, ec) && existing.has_relative_path()) {
+        missing.push_back(existing);
+        existing = existing.parent_path();
+    }
+    if (!ec) fs::create_directories(dir, ec);
+    if (ec) return "cannot create " + dir + ": " + ec.message();
+    struct stat owner {};
+    if (::geteuid() != 0 || missing.empty() || ::stat(existing.c_str(), &owner) != 0) return {};
+    for (const fs::path& folder : missing)
+        if (::chown(folder.c_str(), owner.st_uid, owner.st_gid) != 0)
+            return "cannot give " + folder.string() + " the owner of " + existing.string() + ": " +
+                   std::strerror(errno);
     return {};
 }
 

@@ -13,6 +13,11 @@ std::string WriteFileAtomically(const std::string& path, const std::string& byte
 // Returns an error message, empty on success.
 std::string SyncFolder(const std::string& dir);
 
+// Makes dir and the folders above it that are missing. Run as root (sudo) in a player's folder, each
+// new folder gets the owner and group of the nearest folder that was there, so that the player can
+// still edit there afterwards. Returns an error message, empty on success.
+std::string MakeFolders(const std::string& dir);
+
 // Reads the whole file into bytes. Returns an error message, empty on success.
 std::string ReadFileBytes(const std::string& path, std::string& bytes);
 

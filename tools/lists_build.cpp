@@ -8,6 +8,7 @@
 #include <iostream>
 
 #include "tools/hunspell_forms.h"
+#include "tools/list_files.h"
 #include "tools/list_replace.h"
 #include "tools/lists_commands.h"
 #include "tools/lists_lock.h"
@@ -84,9 +85,7 @@ int RunBuild(const CommandLine& line) {
     if (builder.WordCount() == 0 && !force && HoldsAnyList(out))
         return Refuse((from.empty() ? hunspell : from) + " gives no word, and " + out +
                       " holds lists; --force would leave them empty");
-    std::error_code ec;
-    std::filesystem::create_directories(out, ec);
-    if (ec) return Refuse("cannot create " + out + ": " + ec.message());
+    if (const std::string error = MakeFolders(out); !error.empty()) return Refuse(error);
 
     // The editors' lock, so that writing a list here and an edit of it never overlap.
     const CListsLock lock(out, [&] { Complain("waiting for an edit of " + out + " to end"); });

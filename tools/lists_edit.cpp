@@ -85,10 +85,8 @@ std::optional<std::string> PlayerListsFolder(const std::string& lang, const std:
                  "for your own copy; give one with --lists");
         return std::nullopt;
     }
-    std::error_code ec;
-    std::filesystem::create_directories(*player, ec);
-    if (ec) {
-        Complain("cannot create " + *player + ": " + ec.message());
+    if (const std::string error = MakeFolders(*player); !error.empty()) {
+        Complain(error);
         return std::nullopt;
     }
     return player;
