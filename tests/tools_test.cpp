@@ -67,6 +67,7 @@ TEST(Tools, ABadCommandLineIsOneLineNamingTheProgramAndStatusTwo) {
         {kLists + " check --lists " + absent, "escartinol-lists check: "},
         {kLists + " check --lists= " + folder.Dir(), "escartinol-lists check: --lists was given an empty value"},
         {kLists + " remove --bogus word", "escartinol-lists remove: unknown option '--bogus'"},
+        {kLists + " check --l " + folder.Dir(), "escartinol-lists check: ambiguous option '--l'"},
         // A control character typed or pasted is shown escaped, never sent to the terminal.
         {kLists + " add --lists " + folder.Dir() + " \"$(printf 'mo\\033[2Jt')\"",
          "escartinol-lists add: 'mo\\x1B[2Jt'"},

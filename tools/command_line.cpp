@@ -4,6 +4,7 @@
 
 #include <getopt.h>
 
+#include <algorithm>
 #include <iostream>
 
 #include "tools/tool_messages.h"
@@ -65,7 +66,12 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
         } else if (code == '?' || code == ':') {
             const std::string given =
                 ::optopt ? "-" + std::string(1, static_cast<char>(::optopt)) : words[::optind - 1];
-            error = "unknown option '" + given + "'";
+            // getopt_long takes any unique start of a long name, and says no more of one that is not.
+            const std::string_view name = std::string_view(given).substr(0, given.find('='));
+            const auto starts = std::count_if(options.begin(), options.end(), [&](const OptionSpec& known) {
+                return name.starts_with("--") && Dashed(known).starts_with(name);
+            });
+            error = (starts > 1 ? "ambiguous option '" : "unknown option '") + given + "'";
         } else if (option->takesValue && *::optarg == '\0') {
             error = Dashed(*option) + " was given an empty value";
         } else {
