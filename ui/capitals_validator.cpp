@@ -3,8 +3,9 @@
 
 #include <QLineEdit>
 #include <QStyle>
-#include <algorithm>
-#include <ranges>
+#include <optional>
+
+#include "game/letter_entry_rule.h"
 
 namespace escartinol {
 
@@ -29,16 +30,14 @@ QValidator::State CCapitalsValidator::validate(QString& input, int& position) co
     QString capitals = input.toUpper();
     // toUpper can lengthen a text (ß gives SS); the cursor stays after what was typed.
     position += static_cast<int>(capitals.size() - input.size());
-    // The edit drops a whole insertion that comes back Invalid, so a paste too long for the box would be lost.
-    // What was just typed or pasted ends at the cursor and the text before it fitted: cutting the fewest
-    // characters before the cursor keeps as much of the start of the insertion as fits.
-    const auto tooWide = [&](int cut) {
-        return m_edit.fontMetrics().horizontalAdvance(QString(capitals).remove(position - cut, cut)) >
+    // The edit drops a whole insertion that comes back Invalid, so a paste too long for the box would be lost:
+    // the box keeps what fits of it instead.
+    const auto fits = [&](int cut) {
+        return m_edit.fontMetrics().horizontalAdvance(QString(capitals).remove(position - cut, cut)) <=
                VisibleTextWidth();
     };
-    const auto cuts = std::views::iota(0, position + 1);
-    const auto fewest = std::ranges::partition_point(cuts, tooWide);
-    if (fewest == cuts.end()) return Invalid;
+    const std::optional<int> fewest = FewestCutToFit(position, fits);
+    if (!fewest) return Invalid;
     int cut = *fewest;
     // Half a surrogate pair is no character at all.
     if (cut < position && capitals[position - cut - 1].isHighSurrogate()) ++cut;

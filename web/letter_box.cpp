@@ -62,24 +62,14 @@ void CLetterBox::OnInput() {
     const std::u16string capitals = typed.call<std::u16string>("toUpperCase");
     // Capitals can be longer (ß gives SS); the cursor stays after what was typed.
     int at = m_entry["selectionStart"].as<int>() + static_cast<int>(capitals.size()) - typed["length"].as<int>();
-    // What was just typed or pasted ends at the cursor and the text before it fitted: cutting the
-    // fewest characters before the cursor keeps as much of the start of the insertion as fits.
     const auto without = [&](int cut) { return capitals.substr(0, at - cut) + capitals.substr(at); };
-    int low = 0;
-    int high = at + 1;
-    while (low < high) {
-        const int middle = (low + high) / 2;
-        if (Fits(without(middle)))
-            high = middle;
-        else
-            low = middle + 1;
-    }
-    if (low > at) {
+    const std::optional<int> fewest = FewestCutToFit(at, [&](int cut) { return Fits(without(cut)); });
+    if (!fewest) {
         // Nothing of it fits: the box keeps what it had.
         m_entry.set("value", m_accepted);
         return;
     }
-    int cut = low;
+    int cut = *fewest;
     // Half a surrogate pair is no character at all.
     if (cut < at && IsHighSurrogate(capitals[at - cut - 1])) ++cut;
     m_accepted = without(cut);
