@@ -3,8 +3,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
-#include <iostream>
 
 #include "game/letter_entry_rule.h"
 #include "words/cp1252.h"
@@ -40,7 +40,8 @@ void CGame::LoadLists() {
     if (m_listsLoaded) return;
     int unreadable = 0;
     m_wordLists.LoadWordLists([&unreadable](const std::string& path) {
-        std::cerr << "escartinol: cannot read the word list " << path << "; playing without it\n";
+        // Through stdio rather than iostreams, whose locales would double the web edition's download.
+        std::fprintf(stderr, "escartinol: cannot read the word list %s; playing without it\n", path.c_str());
         ++unreadable;
     });
     m_listsLoaded = true;

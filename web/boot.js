@@ -1,6 +1,6 @@
 // The page's start: what only promises do without holding the game. The lists of the page's language
-// are fetched at once, while the page is parsed and the game compiled, and the service worker keeps the
-// site for play offline. The game, in C++, runs the page itself.
+// are fetched at once, and the game is compiled and started while they come, so that their arrival
+// finds it ready to read them. The game, in C++, runs the page itself.
 'use strict';
 (() => {
   const lang = new URLSearchParams(location.search).get('lang') === 'oc' ? 'oc' : 'fr';
@@ -19,21 +19,39 @@
     }
   };
   const lists = Promise.all(listUrls.map(fetchList));
-  const worker = navigator.serviceWorker;
-  if (worker) worker.register('sw.js');
-  const nextFrame = () => new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve)));
+  // The game's code is compiled while it downloads, and started as soon as its script has come,
+  // not after the page is parsed. A server that does not call it application/wasm costs the
+  // compile's overlap with the download, not the game.
+  const wasmUrl = 'escartinol.wasm';
+  const compiled = WebAssembly.compileStreaming(fetch(wasmUrl)).catch(
+      () => fetch(wasmUrl).then((response) => response.arrayBuffer()).then((bytes) => WebAssembly.compile(bytes)));
+  const created = new Promise((resolve, reject) => {
+    const instantiateWasm = (imports, receiveInstance) => {
+      compiled.then((module) => WebAssembly.instantiate(module, imports)).then(receiveInstance, reject);
+      return {};
+    };
+    const script = document.createElement('script');
+    script.src = 'escartinol.js';
+    script.onload = () => resolve(createEscartinol({instantiateWasm}));
+    script.onerror = reject;
+    document.head.append(script);
+  });
+  const parsed = new Promise((resolve) => document.addEventListener('DOMContentLoaded', resolve));
 
-  document.addEventListener('DOMContentLoaded', async () => {
-    const game = await createEscartinol();
+  (async () => {
+    const [game] = await Promise.all([created, parsed]);
+    // A draw and the loading notice while the lists are still on their way; no frame is waited
+    // for once they are here, since the player would only wait longer for the counts.
     game.openPage(lang);
-    // The player sees the draw and the loading notice before the load holds the page.
-    const [files] = await Promise.all([lists, nextFrame()]);
-    game.readLists(files);
+    game.readLists(await lists);
+    // Only now the service worker, whose install fetches the whole site: earlier, it would slow
+    // the first visit it is meant to keep. It keeps the lists as well, for the next visit offline.
+    const worker = navigator.serviceWorker;
     if (!worker) return;
-    // The worker keeps the lists as well, so that the next visit works without a network.
     worker.addEventListener('message', (event) => {
       if (event.data && event.data.kept) document.documentElement.dataset.offline = 'ready';
     });
+    worker.register('sw.js');
     (await worker.ready).active.postMessage({keep: listUrls});
-  });
+  })();
 })();

@@ -56,6 +56,12 @@ class Server:
             def log_message(self, *args):
                 pass
 
+            def copyfile(self, source, destination):
+                try:
+                    super().copyfile(source, destination)
+                except ConnectionError:
+                    pass  # the page moved on while the service worker was still keeping the site
+
         self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", port), functools.partial(Quiet, directory=self.root))
         self.url = f"http://127.0.0.1:{self.httpd.server_port}/escartinol/"
         threading.Thread(target=self.httpd.serve_forever, daemon=True).start()
