@@ -33,9 +33,13 @@ void CWebGame::WriteLists(const val& lists) {
     for (int i = 0; i < kListCount; ++i) {
         const val bytes = lists[i];
         // A list that could not be fetched is left out: the game plays without it, as with a missing file.
-        if (!bytes.isNull())
-            files.call<void>("writeFile", std::string(kListFolder) + "/" + ListFileName(kMaxWordLength - i), bytes,
-                             owned);
+        if (bytes.isNull()) continue;
+        const std::string path = std::string(kListFolder) + "/" + ListFileName(kMaxWordLength - i);
+        files.call<void>("writeFile", path, bytes, owned);
+        // Written once and never again, but just now: the game would take it for a file that an
+        // edit may still be changing within its clock's tick, and read it again at each search of
+        // the next two seconds (this file system keeps whole seconds). Its time is put far back.
+        files.call<void>("utime", path, 0, 0);
     }
 }
 

@@ -20,7 +20,12 @@ std::string CssNumber(double n) { return val::global("String")(n).as<std::string
 void FitWindow() {
     const val page = val::global("window");
     const double width = page["innerWidth"].as<double>();
-    const double height = page["innerHeight"].as<double>() - PageElement("languages")["offsetHeight"].as<double>();
+    // From the style sheet's own value: the switch's offsetHeight would lay the page out before the
+    // game has placed its tiles, and once more after.
+    const val root = val::global("getComputedStyle")(val::global("document")["documentElement"]);
+    const double languagesHeight =
+        val::global("parseFloat")(root.call<val>("getPropertyValue", std::string("--languages-height"))).as<double>();
+    const double height = page["innerHeight"].as<double>() - languagesHeight;
     const double scale = std::min(width / kWindowWidth, height / kWindowHeight);
     val style = PageElement("window")["style"];
     style.set("transform", "scale(" + CssNumber(scale) + ")");
