@@ -27,12 +27,14 @@
       () => fetch(wasmUrl).then((response) => response.arrayBuffer()).then((bytes) => WebAssembly.compile(bytes)));
   const created = new Promise((resolve, reject) => {
     const instantiateWasm = (imports, receiveInstance) => {
-      compiled.then((module) => WebAssembly.instantiate(module, imports)).then(receiveInstance, reject);
+      compiled.then((module) => WebAssembly.instantiate(module, imports)).then(receiveInstance).catch(reject);
       return {};
     };
     const script = document.createElement('script');
     script.src = 'escartinol.js';
-    script.onload = () => resolve(createEscartinol({instantiateWasm}));
+    // Not resolved with the factory's promise itself, which would hold it to that promise: a failed
+    // compile could then no longer reject it, and the page would wait without a word.
+    script.onload = () => createEscartinol({instantiateWasm}).then(resolve, reject);
     script.onerror = reject;
     document.head.append(script);
   });
