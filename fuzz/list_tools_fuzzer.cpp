@@ -23,11 +23,11 @@
 #include <vector>
 
 #include "fuzz/fuzz_support.h"
-#include "tools/list_replace.h"
-#include "tools/lists_lock.h"
+#include "lists/folder_lock.h"
+#include "lists/list_checker.h"
+#include "lists/list_editor.h"
+#include "lists/list_replace.h"
 #include "words/file_descriptor.h"
-#include "words/list_checker.h"
-#include "words/list_editor.h"
 #include "words/list_format.h"
 #include "words/word_lists.h"
 
@@ -127,13 +127,13 @@ void ReplaceKilled(const std::filesystem::path& root, std::string_view list, uns
     fuzzing::WriteFile(shared / "four.txt", "old");
     fuzzing::WriteFile(five, "old");
     fs::create_symlink(shared / "four.txt", four);
-    const std::vector<ListContent> edit = {{four.string(), std::string(list)}, {five.string(), std::string(list)}};
+    const std::vector<FileChange> edit = {{ListFileName(4), std::string(list)}, {ListFileName(5), std::string(list)}};
     static const char* const kPoints[] = {"written", "0", "1", "2"};
     const pid_t pid = ::fork();
     if (pid == 0) {
         ::setenv("ESCARTINOL_TEST_STOP_EDIT", kPoints[point % 4], 1);
-        const CListsLock lock(lists.string(), {});
-        ::_exit(lock.Error().empty() && ReplaceLists(lists.string(), edit).empty() ? 0 : 1);
+        const CFolderLock lock(lists.string(), {});
+        ::_exit(lock.Error().empty() && ReplaceFiles(lists.string(), edit).empty() ? 0 : 1);
     }
     // libFuzzer's own timer signals may interrupt the waits.
     int status = 0;
@@ -141,13 +141,14 @@ void ReplaceKilled(const std::filesystem::path& root, std::string_view list, uns
     ::kill(pid, SIGKILL);
     RetryAfterSignal([&] { return ::waitpid(pid, &status, 0); });
     {
-        const CListsLock next(lists.string(), {});
+        const CFolderLock next(lists.string(), {});
         Require(next.Error().empty());
     }
     Require(fs::is_symlink(four));
     const std::string shown = fuzzing::ReadFile(shared / "four.txt");
     Require(shown == fuzzing::ReadFile(five) && (shown == "old" || shown == list));
-    Require(EntryCount(lists) == 2 && EntryCount(shared) == 1);
+    // The lists and the lock of each folder, nothing else.
+    Require(EntryCount(lists) == 3 && EntryCount(shared) == 2);
 }
 
 }  // namespace

@@ -4,25 +4,12 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <filesystem>
 
 #include "game/letter_entry_rule.h"
 #include "words/cp1252.h"
+#include "words/list_places.h"
 
 namespace escartinol {
-
-namespace {
-
-// The folder as the player would look for it: absolute, without a trailing separator.
-std::string ShownFolder(const std::string& dir) {
-    std::error_code ec;
-    std::filesystem::path folder = std::filesystem::absolute(dir.empty() ? "." : dir, ec).lexically_normal();
-    if (ec) return dir;
-    if (!folder.has_filename() && folder.has_relative_path()) folder = folder.parent_path();
-    return folder.string();
-}
-
-}  // namespace
 
 CGame::CGame(IGameView& view, std::string listDir, std::optional<std::uint32_t> seed, ListHolding holding)
     : m_view(view), m_wordLists(listDir, holding), m_search(m_wordLists), m_listDir(std::move(listDir)), m_seed(seed) {}

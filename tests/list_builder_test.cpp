@@ -1,5 +1,5 @@
 // Building lists from a plain word file: which words are taken, how they are keyed and ordered.
-#include "words/list_builder.h"
+#include "lists/list_builder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The checker must name every line that would hide words from the search, and nothing in a sound list.
-#include "words/list_checker.h"
+#include "lists/list_checker.h"
 
 #include <gtest/gtest.h>
 

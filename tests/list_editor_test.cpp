@@ -1,5 +1,5 @@
 // Word edits must touch only their own line and keep the list sound, so the search still finds every key.
-#include "words/list_editor.h"
+#include "lists/list_editor.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "words/list_checker.h"
+#include "lists/list_checker.h"
 #include "words/list_format.h"
 
 namespace escartinol {

@@ -1,7 +1,7 @@
 // Byte by byte through the stream's buffer, which does the reading in blocks.
 #include "tools/bounded_line.h"
 
-#include "tools/text_encoding.h"
+#include "tools/tool_messages.h"
 
 namespace escartinol {
 

@@ -1,16 +1,9 @@
-// The tools find their own folder through /proc, the place Linux keeps it.
+// A folder named must be one; otherwise the places are searched from the program's own folder.
 #include "tools/list_options.h"
 
-#include <algorithm>
 #include <filesystem>
 
 namespace escartinol {
-
-std::string ProgramDir() {
-    std::error_code ec;
-    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string() : program.parent_path().string();
-}
 
 std::string TakeListOptions(const CommandLine& line, ListOptions& options) {
     options.dir = line.Value(kListsOption.name);
@@ -27,13 +20,6 @@ std::optional<FoundLists> LocateLists(const ListOptions& options, std::string& e
         return std::nullopt;
     }
     return FoundLists{{options.dir, ListPlaceKind::kNamed}, true};
-}
-
-std::optional<std::string> PlayerListsDir(std::string_view lang) {
-    const auto places = ListPlaces(lang, {});
-    const auto player = std::find_if(places.begin(), places.end(),
-                                     [](const ListPlace& place) { return place.kind == ListPlaceKind::kPlayer; });
-    return player == places.end() ? std::nullopt : std::optional(player->dir);
 }
 
 }  // namespace escartinol

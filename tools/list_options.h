@@ -26,11 +26,4 @@ std::string TakeListOptions(const CommandLine& line, ListOptions& options);
 // ListPlaces that holds lists. Nothing, and error set, when the folder named is not a folder.
 std::optional<FoundLists> LocateLists(const ListOptions& options, std::string& error);
 
-// The folder where the installed lists of lang are copied for the player's own words; nothing
-// when neither XDG_DATA_HOME nor HOME names one.
-std::optional<std::string> PlayerListsDir(std::string_view lang);
-
-// The folder of the running program; empty when /proc cannot tell.
-std::string ProgramDir();
-
 }  // namespace escartinol

@@ -1,11 +1,15 @@
 // escartinol-lists: tools for the player-edited word lists.
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "lists/list_build.h"
+#include "lists/list_check.h"
+#include "lists/list_edit.h"
+#include "lists/player_copy.h"
 #include "tools/command_line.h"
 #include "tools/list_options.h"
-#include "tools/lists_commands.h"
 #include "tools/tool_messages.h"
 #include "version.h"
 
@@ -17,6 +21,64 @@ constexpr OptionSpec kBuildOptions[] = {kHelpOption,           kVersionOption,  
 constexpr OptionSpec kCheckOptions[] = {kHelpOption, kVersionOption, kListsOption, kLangOption, {"fix"}};
 constexpr OptionSpec kEditOptions[] = {kHelpOption, kVersionOption, kListsOption, kLangOption};
 constexpr OptionSpec kCopyOptions[] = {kHelpOption, kVersionOption, kLangOption};
+
+// The report of a job: its warnings on standard error, what it says on standard output, escaped.
+int Print(const Report& report) {
+    for (const std::string& line : report.warnings) Complain(line);
+    for (const std::string& line : report.said) std::cout << ShownText(line, std::string::npos) << '\n';
+    return report.status;
+}
+
+void SayWaiting(const std::string& folder) { Complain("waiting for another edit of " + folder + " to end"); }
+
+int RunBuild(const CommandLine& line) {
+    if (!line.operands.empty()) return Refuse("unexpected argument '" + line.operands[0] + "' (see --help)");
+    // Started from the home folder, a build without --out would scatter lists there.
+    if (!line.Has("out"))
+        return Refuse("give the folder for the lists with --out DIR; without it they would be written into " +
+                      std::filesystem::current_path().string());
+    return Print(
+        BuildLists({line.Value("from"), line.Value("hunspell"), line.Value("out"), line.Has("force")}, SayWaiting));
+}
+
+// The check command again with --fix, as the player typed it.
+std::string FixCommand(const CommandLine& line) {
+    std::string command = "escartinol-lists check --fix";
+    if (line.Has(kListsOption.name)) command += " --lists " + line.Value(kListsOption.name);
+    if (line.Has(kLangOption.name)) command += " --lang " + line.Value(kLangOption.name);
+    for (const std::string& operand : line.operands) command += " " + operand;
+    return command;
+}
+
+int RunCheck(const CommandLine& line) {
+    ListOptions options;
+    std::string error = TakeListOptions(line, options);
+    // The folder may also be given bare, as the one argument.
+    if (error.empty() && (line.operands.size() > 1 || (!line.operands.empty() && !options.dir.empty())))
+        error = "expected at most one folder, got '" + line.operands.back() + "'";
+    if (error.empty() && !line.operands.empty()) options.dir = line.operands[0];
+    const auto found = error.empty() ? LocateLists(options, error) : std::nullopt;
+    if (!found) return Refuse(error);
+    return Print(CheckLists({found->place.dir, options.Lang(), line.Has("fix"), FixCommand(line)}, SayWaiting));
+}
+
+int RunEdit(bool adding, const CommandLine& line) {
+    ListOptions options;
+    std::string error = TakeListOptions(line, options);
+    const auto found = error.empty() ? LocateLists(options, error) : std::nullopt;
+    if (!found) return Refuse(error);
+    return Print(EditLists({adding, found->place.dir, found->found && found->place.kind == ListPlaceKind::kInstalled,
+                            options.Lang(), line.operands},
+                           SayWaiting));
+}
+
+// update and reset work on the player's copy alone, named by its language.
+int RunOnCopy(const CommandLine& line, Report (*job)(std::string_view, const WaitNotice&)) {
+    if (!line.operands.empty()) return Refuse("unexpected argument '" + line.operands[0] + "' (see --help)");
+    ListOptions options;
+    if (const std::string error = TakeListOptions(line, options); !error.empty()) return Refuse(error);
+    return Print(job(options.Lang(), SayWaiting));
+}
 
 struct ListsCommand {
     CommandSpec syntax;
@@ -55,13 +117,13 @@ const ListsCommand kCommands[] = {
       "  makes your copy of the installed lists again from the installed lists as they are now,\n"
       "  with your own words put back in, and says which of them the new lists already hold\n",
       kCopyOptions},
-     RunUpdate},
+     [](const CommandLine& line) { return RunOnCopy(line, UpdateCopy); }},
     {{"escartinol-lists reset",
       "usage: escartinol-lists reset [--lang fr|oc]\n"
       "  removes your copy of the installed lists and the record of your words, after naming\n"
       "  them; the game then reads the installed lists\n",
       kCopyOptions},
-     RunReset},
+     [](const CommandLine& line) { return RunOnCopy(line, ResetCopy); }},
 };
 
 constexpr const char* kMoreUsage =

@@ -7,6 +7,11 @@ namespace escartinol {
 
 std::string ListFileName(int n) { return "DEF_" + std::to_string(n) + "L.txt"; }
 
+std::string ListPath(const std::string& dir, int n) {
+    if (dir.empty()) return ListFileName(n);
+    return dir + (dir.back() == '/' ? "" : "/") + ListFileName(n);
+}
+
 std::string SpellOutLigatures(std::string_view word) {
     std::string out;
     out.reserve(word.size() + 2);

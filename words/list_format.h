@@ -16,6 +16,8 @@ inline constexpr int kMaxLineChars = 253;
 
 // "DEF_" + n + "L.txt": the bare name of the list of words of n letters.
 std::string ListFileName(int n);
+// The path of list n in dir; dir empty is the current folder, where the list keeps its bare name.
+std::string ListPath(const std::string& dir, int n);
 
 // The old DOS end-of-file mark: a list ends at its first byte 0x1A, wherever it stands.
 inline constexpr char kEndOfFileMark = 0x1A;

@@ -55,6 +55,20 @@ std::vector<ListPlace> ListPlaces(std::optional<std::string_view> asked, const s
     return places;
 }
 
+std::string ProgramDir() {
+    std::error_code ec;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string() : program.parent_path().string();
+}
+
+std::string ShownFolder(const std::string& dir) {
+    std::error_code ec;
+    std::filesystem::path folder = std::filesystem::absolute(dir.empty() ? "." : dir, ec).lexically_normal();
+    if (ec) return dir;
+    if (!folder.has_filename() && folder.has_relative_path()) folder = folder.parent_path();
+    return folder.string();
+}
+
 bool HoldsAnyList(const std::string& dir) {
     const fs::path folder = dir.empty() ? fs::path(".") : fs::path(dir);
     for (int n = kMinWordLength; n <= kMaxWordLength; ++n) {

@@ -34,6 +34,12 @@ struct ListPlace {
 // Without lang, the places of the default language.
 std::vector<ListPlace> ListPlaces(std::optional<std::string_view> lang, const std::string& programDir);
 
+// The folder of the running program, where Linux keeps it (/proc); empty when that cannot tell.
+std::string ProgramDir();
+
+// The folder as a player would look for it: absolute, without a trailing separator.
+std::string ShownFolder(const std::string& dir);
+
 // True when dir (empty: the current folder) holds at least one of the six lists.
 bool HoldsAnyList(const std::string& dir);
 

@@ -25,8 +25,7 @@ constexpr std::int64_t kMaxEntries = std::numeric_limits<std::int32_t>::max() / 
 }  // namespace
 
 CWordLists::CWordLists(std::string dir, ListHolding holding) : m_holding(holding) {
-    if (!dir.empty() && dir.back() != '/') dir += '/';
-    for (int n = kMinWordLength; n <= kMaxWordLength; ++n) m_path[n - kMinWordLength] = dir + ListFileName(n);
+    for (int n = kMinWordLength; n <= kMaxWordLength; ++n) m_path[n - kMinWordLength] = ListPath(dir, n);
 }
 
 void CWordLists::LoadWordLists(const std::function<void(const std::string&)>& onMissing) {
