@@ -1,12 +1,12 @@
 // What list edits leave when killed, linked, run as root, short of space or faster than the clock.
 #include <gtest/gtest.h>
-#include <signal.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "support/coarse_clock_folder.h"
@@ -20,7 +20,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::CListFolder;
+using testing::EndStopped;
 using testing::RunCommand;
+using testing::StartStopped;
 
 const std::string kLists = ESCARTINOL_LISTS;
 
@@ -29,29 +31,6 @@ std::size_t EntryCount(const std::string& dir) {
     return static_cast<std::size_t>(std::count_if(
         fs::directory_iterator(dir), {},
         [](const fs::directory_entry& entry) { return entry.path().filename() != ".escartinol-lists.lock"; }));
-}
-
-// Runs command in a shell that the tool replaces; returns its pid once the tool has stopped itself
-// at the point ESCARTINOL_TEST_STOP_EDIT names, or -1.
-pid_t StartStopped(const std::string& point, const std::string& command) {
-    const std::string line = "ESCARTINOL_TEST_STOP_EDIT=" + point + " exec " + command + " >/dev/null 2>&1";
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::execl("/bin/sh", "sh", "-c", line.c_str(), static_cast<char*>(nullptr));
-        ::_exit(127);
-    }
-    int status = 0;
-    if (::waitpid(pid, &status, WUNTRACED) != pid || !WIFSTOPPED(status)) return -1;
-    return pid;
-}
-
-// The signal that ended the stopped process, once it has been sent signal and let go on.
-int EndStopped(pid_t pid, int signal) {
-    ::kill(pid, signal);
-    ::kill(pid, SIGCONT);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return WIFSIGNALED(status) ? WTERMSIG(status) : 0;
 }
 
 TEST(ListsEdit, AnEditKilledBetweenItsRenamesIsFinishedByTheNextEditorAndOneKilledBeforeIsUndone) {
@@ -67,7 +46,11 @@ TEST(ListsEdit, AnEditKilledBetweenItsRenamesIsFinishedByTheNextEditorAndOneKill
     EXPECT_EQ(EndStopped(pid, SIGKILL), SIGKILL);
     // One list renamed, the other not: which comes first is the editor's business.
     EXPECT_NE(folder.Read(5) == "CEHIN/chien\r\n", folder.Read(6) == "AEINST/tisane\r\n");
-    EXPECT_EQ(RunCommand(nextEditor).status, 0);
+    // The journal names the lists by their bare names, so it still serves in a folder moved since.
+    const std::string moved = folder.Dir() + "-moved";
+    fs::rename(folder.Dir(), moved);
+    EXPECT_EQ(RunCommand(kLists + " remove --lists " + moved + " zzzz").status, 0);
+    fs::rename(moved, folder.Dir());
     EXPECT_EQ(folder.Read(5), "CEHIN/chien/niche\r\n");
     EXPECT_EQ(folder.Read(6), "AEINST/tisane/satine\r\n");
     EXPECT_EQ(EntryCount(folder.Dir()), static_cast<std::size_t>(kListCount));
@@ -82,6 +65,47 @@ TEST(ListsEdit, AnEditKilledBetweenItsRenamesIsFinishedByTheNextEditorAndOneKill
     EXPECT_EQ(RunCommand(nextEditor).status, 0);
     EXPECT_EQ(EntryCount(folder.Dir()), static_cast<std::size_t>(kListCount));
     EXPECT_EQ(folder.Read(5), "CEHIN/chien\r\n");
+}
+
+// A journal or a file found in the folder is data anyone who may write there could have made: an
+// editor obeys only what it would have written itself, and removes only its own new files.
+TEST(ListsEdit, WhatAnEditorFindsInTheFolderIsTrustedOnlyWhenItIsExactlyWhatAnEditorWrites) {
+    CListFolder folder;
+    folder.WriteLines(6, {"AEINST/tisane"});
+    const std::string evil = folder.Dir() + "/evil";
+    const std::string important = folder.Dir() + "/important";
+    const std::string journal = folder.Dir() + "/.escartinol-lists.journal";
+    const std::string add = kLists + " add --lists " + folder.Dir() + " tisane";
+    const std::string planted[] = {
+        std::string("escartinol-lists journal\n") + evil + '\0' + important + '\0',
+        "escartinol-lists journal 2\n../" + ListFileName(6) + " abc123\n",
+        "escartinol-lists journal 2\n" + important + " -\n",
+        "escartinol-lists journal 2\n" + ListFileName(6) + " " + std::string(20 << 20, 'x') + "\n",
+    };
+    for (const std::string& bytes : planted) {
+        std::ofstream(evil) << "evil";
+        std::ofstream(important) << "important";
+        std::ofstream(journal, std::ios::binary) << bytes;
+        const auto refused = RunCommand(add, "&1");
+        EXPECT_EQ(refused.status, 2) << refused.out;
+        EXPECT_EQ(refused.out.find('\n'), refused.out.size() - 1) << refused.out;
+        EXPECT_TRUE(fs::exists(evil) && fs::exists(important) && fs::exists(journal));
+        std::ifstream in(important);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "important");
+    }
+    fs::remove(journal);
+
+    // A player's backups, and a name of the editors' own that is no plain file, stay.
+    const std::string kept[] = {folder.File(6) + ".backup", folder.Dir() + "/escartinol-words.txt.backup",
+                                folder.File(6) + ".escartinol-new-abc123"};
+    fs::copy_file(folder.File(6), kept[0]);
+    fs::copy_file(folder.File(6), kept[1]);
+    fs::create_directory(kept[2]);
+    const std::string stray = folder.File(5) + ".escartinol-new-Zz0123";
+    std::ofstream(stray) << "left by a killed editor";
+    EXPECT_EQ(RunCommand(add).status, 0);
+    for (const std::string& path : kept) EXPECT_TRUE(fs::exists(path)) << path;
+    EXPECT_FALSE(fs::exists(stray));
 }
 
 // The file size limit stands for a full disk: the second list cannot be written.
@@ -123,7 +147,7 @@ TEST(ListsEdit, ALinkedListGetsTheWordAtItsTargetAndKeepsItsLinkWhileALinkToADev
 }
 
 // sudo in a player's folder: every file it leaves must still be the player's to replace.
-TEST(ListsEdit, RootEditingAPlayersFolderLeavesEveryFileThePlayersWithItsModeAndNoLockFile) {
+TEST(ListsEdit, RootEditingAPlayersFolderLeavesEveryFileThePlayersWithItsMode) {
     if (::geteuid() != 0) GTEST_SKIP() << "needs root, to edit a folder that another user owns";
     CListFolder folder;
     folder.WriteLines(6, {"AEINST/tisane"});
@@ -152,6 +176,47 @@ TEST(ListsEdit, RootEditingAPlayersFolderLeavesEveryFileThePlayersWithItsModeAnd
         ASSERT_EQ(::stat(path.c_str(), &status), 0);
         EXPECT_EQ(status.st_uid, player) << path;
     }
+}
+
+// sudo keeps the player's HOME, and anyone may write a sticky folder such as /tmp: a link planted
+// there must not lead root's writes into root's own files, and a user who may only read a folder
+// must not hold its editors back.
+TEST(ListsEdit, RootWritesThroughNoLinkAnotherUserPlantedAndNoReaderHoldsItBack) {
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root, and another user";
+    const std::string nobody = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
+    CListFolder player;
+    CListFolder shared;  // root's, 0755, with a root-only file
+    const std::string secret = shared.Dir() + "/secret";
+    shared.WriteLines(9, {"AEILNORST/relations"});
+    fs::copy_file(shared.File(9), secret);
+    fs::permissions(secret, fs::perms{0600});
+    fs::permissions(shared.Dir(), fs::perms{0755});
+    fs::remove(player.File(9));
+    fs::create_symlink(secret, player.File(9));
+    ASSERT_EQ(RunCommand("chown -hR 65534:65534 " + player.Dir()).status, 0);
+    EXPECT_NE(RunCommand(kLists + " add --lists " + player.Dir() + " talerions").status, 0);
+
+    // A sticky folder of root's where another user planted a list.
+    fs::permissions(shared.Dir(), fs::perms{01777});
+    fs::remove(shared.File(8));
+    fs::create_symlink(secret, shared.File(8));
+    ASSERT_EQ(RunCommand("chown -h 65534:65534 " + shared.File(8)).status, 0);
+    RunCommand("printf 'talerions\\n' > " + shared.Dir() + "/words.txt");
+    EXPECT_NE(
+        RunCommand(kLists + " build --force --out " + shared.Dir() + " --from " + shared.Dir() + "/words.txt").status,
+        0);
+    EXPECT_EQ(shared.Read(9), "AEILNORST/relations\r\n");
+    std::ifstream in(secret, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "AEILNORST/relations\r\n");
+
+    // A reader's lock on the folder, or its try at the editors' lock file, holds no editor back.
+    fs::permissions(shared.Dir(), fs::perms{0755});
+    fs::remove(shared.File(8));
+    const auto held =
+        RunCommand(nobody + "flock " + shared.Dir() + " sleep 5 >/dev/null 2>&1 & p=$!; sleep 0.3; " + "timeout 4 " +
+                   kLists + " add --lists " + shared.Dir() + " talerions; s=$?; " + "kill $p; exit $s");
+    EXPECT_EQ(held.status, 0);
+    EXPECT_NE(RunCommand(nobody + "flock -n " + shared.Dir() + "/.escartinol-lists.lock true").status, 0);
 }
 
 // A typo in --from, a compressed file, a device or a pipe must not empty the player's lists.

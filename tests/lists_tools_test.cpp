@@ -95,6 +95,33 @@ TEST(ListsCheck, AListSavedAsUtf8IsNamedInOneLineAndFixConvertsIt) {
     // A list in Windows-1252 is left as it is.
     EXPECT_EQ(RunCommand(kLists + " check --fix " + folder.Dir()).status, 0);
     EXPECT_EQ(folder.Read(6), "ACELST/c\xE8lsat\r\nACNORS/cranos\r\n");
+
+    // The byte order mark some editors write goes with the conversion; what is quoted is escaped.
+    folder.Write(6,
+                 "\xEF\xBB\xBF"
+                 "ACELST/c\xC3\xA8l\x1B[2Jsat\r\n");
+    const auto marked = RunCommand(kLists + " check " + folder.Dir());
+    EXPECT_EQ(marked.status, 1);
+    EXPECT_EQ(marked.out.find('\x1B'), std::string::npos);
+    EXPECT_NE(marked.out.find("\\x1B[2J"), std::string::npos);
+    folder.Write(6,
+                 "\xEF\xBB\xBF"
+                 "ACELST/c\xC3\xA8lsat\r\n");
+    EXPECT_EQ(RunCommand(kLists + " check --fix " + folder.Dir()).status, 0);
+    EXPECT_EQ(folder.Read(6), "ACELST/c\xE8lsat\r\n");
+}
+
+// A folder left mid-edit is no sound folder, until an edit (or --fix) finishes what was stopped.
+TEST(ListsCheck, AnInterruptedEditIsReportedAndFixFinishesIt) {
+    CListFolder folder;
+    folder.WriteLines(6, {"AEINST/tisane"});
+    std::ofstream(folder.File(6) + ".escartinol-new-abc123") << "AEINST/satine\r\n";
+    std::ofstream(folder.Dir() + "/.escartinol-lists.journal") << "escartinol-lists journal 2\n"
+                                                               << ListFileName(6) << " abc123\n";
+    EXPECT_EQ(RunCommand(kLists + " check " + folder.Dir()).status, 1);
+    EXPECT_EQ(folder.Read(6), "AEINST/tisane\r\n");
+    EXPECT_EQ(RunCommand(kLists + " check --fix " + folder.Dir()).status, 0);
+    EXPECT_EQ(folder.Read(6), "AEINST/satine\r\n");
 }
 
 // The edited list replaces the old one whole, and must keep the mode its owner gave it.
@@ -163,12 +190,49 @@ TEST(PlayerCopy, UpdateTakesInNewInstalledListsWithoutLosingThePlayersWordsAndRe
     ASSERT_EQ(RunCommand(player.lists + " update --lang fr").status, 0);
     EXPECT_EQ(player.ReadCopy(5), "CEHIN/chine/niche\r\n");
 
+    // A reset that cannot remove one file removes none.
+    std::filesystem::remove(player.copy + "/DEF_4L.txt");
+    std::filesystem::create_directory(player.copy + "/DEF_4L.txt");
+    EXPECT_EQ(RunCommand(player.lists + " reset --lang fr").status, 2);
+    EXPECT_EQ(player.ReadCopy(5), "CEHIN/chine/niche\r\n");
+    std::filesystem::remove(player.copy + "/DEF_4L.txt");
     const auto reset = RunCommand(player.lists + " reset --lang fr");
     EXPECT_EQ(reset.status, 0);
     EXPECT_NE(reset.out.find("to add them again: escartinol-lists add niche\n"), std::string::npos);
     EXPECT_NE(reset.out.find("to remove them again: escartinol-lists remove tisane\n"), std::string::npos);
     for (const char* file : {"DEF_5L.txt", "DEF_9L.txt", "escartinol-words.txt"})
         EXPECT_FALSE(std::filesystem::exists(player.copy + "/" + file)) << file;
+}
+
+// An add that waited behind a reset finds the copy gone: it makes the copy whole again, not of one list.
+TEST(PlayerCopy, AnAddIntoAnEmptiedCopyCopiesEveryInstalledList) {
+    PlayerFolders player;
+    player.Install(5, "CEHIN/chien\r\n");
+    player.Install(6, "AEINST/tisane\r\n");
+    std::filesystem::create_directories(player.copy);
+    EXPECT_EQ(RunCommand(player.lists + " add --lists " + player.copy + " niche").status, 0);
+    EXPECT_EQ(player.ReadCopy(5), "CEHIN/chien/niche\r\n");
+    EXPECT_EQ(player.ReadCopy(6), "AEINST/tisane\r\n");
+}
+
+// A player edits the copy and the record by hand: update names every word that would go, and keeps
+// every line of the record, read as add reads a word or, failing that, as it stands.
+TEST(PlayerCopy, UpdateNamesTheWordsAddedByHandAndKeepsEveryLineOfTheRecord) {
+    PlayerFolders player;
+    player.Install(5, "CEHIN/chien\r\n");
+    ASSERT_EQ(RunCommand(player.lists + " add --lang fr niche").status, 0);
+    std::ofstream(player.copy + "/DEF_5L.txt", std::ios::binary) << "CEHIN/chien/chine/niche\r\n";
+    const std::string record = player.copy + "/escartinol-words.txt";
+    std::ofstream(record, std::ios::app) << "+talons \n+ce\xCC\x80lsat\n# mine\nnot a word\n";
+    RunCommand("sed -i '1s/^/\\xEF\\xBB\\xBF/' " + record);
+    const auto update = RunCommand(player.lists + " update --lang fr", "&1");
+    EXPECT_EQ(update.status, 0);
+    EXPECT_NE(update.out.find("escartinol-lists add chine"), std::string::npos) << update.out;
+    EXPECT_EQ(player.ReadCopy(6), "ACELST/c\xE8lsat\r\nALNOST/talons\r\n");
+    std::ifstream in(record);
+    const std::string kept(std::istreambuf_iterator<char>(in), {});
+    for (const char* line : {"\n+niche\n", "\n+talons\n", "\n# mine\n", "\nnot a word\n"})
+        EXPECT_NE(kept.find(line), std::string::npos) << line;
 }
 
 // A copy made before records were kept: the words it holds that the new installed lists lack are the
@@ -203,6 +267,11 @@ TEST(ListsEdit, ABrokenListABadWordOrAFullLineChangesNoFileAtAll) {
         EXPECT_EQ(folder.Read(9), full + "\r\n") << words;
     }
     EXPECT_EQ(RunCommand(kLists + " remove --lists " + folder.Dir() + " fegh").status, 1);
+
+    // Taking out every copy of a word written twice is what mends its list.
+    folder.WriteLines(8, {"AABBCCDD/abcdabcd/abcdabcd/dcbadcba"});
+    EXPECT_EQ(RunCommand(kLists + " remove --lists " + folder.Dir() + " abcdabcd").status, 0);
+    EXPECT_EQ(folder.Read(8), "AABBCCDD/dcbadcba\r\n");
 }
 
 // Editors started together on one folder take turns: every word that one of them reports added

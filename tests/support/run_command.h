@@ -1,7 +1,10 @@
-// Runs a shell command as a player would and keeps its standard output and exit status.
+// Runs a shell command as a player would and keeps its standard output and exit status; or starts
+// one that a test build of the lists tool stops at a point the test names, to be killed there.
 #pragma once
 
+#include <signal.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <string>
@@ -23,6 +26,29 @@ inline Outcome RunCommand(const std::string& command, const std::string& errorsT
     const int status = pclose(pipe);
     outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return outcome;
+}
+
+// Runs command in a shell that the tool replaces; returns its pid once the tool has stopped itself
+// at the point ESCARTINOL_TEST_STOP_EDIT names, or -1.
+inline pid_t StartStopped(const std::string& point, const std::string& command) {
+    const std::string line = "ESCARTINOL_TEST_STOP_EDIT=" + point + " exec " + command + " >/dev/null 2>&1";
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::execl("/bin/sh", "sh", "-c", line.c_str(), static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    int status = 0;
+    if (::waitpid(pid, &status, WUNTRACED) != pid || !WIFSTOPPED(status)) return -1;
+    return pid;
+}
+
+// The signal that ended the stopped process, once it has been sent signal and let go on.
+inline int EndStopped(pid_t pid, int signal) {
+    ::kill(pid, signal);
+    ::kill(pid, SIGCONT);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFSIGNALED(status) ? WTERMSIG(status) : 0;
 }
 
 }  // namespace escartinol::testing
