@@ -179,7 +179,9 @@ void CListChecker::EndWord(bool atLineEnd) {
         } else if (m_keyValid && !m_wordHasNonLetter && m_wordLetters != m_keyLetters) {
             Report(ListBreakKind::kWrongKey, "word's letters are not those of its key " + m_key.text, m_word);
         }
-        if (m_wordLength == m_n && m_lineLength <= kMaxLineChars) {
+        // The game reads a line's first 253 characters: a copy that ends within them is shown twice.
+        const std::int64_t wordEnd = m_lineLength - (atLineEnd ? 0 : 1);
+        if (m_wordLength == m_n && wordEnd <= kMaxLineChars) {
             if (std::find(m_lineWords.begin(), m_lineWords.end(), m_word.text) != m_lineWords.end())
                 Report(ListBreakKind::kDuplicateWord, "word is already on the line", m_word);
             else

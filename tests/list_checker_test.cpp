@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <utility>
@@ -68,6 +69,15 @@ TEST(ListChecker, EachKindOfBreakIsFoundOnItsLine) {
         // A line split anywhere between two reads, the CR from its LF included, must read the same.
         EXPECT_EQ(Breaks(4, c.bytes, 1), c.expected) << c.bytes;
     }
+}
+
+// The game reads the first 253 characters of a line, so a word written twice within them is shown twice.
+TEST(ListChecker, AWordWrittenTwiceWithinTheCharactersTheGameReadsIsReported) {
+    std::string word = "abcdefghi";
+    std::string line = "ABCDEFGHI/abc";
+    for (int i = 0; i < 23; ++i, std::next_permutation(word.begin(), word.end())) line += "/" + word;
+    line += "/abcdefghi/ihgfedcba\r\n";  // the second abcdefghi ends on the 253rd character
+    EXPECT_EQ(Breaks(9, line), (Found{{Kind::kWordLength, 1}, {Kind::kDuplicateWord, 1}, {Kind::kLineTooLong, 1}}));
 }
 
 TEST(ListChecker, OrderIsJudgedAgainstTheLastGoodKeyAndEveryWordIsChecked) {
