@@ -60,9 +60,7 @@ Report EditLists(const EditRequest& request, const WaitNotice& onWait) {
     CWordRecord record;
     if (playerCopy) {
         if (std::string error = record.Read(dir); !error.empty()) return report.Fail(error);
-        for (const std::size_t line : record.Unread())
-            report.Warn(InFolder(dir, kWordRecordName) + ":" + std::to_string(line) +
-                        ": not +word or -word; kept as it is");
+        for (std::string& line : record.UnreadNotices()) report.Warn(std::move(line));
         if (source == dir)
             if (std::string notice = InstalledChangedNotice(dir, request.lang, record); !notice.empty())
                 report.Warn(notice);

@@ -89,31 +89,31 @@ struct LockedCopy {
 
 bool LockCopy(std::string_view lang, const WaitNotice& onWait, Report& report, LockedCopy& copy) {
     const auto player = PlayerListsDir(lang);
-    if (!player)
-        return !report.Fail("with neither XDG_DATA_HOME nor HOME set there is no folder for your own lists").status;
+    if (!player) {
+        report.Fail("with neither XDG_DATA_HOME nor HOME set there is no folder for your own lists");
+        return false;
+    }
     copy.player = *player;
     copy.installed = FindInstalledLists(lang);
-    if (std::string error = ActAsOwnerOf(copy.player); !error.empty()) return !report.Fail(error).status;
+    std::string error = ActAsOwnerOf(copy.player);
     std::error_code ec;
-    if (!fs::is_directory(copy.player, ec)) {
+    if (error.empty() && fs::is_directory(copy.player, ec)) {
+        copy.lock.emplace(copy.player, [&] { onWait(copy.player); });
+        error = copy.lock->Error();
+        if (!copy.lock->Finished().empty()) report.Warn(copy.lock->Finished());
+        // Under the lock, so that what another editor just did is seen.
+        if (error.empty() && (HoldsAnyList(copy.player) || fs::exists(InFolder(copy.player, kWordRecordName), ec))) {
+            error = copy.record.Read(copy.player);
+            for (std::string& line : copy.record.UnreadNotices()) report.Warn(std::move(line));
+            if (error.empty()) return true;
+        }
+    }
+    if (!error.empty())
+        report.Fail(error);
+    else
         report.Say("you have no copy of your own in " + copy.player + "; the game reads the installed lists" +
                    (copy.installed ? " of " + *copy.installed : std::string()));
-        return false;
-    }
-    copy.lock.emplace(copy.player, [&] { onWait(copy.player); });
-    if (!copy.lock->Error().empty()) return !report.Fail(copy.lock->Error()).status;
-    if (!copy.lock->Finished().empty()) report.Warn(copy.lock->Finished());
-    // Under the lock, so that what another editor just did is seen.
-    if (!HoldsAnyList(copy.player) && !fs::exists(InFolder(copy.player, kWordRecordName), ec)) {
-        report.Say("you have no copy of your own in " + copy.player + "; the game reads the installed lists" +
-                   (copy.installed ? " of " + *copy.installed : std::string()));
-        return false;
-    }
-    if (std::string error = copy.record.Read(copy.player); !error.empty()) return !report.Fail(error).status;
-    for (const std::size_t line : copy.record.Unread())
-        report.Warn(InFolder(copy.player, kWordRecordName) + ":" + std::to_string(line) +
-                    ": not +word or -word; kept as it is");
-    return true;
+    return false;
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ constexpr std::size_t kMaxRecordBytes = 8 << 20;
 
 std::string CWordRecord::Read(const std::string& dir) {
     *this = {};
-    const std::string path = InFolder(dir, kWordRecordName);
+    const std::string path = m_path = InFolder(dir, kWordRecordName);
     struct stat status {};
     if (::lstat(path.c_str(), &status) != 0 && errno == ENOENT) {
         for (std::size_t at = 0; at < kHeader.size(); at = kHeader.find('\n', at) + 1)
@@ -98,6 +98,13 @@ void CWordRecord::Set(const std::string& word, bool added) {
     }
     m_index[word] = m_lines.size();
     m_lines.push_back({{}, word, added, false});
+}
+
+std::vector<std::string> CWordRecord::UnreadNotices() const {
+    std::vector<std::string> notices;
+    for (const std::size_t line : m_unread)
+        notices.push_back(m_path + ":" + std::to_string(line) + ": not +word or -word; kept as it is");
+    return notices;
 }
 
 std::optional<bool> CWordRecord::Find(const std::string& word) const {

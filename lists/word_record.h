@@ -28,8 +28,8 @@ public:
     std::optional<bool> Find(const std::string& word) const;
     // cp1252 words, true when added, in the order of the file.
     std::vector<std::pair<std::string, bool>> Words() const;
-    // The lines that hold no word (numbered from 1), kept as they are.
-    const std::vector<std::size_t>& Unread() const { return m_unread; }
+    // A line for each line of the file that holds no word, kept as it is.
+    std::vector<std::string> UnreadNotices() const;
 
     const std::string& InstalledStamp() const { return m_stamp; }
     void SetInstalledStamp(std::string stamp) { m_stamp = std::move(stamp); }
@@ -43,7 +43,8 @@ private:
     };
     std::vector<Line> m_lines;
     std::unordered_map<std::string, std::size_t> m_index;  // word to its line
-    std::vector<std::size_t> m_unread;
+    std::vector<std::size_t> m_unread;                     // numbered from 1
+    std::string m_path;
     std::string m_stamp;
     bool m_exists = false;
 };
