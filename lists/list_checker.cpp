@@ -1,4 +1,4 @@
-// The list format checker: a byte-at-a-time state machine, so pieces may split a line anywhere.
+// The list format checker: each line taken whole, its key, its words, then the line itself.
 #include "lists/list_checker.h"
 
 #include <fcntl.h>
@@ -33,218 +33,170 @@ constexpr std::array<std::string_view, kListBreakKindCount> kKindLabels = {
     "zero bytes",
 };
 
-// Bytes the line-level checks report on their own; a word holding one is not blamed again.
-bool IsReportedForTheLine(unsigned char c) { return c == 0 || c == kEndOfFileMark || c == '\r'; }
-
 }  // namespace
 
 std::string_view ListBreakKindLabel(ListBreakKind kind) { return kKindLabels[static_cast<int>(kind)]; }
 
-void CListChecker::Excerpt::Add(char c) {
-    if (text.size() < kExcerptBytes)
-        text += c;
-    else
-        cut = true;
-}
+namespace {
 
-void CListChecker::Excerpt::Clear() {
-    text.clear();
-    cut = false;
-}
+// One line's checks, in the order a reader meets them: the key, each word, then the line as a whole.
+class CLineChecker {
+public:
+    CLineChecker(int n, const ListBreakSink& onBreak, ListTally& tally) : m_n(n), m_onBreak(onBreak), m_tally(tally) {}
 
-CListChecker::CListChecker(int n, ListBreakSink onBreak) : m_n(n), m_onBreak(std::move(onBreak)) {}
+    // line holds the characters before the line end (a CR before the LF is not one of them).
+    void Check(std::string_view line, std::int64_t number, bool lineFeed, bool crBefore) {
+        m_number = number;
+        const std::size_t slash = line.find('/');
+        const std::string_view key = line.substr(0, slash);
+        const bool keyValid = CheckKey(key, line, slash == std::string_view::npos);
+        if (slash != std::string_view::npos) CheckWords(line, slash, keyValid);
+        if (line.find('\0') != std::string_view::npos) Report(ListBreakKind::kZeroByte, "zero byte in the line", line);
+        if (line.find(kEndOfFileMark) != std::string_view::npos)
+            Report(ListBreakKind::kEndOfFileMark, "byte 0x1A: the game stops reading the file there", line);
+        if (line.find('\r') != std::string_view::npos)
+            Report(ListBreakKind::kLineEnd, "CR without LF inside the line", line);
+        if (lineFeed && !crBefore) Report(ListBreakKind::kLineEnd, "line ends with LF alone, not CR LF", line);
+        if (line.size() > static_cast<std::size_t>(kMaxLineChars))
+            Report(ListBreakKind::kLineTooLong,
+                   "line has " + std::to_string(line.size()) + " characters, over " + std::to_string(kMaxLineChars),
+                   line);
+        ++m_tally.lines;
+    }
 
-void CListChecker::Feed(std::string_view bytes) {
-    for (const char signedByte : bytes) {
-        const auto c = static_cast<unsigned char>(signedByte);
-        if (m_pendingCr) {
-            m_pendingCr = false;
-            if (c == '\n') {
-                EndLine(true, true);
-                continue;
+private:
+    bool CheckKey(std::string_view key, std::string_view line, bool alone) {
+        if (line.empty()) {
+            Report(ListBreakKind::kBadKey, "empty line", key);
+            return false;
+        }
+        const auto notCapital = std::find_if_not(key.begin(), key.end(), IsKeyLetter);
+        bool valid = false;
+        if (key.size() != static_cast<std::size_t>(m_n)) {
+            Report(ListBreakKind::kBadKey,
+                   "key has " + std::to_string(key.size()) + " characters, not " + std::to_string(m_n), key);
+        } else if (notCapital != key.end()) {
+            Report(ListBreakKind::kBadKey, std::string("key holds '") + *notCapital + "', not a capital A..Z", key);
+        } else if (!std::is_sorted(key.begin(), key.end())) {
+            Report(ListBreakKind::kBadKey, "key letters are not in alphabetical order", key);
+        } else {
+            valid = true;
+            m_keyLetters = LettersOf(key);
+            if (m_lastKeyLine > 0 && key == m_lastKey)
+                Report(ListBreakKind::kDuplicateKey, "key is already on line " + std::to_string(m_lastKeyLine), key);
+            else if (m_lastKeyLine > 0 && key < m_lastKey)
+                Report(ListBreakKind::kOutOfOrder,
+                       "key out of order: it comes after " + m_lastKey + " on line " + std::to_string(m_lastKeyLine),
+                       key);
+            m_lastKey = key;
+            m_lastKeyLine = m_number;
+        }
+        if (alone) Report(ListBreakKind::kNoSlash, "no '/' after the key", line);
+        return valid;
+    }
+
+    void CheckWords(std::string_view line, std::size_t slash, bool keyValid) {
+        std::vector<std::string_view> seen;
+        for (std::size_t start = slash + 1;; start = slash + 1) {
+            slash = line.find('/', start);
+            const bool last = slash == std::string_view::npos;
+            const std::string_view word = line.substr(start, last ? std::string_view::npos : slash - start);
+            if (word.empty()) {
+                Report(ListBreakKind::kEmptyWord, last ? "'/' at the end of the line" : "two '/' in a row", line);
+            } else {
+                ++m_tally.words;
+                CheckWord(word, keyValid);
+                // The game reads a line's first 253 characters: a copy that ends within them is shown twice.
+                if (word.size() == static_cast<std::size_t>(m_n) && start + word.size() <= kMaxLineChars) {
+                    if (std::find(seen.begin(), seen.end(), word) != seen.end())
+                        Report(ListBreakKind::kDuplicateWord, "word is already on the line", word);
+                    else
+                        seen.push_back(word);
+                }
             }
-            TakeLineByte('\r');
+            if (last) return;
         }
-        if (m_pendingEndMark) {
-            m_pendingEndMark = false;
-            TakeLineByte(kEndOfFileMark);
+    }
+
+    void CheckWord(std::string_view word, bool keyValid) {
+        const auto isLetter = [](char c) { return KeyLetterOf(static_cast<unsigned char>(c)) != 0; };
+        const bool allLetters = std::all_of(word.begin(), word.end(), isLetter);
+        if (std::any_of(word.begin(), word.end(),
+                        [](char c) { return IsCapitalLetter(static_cast<unsigned char>(c)); }))
+            Report(ListBreakKind::kNotLowerCase, "word is not in lower case", word);
+        // Bytes the line's own checks report are not blamed on the word again.
+        const auto strange = std::find_if(word.begin(), word.end(), [&](char c) {
+            const auto byte = static_cast<unsigned char>(c);
+            return !isLetter(c) && !IsCapitalLetter(byte) && byte != 0 && byte != kEndOfFileMark && byte != '\r';
+        });
+        if (strange != word.end()) {
+            const std::string_view spelling = LigatureSpelling(static_cast<unsigned char>(*strange));
+            Report(ListBreakKind::kNotALetter,
+                   std::string("word holds '") + *strange + "', " +
+                       (spelling.empty() ? "which is not a letter"
+                                         : "which the lists spell '" + std::string(spelling) + "'"),
+                   word);
         }
-        if (c == '\r')
-            m_pendingCr = true;
-        else if (c == kEndOfFileMark)
-            m_pendingEndMark = true;
-        else if (c == '\n')
-            EndLine(true, false);
-        else
-            TakeLineByte(c);
-    }
-}
-
-ListTally CListChecker::Finish() {
-    if (m_pendingCr) TakeLineByte('\r');
-    // A 0x1A as the very last byte is the old DOS end mark: the game loses nothing by it.
-    m_pendingCr = m_pendingEndMark = false;
-    if (m_lineLength > 0) EndLine(false, false);
-    return m_tally;
-}
-
-void CListChecker::TakeLineByte(unsigned char c) {
-    ++m_lineLength;
-    m_line.Add(static_cast<char>(c));
-    m_sawZero |= c == 0;
-    m_sawEndMark |= c == kEndOfFileMark;
-    m_sawLoneCr |= c == '\r';
-    if (c == '/') {
-        if (m_inKey)
-            EndKey(false);
-        else
-            EndWord(false);
-        m_inKey = false;
-        return;
-    }
-    if (!m_inKey) {
-        TakeWordByte(c);
-        return;
-    }
-    m_key.Add(static_cast<char>(c));
-    ++m_keyLength;
-}
-
-void CListChecker::TakeWordByte(unsigned char c) {
-    m_word.Add(static_cast<char>(c));
-    ++m_wordLength;
-    if (const char letter = KeyLetterOf(c)) {
-        ++m_wordLetters[letter - 'A'];
-        return;
-    }
-    m_wordHasNonLetter = true;
-    if (IsCapitalLetter(c))
-        m_wordHasCapital = true;
-    else if (m_wordStrangeByte < 0 && !IsReportedForTheLine(c))
-        m_wordStrangeByte = c;
-}
-
-void CListChecker::EndKey(bool atLineEnd) {
-    m_keyValid = false;
-    if (atLineEnd && m_lineLength == 0) {
-        Report(ListBreakKind::kBadKey, "empty line", m_key);
-        return;
-    }
-    const std::string& key = m_key.text;
-    const auto notCapital = std::find_if_not(key.begin(), key.end(), IsKeyLetter);
-    if (m_keyLength != m_n) {
-        Report(ListBreakKind::kBadKey,
-               "key has " + std::to_string(m_keyLength) + " characters, not " + std::to_string(m_n), m_key);
-    } else if (notCapital != key.end()) {
-        Report(ListBreakKind::kBadKey, std::string("key holds '") + *notCapital + "', not a capital A..Z", m_key);
-    } else if (!std::is_sorted(key.begin(), key.end())) {
-        Report(ListBreakKind::kBadKey, "key letters are not in alphabetical order", m_key);
-    } else {
-        m_keyValid = true;
-        m_keyLetters.fill(0);
-        for (const char c : key) ++m_keyLetters[c - 'A'];
-        CheckKeyOrder();
-    }
-    if (atLineEnd) Report(ListBreakKind::kNoSlash, "no '/' after the key", m_line);
-}
-
-void CListChecker::CheckKeyOrder() {
-    const std::string& key = m_key.text;
-    if (m_lastKeyLine > 0 && key == m_lastKey) {
-        Report(ListBreakKind::kDuplicateKey, "key is already on line " + std::to_string(m_lastKeyLine), m_key);
-    } else if (m_lastKeyLine > 0 && key < m_lastKey) {
-        Report(ListBreakKind::kOutOfOrder,
-               "key out of order: it comes after " + m_lastKey + " on line " + std::to_string(m_lastKeyLine), m_key);
-    }
-    m_lastKey = key;
-    m_lastKeyLine = m_lineNumber;
-}
-
-void CListChecker::EndWord(bool atLineEnd) {
-    if (m_wordLength == 0) {
-        Report(ListBreakKind::kEmptyWord, atLineEnd ? "'/' at the end of the line" : "two '/' in a row", m_line);
-    } else {
-        ++m_tally.words;
-        if (m_wordHasCapital) Report(ListBreakKind::kNotLowerCase, "word is not in lower case", m_word);
-        if (m_wordStrangeByte >= 0) {
-            const std::string strange(1, static_cast<char>(m_wordStrangeByte));
-            const std::string_view spelling = LigatureSpelling(static_cast<unsigned char>(m_wordStrangeByte));
-            const std::string why =
-                spelling.empty() ? "which is not a letter" : "which the lists spell '" + std::string(spelling) + "'";
-            Report(ListBreakKind::kNotALetter, "word holds '" + strange + "', " + why, m_word);
-        }
-        if (m_wordLength != m_n) {
+        if (word.size() != static_cast<std::size_t>(m_n))
             Report(ListBreakKind::kWordLength,
-                   "word has " + std::to_string(m_wordLength) + " letters, not " + std::to_string(m_n), m_word);
-        } else if (m_keyValid && !m_wordHasNonLetter && m_wordLetters != m_keyLetters) {
-            Report(ListBreakKind::kWrongKey, "word's letters are not those of its key " + m_key.text, m_word);
-        }
-        // The game reads a line's first 253 characters: a copy that ends within them is shown twice.
-        const std::int64_t wordEnd = m_lineLength - (atLineEnd ? 0 : 1);
-        if (m_wordLength == m_n && wordEnd <= kMaxLineChars) {
-            if (std::find(m_lineWords.begin(), m_lineWords.end(), m_word.text) != m_lineWords.end())
-                Report(ListBreakKind::kDuplicateWord, "word is already on the line", m_word);
-            else
-                m_lineWords.push_back(m_word.text);
-        }
+                   "word has " + std::to_string(word.size()) + " letters, not " + std::to_string(m_n), word);
+        else if (keyValid && allLetters && LettersOf(word) != m_keyLetters)
+            Report(ListBreakKind::kWrongKey, "word's letters are not those of its key " + m_lastKey, word);
     }
-    m_word.Clear();
-    m_wordLength = 0;
-    m_wordLetters.fill(0);
-    m_wordHasCapital = m_wordHasNonLetter = false;
-    m_wordStrangeByte = -1;
-}
 
-void CListChecker::EndLine(bool lineFeed, bool crBefore) {
-    if (m_inKey)
-        EndKey(true);
-    else
-        EndWord(true);
-    if (m_sawZero) Report(ListBreakKind::kZeroByte, "zero byte in the line", m_line);
-    if (m_sawEndMark) Report(ListBreakKind::kEndOfFileMark, "byte 0x1A: the game stops reading the file there", m_line);
-    if (m_sawLoneCr) Report(ListBreakKind::kLineEnd, "CR without LF inside the line", m_line);
-    if (lineFeed && !crBefore) Report(ListBreakKind::kLineEnd, "line ends with LF alone, not CR LF", m_line);
-    if (m_lineLength > kMaxLineChars) {
-        Report(ListBreakKind::kLineTooLong,
-               "line has " + std::to_string(m_lineLength) + " characters, over " + std::to_string(kMaxLineChars),
-               m_line);
+    // The key letters that a key's capitals, or a word's letters, stand for: the word's accents removed.
+    static std::array<int, kKeyLetterCount> LettersOf(std::string_view text) {
+        std::array<int, kKeyLetterCount> letters{};
+        for (const char c : text) ++letters[(IsKeyLetter(c) ? c : KeyLetterOf(static_cast<unsigned char>(c))) - 'A'];
+        return letters;
     }
-    ++m_tally.lines;
-    ++m_lineNumber;
-    m_lineLength = 0;
-    m_line.Clear();
-    m_key.Clear();
-    m_keyLength = 0;
-    m_lineWords.clear();
-    m_inKey = true;
-    m_sawZero = m_sawEndMark = m_sawLoneCr = false;
-}
 
-void CListChecker::Report(ListBreakKind kind, std::string what, const Excerpt& text) {
-    ++m_tally.breaks;
-    if (m_onBreak) m_onBreak(ListBreak{kind, m_lineNumber, std::move(what), text.text, text.cut});
-}
+    void Report(ListBreakKind kind, std::string what, std::string_view text) {
+        ++m_tally.breaks;
+        if (m_onBreak)
+            m_onBreak(ListBreak{kind, m_number, std::move(what), std::string(text.substr(0, kListExcerptBytes)),
+                                text.size() > kListExcerptBytes});
+    }
+
+    int m_n;
+    const ListBreakSink& m_onBreak;
+    ListTally& m_tally;
+    std::int64_t m_number = 0;
+    std::array<int, kKeyLetterCount> m_keyLetters{};
+    std::string m_lastKey;  // the last valid key, and its line
+    std::int64_t m_lastKeyLine = 0;
+};
+
+}  // namespace
 
 ListTally CheckListBytes(int n, std::string_view bytes, const ListBreakSink& onBreak) {
-    CListChecker checker(n, onBreak);
-    checker.Feed(bytes);
-    return checker.Finish();
+    ListTally tally;
+    CLineChecker checker(n, onBreak, tally);
+    // A 0x1A as the very last byte is the old DOS end mark: the game loses nothing by it.
+    if (bytes.ends_with(kEndOfFileMark)) bytes.remove_suffix(1);
+    for (std::int64_t number = 1; !bytes.empty(); ++number) {
+        const std::size_t lf = bytes.find('\n');
+        std::string_view line = bytes.substr(0, lf);
+        bytes.remove_prefix(lf == std::string_view::npos ? bytes.size() : lf + 1);
+        const bool crBefore = lf != std::string_view::npos && line.ends_with('\r');
+        if (crBefore) line.remove_suffix(1);
+        checker.Check(line, number, lf != std::string_view::npos, crBefore);
+    }
+    return tally;
 }
 
 ListTally CheckListFile(int n, const std::string& path, const ListBreakSink& onBreak) {
-    const auto unreadable = [&](ListTally tally, const char* doing, int error) {
-        tally.readable = false;
-        ++tally.breaks;
+    const auto unreadable = [&](const char* doing, int error) {
         if (onBreak)
             onBreak(ListBreak{ListBreakKind::kUnreadable, 0, std::string(doing) + std::strerror(error), {}, false});
-        return tally;
+        return ListTally{0, 0, 1, false};
     };
     const CFileDescriptor file = OpenPlainFile(path);
-    if (!file.IsOpen()) return unreadable(ListTally{}, "cannot be opened: ", errno);
-    CListChecker checker(n, onBreak);
-    const int error = ReadToEnd(file.Get(), [&](std::string_view piece) { checker.Feed(piece); });
-    const ListTally tally = checker.Finish();
-    return error == 0 ? tally : unreadable(tally, "cannot be read: ", error);
+    if (!file.IsOpen()) return unreadable("cannot be opened: ", errno);
+    std::string bytes;
+    if (const int error = ReadToEnd(file.Get(), [&](std::string_view piece) { bytes += piece; }))
+        return unreadable("cannot be read: ", error);
+    return CheckListBytes(n, bytes, onBreak);
 }
 
 }  // namespace escartinol
