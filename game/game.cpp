@@ -162,7 +162,12 @@ void CGame::Release() {
     LightUpperWord();
 }
 
-KeyOutcome CGame::PressKey(Key key, std::string_view text, bool modified, KeyFocus focus) {
+KeyOutcome CGame::PressKey(Key key, std::string_view text, bool modified, KeyFocus focus, std::string_view control) {
+    // The player went to another control: its keys mean again what they mean there.
+    if (control != m_keyControl) {
+        m_keyControl = control;
+        m_keyboardPlay = false;
+    }
     // Alt, Ctrl and the like make a key a shortcut, which is the front end's; a row keeps its keys.
     if (modified) return KeyOutcome::kPassOn;
     const bool boardKey = focus != KeyFocus::kResultRow;

@@ -6,6 +6,7 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <string_view>
 
 #include "board/tile_board.h"
 #include "game/board_input.h"
@@ -67,14 +68,13 @@ public:
     void Drag(Point p);
     void Release();
 
-    // A key of the window's. Letters and Backspace outside the rows are keyboard play: a letter (either
-    // case, accents aside) raises a tile of that letter, Backspace lowers the last one, neither during
-    // a drag. Enter presses the focused button, and on "Finit", a row or no control ends the game, as
-    // Escape does anywhere; but after keyboard play, until the focus moves, both are the board's and
-    // end nothing, so that a typed word is not lost to the key that seems to confirm it.
-    KeyOutcome PressKey(Key key, std::string_view text, bool modified, KeyFocus focus);
-    // The keyboard focus moved to another control, or to none.
-    void FocusMoved() { m_keyboardPlay = false; }
+    // A key of the window's, with the focused control's name ("" for none). Letters and Backspace
+    // outside the rows are keyboard play: a letter (either case, accents aside) raises a tile of that
+    // letter, Backspace lowers the last one, neither during a drag. Enter presses the focused button,
+    // and on "Finit", a row or no control ends the game, as Escape does anywhere; but after keyboard
+    // play, until a key comes to another control, both are the board's and end nothing, so that a
+    // typed word is not lost to the key that seems to confirm it.
+    KeyOutcome PressKey(Key key, std::string_view text, bool modified, KeyFocus focus, std::string_view control);
 
     // Keyboard play. A letter (either case) moves the leftmost tile of that letter in the lower row to
     // the leftmost free slot of the upper row; nothing when there is none, or during a drag.
@@ -116,6 +116,8 @@ private:
     Point m_pressedAt{};
     bool m_longPressPending = false;
     bool m_keyboardPlay = false;
+    // The control the last key came to.
+    std::string m_keyControl;
     std::string m_listDir;
     std::optional<std::uint32_t> m_seed;
     std::mt19937 m_random;

@@ -133,6 +133,20 @@ protected:
     }
 };
 
+// The name each kind of focus has in these tests; keys to the same control keep one name.
+const char* ControlOf(KeyFocus focus) {
+    switch (focus) {
+        case KeyFocus::kFinishButton:
+            return "finishButton";
+        case KeyFocus::kOtherButton:
+            return "drawButton";
+        case KeyFocus::kResultRow:
+            return "row1";
+        default:
+            return "";
+    }
+}
+
 // Keys meant for the board move tiles and nothing else; a row and a shortcut keep theirs.
 TEST_F(KeysTest, LettersAndBackspaceOutsideTheRowsAreBoardPlay) {
     const struct {
@@ -158,46 +172,60 @@ TEST_F(KeysTest, LettersAndBackspaceOutsideTheRowsAreBoardPlay) {
     };
     for (const auto& c : cases) {
         game.ApplyLetterEntry("BANANASXY");
-        for (const char* letter : {"b", "A"}) game.PressKey(Key::kText, letter, false, KeyFocus::kBoard);
+        for (const char* letter : {"b", "A"}) game.PressKey(Key::kText, letter, false, KeyFocus::kBoard, "");
         ASSERT_EQ(UpperTiles(), 2);
-        EXPECT_EQ(game.PressKey(c.key, c.text, c.modified, c.focus), c.outcome) << c.text << int(c.key);
+        EXPECT_EQ(game.PressKey(c.key, c.text, c.modified, c.focus, ControlOf(c.focus)), c.outcome)
+            << c.text << int(c.key);
         EXPECT_EQ(UpperTiles(), c.upper) << c.text << int(c.key);
     }
 }
 
 // Enter presses the focused button and ends the game elsewhere, Escape ends it anywhere, as on the
-// desktop; but right after keys played on the board neither ends anything until the focus moves.
+// desktop; but right after keys played on the board neither ends anything until a key comes to
+// another control.
 TEST_F(KeysTest, EnterAndEscapeEndTheGameButNeverRightAfterBoardKeys) {
-    const auto outcomes = [&](Key key) {
-        std::vector<KeyOutcome> got;
-        for (const auto focus :
-             {KeyFocus::kBoard, KeyFocus::kFinishButton, KeyFocus::kOtherButton, KeyFocus::kResultRow})
-            got.push_back(game.PressKey(key, "", false, focus));
-        return got;
-    };
     using enum KeyOutcome;
-    EXPECT_EQ(outcomes(Key::kEnter), (std::vector{kEndGame, kEndGame, kPassOn, kEndGame}));
-    EXPECT_EQ(outcomes(Key::kEscape), (std::vector{kEndGame, kEndGame, kEndGame, kEndGame}));
-    EXPECT_EQ(game.PressKey(Key::kEnter, "", true, KeyFocus::kFinishButton), kPassOn);
-    for (const auto& play : {std::pair{Key::kText, "b"}, std::pair{Key::kBackspace, ""}, std::pair{Key::kText, "q"}}) {
-        game.PressKey(play.first, play.second, false, KeyFocus::kFinishButton);
-        EXPECT_EQ(outcomes(Key::kEnter), (std::vector{kTaken, kTaken, kTaken, kTaken})) << play.second;
-        EXPECT_EQ(outcomes(Key::kEscape), (std::vector{kTaken, kTaken, kTaken, kTaken})) << play.second;
-        game.FocusMoved();
-        EXPECT_EQ(outcomes(Key::kEnter), (std::vector{kEndGame, kEndGame, kPassOn, kEndGame})) << play.second;
+    const struct {
+        KeyFocus focus;
+        KeyOutcome enter;
+    } places[] = {
+        {KeyFocus::kBoard, kEndGame},
+        {KeyFocus::kFinishButton, kEndGame},
+        {KeyFocus::kOtherButton, kPassOn},
+        {KeyFocus::kResultRow, kEndGame},
+    };
+    const auto press = [&](Key key, KeyFocus focus, const char* control, const char* text = "") {
+        return game.PressKey(key, text, false, focus, control);
+    };
+    for (const auto& [focus, enter] : places) {
+        const char* control = ControlOf(focus);
+        EXPECT_EQ(press(Key::kEnter, focus, control), enter) << control;
+        EXPECT_EQ(press(Key::kEscape, focus, control), kEndGame) << control;
+        EXPECT_EQ(game.PressKey(Key::kEnter, "", true, focus, control), kPassOn) << control;
+        if (focus == KeyFocus::kResultRow) continue;  // no board play there
+        for (const auto& [key, text] :
+             {std::pair{Key::kText, "b"}, std::pair{Key::kBackspace, ""}, std::pair{Key::kText, "q"}}) {
+            press(key, focus, control, text);
+            EXPECT_EQ(press(Key::kEnter, focus, control), kTaken) << control << text;
+            EXPECT_EQ(press(Key::kEscape, focus, control), kTaken) << control << text;
+        }
+        // Another control, even of the same kind, and back: the keys mean what they mean there again.
+        EXPECT_EQ(press(Key::kEnter, focus, "solutionsButton"), focus == KeyFocus::kOtherButton ? kPassOn : kEndGame);
+        EXPECT_EQ(press(Key::kEnter, focus, control), enter) << control;
     }
     // Keys typed in a row are the row's, not board play.
-    game.PressKey(Key::kText, "b", false, KeyFocus::kResultRow);
-    EXPECT_EQ(game.PressKey(Key::kEnter, "", false, KeyFocus::kResultRow), kEndGame);
+    press(Key::kText, KeyFocus::kResultRow, "row1", "b");
+    EXPECT_EQ(press(Key::kEnter, KeyFocus::kResultRow, "row1"), kEndGame);
 }
 
 // A key during a drag must not move a tile, least of all the dragged one from under the pointer.
 TEST_F(KeysTest, KeysDuringADragWaitForIt) {
-    game.PressKey(Key::kText, "b", false, KeyFocus::kBoard);
+    const auto press = [&](Key key, const char* text) { return game.PressKey(key, text, false, KeyFocus::kBoard, ""); };
+    press(Key::kText, "b");
     game.PointerDown(0, SlotRect(10).Centre(), PressKind::kMainButton);
     game.PointerMove(0, {300, 160});
-    EXPECT_EQ(game.PressKey(Key::kBackspace, "", false, KeyFocus::kBoard), KeyOutcome::kTaken);
-    EXPECT_EQ(game.PressKey(Key::kText, "n", false, KeyFocus::kBoard), KeyOutcome::kTaken);
+    EXPECT_EQ(press(Key::kBackspace, ""), KeyOutcome::kTaken);
+    EXPECT_EQ(press(Key::kText, "n"), KeyOutcome::kTaken);
     EXPECT_EQ(UpperTiles(), 1);
     EXPECT_EQ(run.window.tileRect[1],
               SlotRect(10).Offset(300 - SlotRect(10).Centre().x, 160 - SlotRect(10).Centre().y));
