@@ -239,6 +239,18 @@ class PlayTest(PageTest):
         time.sleep(0.7)
         self.assertEqual(draws(), 100)
 
+    def test_a_tile_held_still_then_moved_is_a_drag_and_makes_no_draw(self):
+        self.open()
+        self.type_letters("TOLERIANS")
+        self.browser.execute_script("""
+            window.draws = 0;
+            new MutationObserver((records) => { window.draws += records.length; })
+                .observe(document.getElementById('tile1'), {attributes: true, attributeFilter: ['srcset']});""")
+        self.gesture(interaction.POINTER_TOUCH, ("down", *centre(10)), ("pause", 0.8), ("move", *centre(4)), ("up",))
+        time.sleep(0.3)
+        self.assertEqual(self.browser.execute_script("return window.draws"), 0)
+        self.assertEqual(self.tiles()[1], ["O", slot_rect(4)])
+
     def test_help_box_texts_window_keys_and_the_end_of_a_game(self):
         self.open()
         self.element("helpButton").click()
@@ -292,6 +304,23 @@ class KeyboardTest(PageTest):
         self.assertEqual(self.browser.execute_script("return document.activeElement.id"), "chooseButton")
         self.element("drawButton").click()
         self.assertEqual(self.lit(), [])
+
+
+    def test_enter_after_keyboard_play_keeps_the_board_and_presses_no_button(self):
+        # On a fresh page the focus is on no control; after the letter box, on Chausit, which Enter presses.
+        self.open()
+        for focus in ("body", "chooseButton"):
+            self.type_letters("ZOLERIANA")
+            if focus == "body":
+                self.browser.execute_script("document.activeElement.blur()")
+            rows = self.rows()
+            ActionChains(self.browser).send_keys("za", Keys.ENTER).perform()
+            time.sleep(0.2)
+            self.assertEqual(self.browser.execute_script("return document.activeElement.id || 'body'"), focus)
+            self.assertFalse(self.browser.execute_script("return document.querySelector('dialog[open]') !== null"))
+            self.assertEqual(self.tiles()[0], ["Z", slot_rect(0)], focus)
+            self.assertEqual(self.tiles()[6], ["A", slot_rect(1)], focus)
+            self.assertEqual(self.rows(), rows, focus)
 
 
 class OfflineTest(PageTest):
