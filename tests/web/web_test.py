@@ -299,6 +299,11 @@ class KeyboardTest(PageTest):
         self.assertFalse(self.browser.execute_script("return document.querySelector('dialog[open]') !== null"))
         self.assertEqual(self.rows(), rows)
         self.assertEqual(self.browser.execute_script("return document.activeElement.id"), "chooseButton")
+        # In a row, Backspace erases there and moves no tile.
+        self.element("row1").click()
+        ActionChains(self.browser).send_keys(Keys.END, Keys.BACKSPACE).perform()
+        self.assertEqual(self.lit(), list(range(9)))
+        self.assertEqual(self.rows()[0], rows[0][:-1])
         self.element("drawButton").click()
         self.assertEqual(self.lit(), [])
 
