@@ -1,4 +1,4 @@
-// The game window: builds its template, shows the game's tiles and rows, and hands it clicks and drags.
+// The game window: builds its template, shows the game's tiles and rows, and hands it keys, clicks and drags.
 #include "ui/game_window.h"
 
 #include <QAbstractButton>
