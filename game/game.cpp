@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <utility>
 
 #include "game/letter_entry_rule.h"
 #include "words/cp1252.h"
@@ -95,6 +96,51 @@ void CGame::RepeatedDraw() {
     for (int draw = 0; draw < kRepeatedDraws; ++draw) DrawRandomLetters();
 }
 
+void CGame::PointerDown(int pointer, Point p, PressKind kind) {
+    if (kind == PressKind::kOtherButton) {
+        // A drag under way goes on from its tile's new home.
+        RepeatedDraw();
+        return;
+    }
+    // The same pointer down again means its release was missed: the press starts afresh.
+    if (m_pointer && *m_pointer != pointer) return;
+    m_pointer = pointer;
+    m_pressedAt = p;
+    Press(p);
+    // A press that starts on a tile is a drag, however long it rests.
+    m_longPressPending = kind == PressKind::kTouch && !m_board.Dragging();
+}
+
+void CGame::PointerMove(int pointer, Point p) {
+    if (m_pointer != pointer) return;
+    const int dx = p.x - m_pressedAt.x;
+    const int dy = p.y - m_pressedAt.y;
+    if (dx * dx + dy * dy > kLongPressSlop * kLongPressSlop) m_longPressPending = false;
+    Drag(p);
+}
+
+void CGame::PointerUp(int pointer) {
+    if (m_pointer != pointer) return;
+    m_pointer.reset();
+    m_longPressPending = false;
+    Release();
+}
+
+void CGame::PointerLost(int pointer) {
+    if (m_pointer == pointer) CancelDrag();
+}
+
+void CGame::CancelDrag() {
+    m_pointer.reset();
+    m_longPressPending = false;
+    m_board.CancelDrag(m_view);
+}
+
+void CGame::LongPressElapsed() {
+    if (!std::exchange(m_longPressPending, false)) return;
+    RepeatedDraw();
+}
+
 void CGame::Press(Point p) { m_board.PickUp(p, m_view); }
 void CGame::Drag(Point p) { m_board.Drag(p, m_view); }
 void CGame::Release() {
@@ -102,7 +148,33 @@ void CGame::Release() {
     m_board.Drop(m_view);
     LightUpperWord();
 }
-void CGame::CancelDrag() { m_board.CancelDrag(m_view); }
+
+KeyOutcome CGame::PressKey(Key key, std::string_view text, bool modified, KeyFocus focus, std::string_view control) {
+    // The player went to another control: its keys mean again what they mean there.
+    if (control != m_keyControl) {
+        m_keyControl = control;
+        m_keyboardPlay = false;
+    }
+    // Alt, Ctrl and the like make a key a shortcut, which is the front end's; a row keeps its keys.
+    if (modified) return KeyOutcome::kPassOn;
+    const bool boardKey = focus != KeyFocus::kResultRow;
+    if (boardKey && key == Key::kText) {
+        const char letter = BoardLetterOfKey(text);
+        if (letter == 0) return KeyOutcome::kPassOn;
+        m_keyboardPlay = true;
+        TypeLetter(letter);
+        return KeyOutcome::kTaken;
+    }
+    if (boardKey && key == Key::kBackspace) {
+        m_keyboardPlay = true;
+        TakeBackLetter();
+        return KeyOutcome::kTaken;
+    }
+    if (key != Key::kEnter && key != Key::kEscape) return KeyOutcome::kPassOn;
+    if (m_keyboardPlay) return KeyOutcome::kTaken;
+    if (key == Key::kEnter && focus == KeyFocus::kOtherButton) return KeyOutcome::kPassOn;
+    return KeyOutcome::kEndGame;
+}
 
 void CGame::TypeLetter(char letter) {
     if (letter >= 'a' && letter <= 'z') letter = static_cast<char>(letter - 'a' + 'A');

@@ -6,8 +6,10 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <string_view>
 
 #include "board/tile_board.h"
+#include "game/board_input.h"
 #include "game/draw_table.h"
 #include "game/game_view.h"
 #include "words/search_texts.h"
@@ -44,15 +46,38 @@ public:
     // Fifty draws in a row, each with its search once the lists are loaded.
     void RepeatedDraw();
 
-    // The left button on the board, in widget coordinates of the board: pick up, drag and drop a tile.
+    // The board's pointers, in window pixels, told apart by their ids: while one presses, the others
+    // are ignored, so that a second finger cannot take a drag over. A main-button or touch press picks
+    // up the tile under it; a touch press on the empty board waits to be held still (LongPressPending).
+    void PointerDown(int pointer, Point p, PressKind kind);
+    void PointerMove(int pointer, Point p);
+    // The pointer is up: the dragged tile drops.
+    void PointerUp(int pointer);
+    // The front end lost the pointer (its capture taken, the press cancelled): the dragged tile goes home.
+    void PointerLost(int pointer);
+    // The window was deactivated or hidden mid-press, so no release will come: the dragged tile goes
+    // home and a long press is off.
+    void CancelDrag();
+    // A finger or pen rests on the empty board since its press: the front end times it, and calls
+    // LongPressElapsed kLongPressMilliseconds after the press; the fifty draws, if it is still there.
+    bool LongPressPending() const { return m_longPressPending; }
+    void LongPressElapsed();
+
+    // The left button on the board, in window pixels: pick up, drag and drop a tile.
     void Press(Point p);
     void Drag(Point p);
     void Release();
-    // The window was deactivated or hidden in the middle of a drag: the tile goes home.
-    void CancelDrag();
 
-    // Keyboard play, ignored during a drag. A letter (either case) moves the leftmost tile of that
-    // letter in the lower row to the leftmost free slot of the upper row; nothing when there is none.
+    // A key of the window's, with the focused control's name ("" for none). Letters and Backspace
+    // outside the rows are keyboard play: a letter (either case, accents aside) raises a tile of that
+    // letter, Backspace lowers the last one, neither during a drag. Enter presses the focused button,
+    // and on "Finit", a row or no control ends the game, as Escape does anywhere; but after keyboard
+    // play, until a key comes to another control, both are the board's and end nothing, so that a
+    // typed word is not lost to the key that seems to confirm it.
+    KeyOutcome PressKey(Key key, std::string_view text, bool modified, KeyFocus focus, std::string_view control);
+
+    // Keyboard play. A letter (either case) moves the leftmost tile of that letter in the lower row to
+    // the leftmost free slot of the upper row; nothing when there is none, or during a drag.
     void TypeLetter(char letter);
     // The rightmost tile of the upper row goes back to the leftmost free slot of the lower row.
     void TakeBackLetter();
@@ -86,6 +111,13 @@ private:
     std::array<char, kTileCount> m_tileLetters{};
     std::array<std::string, kRowCount> m_rowWords;
     bool m_listsLoaded = false;
+    // The pointer that presses the board, while one does.
+    std::optional<int> m_pointer;
+    Point m_pressedAt{};
+    bool m_longPressPending = false;
+    bool m_keyboardPlay = false;
+    // The control the last key came to.
+    std::string m_keyControl;
     std::string m_listDir;
     std::optional<std::uint32_t> m_seed;
     std::mt19937 m_random;

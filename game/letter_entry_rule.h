@@ -1,8 +1,10 @@
-// Which typed entries make a draw: the first nine characters must all be capitals A..Z.
+// The letter box's rules, which both front ends' boxes follow: what an input leaves in the box, and
+// which entries make a draw (the first nine characters all capitals A..Z).
 #pragma once
 
 #include <algorithm>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "board/geometry.h"
@@ -17,6 +19,17 @@ inline bool StartsWithNineCapitals(std::string_view text) {
     return text.size() >= kEnteredLetterCount &&
            std::all_of(text.begin(), text.begin() + kEnteredLetterCount, IsKeyLetter);
 }
+
+// A letter box's text and its cursor, in UTF-16 code units as both front ends' boxes count them.
+struct EntryText {
+    std::u16string text;
+    int cursor = 0;
+    friend bool operator==(const EntryText&, const EntryText&) = default;
+};
+
+// The text with the lower-case letters of cp1252 in capitals (ß as SS). Only cp1252 reaches the
+// game, so other scripts are left as they are.
+std::u16string EntryCapitals(std::u16string_view text);
 
 // A letter box keeps what fits its width. What was just typed or pasted ends at the cursor and the
 // text before it fitted, so cutting the fewest characters before the cursor keeps as much of the
@@ -35,6 +48,27 @@ std::optional<int> FewestCutToFit(int cursor, Fits fits) {
     }
     if (low > cursor) return std::nullopt;
     return low;
+}
+
+// What the box shows after an input that left typed in it with the cursor at cursor: capitals, cut to
+// what fits before the cursor, the cursor after what was kept of the input. fits(text) measures text
+// in the box's font. Nothing when not even the text around the input fits: the box keeps what it had.
+template <typename Fits>
+std::optional<EntryText> FitEntry(std::u16string_view typed, int cursor, Fits fits) {
+    cursor = std::clamp(cursor, 0, static_cast<int>(typed.size()));
+    // Each side in capitals on its own: a letter that grows (ß) moves the cursor only when before it.
+    std::u16string before = EntryCapitals(typed.substr(0, cursor));
+    const std::u16string after = EntryCapitals(typed.substr(cursor));
+    const int at = static_cast<int>(before.size());
+    const std::optional<int> fewest =
+        FewestCutToFit(at, [&](int cut) { return fits(before.substr(0, at - cut) + after); });
+    if (!fewest) return std::nullopt;
+    int cut = *fewest;
+    // Half a surrogate pair is no character at all.
+    const auto highSurrogate = [](char16_t c) { return c >= 0xD800 && c <= 0xDBFF; };
+    if (cut < at && highSurrogate(before[at - cut - 1])) ++cut;
+    before.resize(at - cut);
+    return EntryText{before + after, at - cut};
 }
 
 }  // namespace escartinol

@@ -329,7 +329,8 @@ private slots:
     }
 
     // The frames under a word light up in a colour of their own and go out with the next draw. Letter
-    // keys move tiles whichever button has the focus, and press none: S here is not "Solucions".
+    // keys move tiles whichever button has the focus, and press none: S here is not "Solucions", nor is
+    // the Enter after them, which the button would take before the window saw it.
     void lettersTypedOnAButtonSpellAWordWhoseFramesLightUntilTheNextDraw() {
         m_folder->WriteLines(4, {"MNOS/mons"});
         auto window = ShownAndLoaded(25, true);  // draws MONSIERRS
@@ -342,19 +343,48 @@ private slots:
             return edges;
         };
         const QList<QRgb> unlit = frameEdges();
-        for (const Qt::Key key : {Qt::Key_M, Qt::Key_O, Qt::Key_N, Qt::Key_S})
+        for (const Qt::Key key : {Qt::Key_M, Qt::Key_O, Qt::Key_N, Qt::Key_S, Qt::Key_Return})
             QTest::keyClick(window->windowHandle(), key);
         QTest::keyClick(window->windowHandle(), Qt::Key_Backspace, Qt::ControlModifier);  // not a plain key
+        QVERIFY(window->isVisible());
+        // In a row, Backspace erases there and moves no tile.
+        Find(*window, "row1")->setFocus();
+        QTest::keyClick(window->windowHandle(), Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClick(window->windowHandle(), Qt::Key_Backspace);
         QCOMPARE(Find(*window, "tile3")->geometry(), ToQRect(SlotRect(3)));
-        QCOMPARE(RowText(*window, 1), QString("1  Quatre LETRAS"));
+        QCOMPARE(RowText(*window, 1), QString("1  Quatre LETRA"));
         const QList<QRgb> lit = frameEdges();
         for (int s = 0; s < kTileCount; ++s) QVERIFY2((lit[s] != unlit[s]) == (s < 4), qPrintable(QString::number(s)));
         QTest::mouseClick(Find(*window, "drawButton"), Qt::LeftButton);
         QCOMPARE(frameEdges(), unlit);
-        // Z, the last letter key, moves its tile as the others do.
-        window->Game().ApplyLetterEntry("ZOLERIANS");
+        // A and Z, the letter keys at either end, move their tiles as the others do.
+        window->Game().ApplyLetterEntry("ZOLERIANA");
         QTest::keyClick(window->windowHandle(), Qt::Key_Z);
+        QTest::keyClick(window->windowHandle(), Qt::Key_A);
         QCOMPARE(Find(*window, "tile0")->geometry(), ToQRect(SlotRect(0)));
+        QCOMPARE(Find(*window, "tile6")->geometry(), ToQRect(SlotRect(1)));
+    }
+
+    // A finger on a touch screen comes as the left button: held still on the empty board it makes the
+    // fifty draws; held on a tile it drags it, however long it rests.
+    void aFingerHeldOnTheEmptyBoardDrawsFiftyTimesAndOnATileDrags() {
+        auto window = ShownAndLoaded();
+        QPointingDevice* finger = QTest::createTouchDevice();
+        const auto searches = [&] { return window->Game().WordLists().LookupCount(kMaxWordLength); };
+        long before = searches();
+        QTest::touchEvent(window.get(), finger).press(0, QPoint(330, 110));
+        QTest::qWait(kLongPressMilliseconds + 100);
+        QTest::touchEvent(window.get(), finger).release(0, QPoint(330, 110));
+        QCOMPARE(searches() - before, 50L);
+
+        before = searches();
+        const QPoint tile = ToQRect(SlotRect(11)).center();
+        QTest::touchEvent(window.get(), finger).press(0, tile);
+        QTest::qWait(kLongPressMilliseconds + 100);
+        QTest::touchEvent(window.get(), finger).move(0, ToQRect(SlotRect(2)).center());
+        QTest::touchEvent(window.get(), finger).release(0, ToQRect(SlotRect(2)).center());
+        QCOMPARE(searches() - before, 0L);
+        QCOMPARE(Find(*window, "tile2")->geometry(), ToQRect(SlotRect(2)));
     }
 
     // A tile grabbed off-centre must land by its centre and follow the pointer in front of the other

@@ -1,4 +1,4 @@
-// Typed letters become capitals; characters that would push the text past the edge are refused.
+// The letter box's rule measured in the edit's font: capitals, and no wider than the edit shows.
 #include "ui/capitals_validator.h"
 
 #include <QLineEdit>
@@ -27,23 +27,15 @@ int CCapitalsValidator::VisibleTextWidth() const {
 }
 
 QValidator::State CCapitalsValidator::validate(QString& input, int& position) const {
-    QString capitals = input.toUpper();
-    // toUpper can lengthen a text (ß gives SS); the cursor stays after what was typed.
-    position += static_cast<int>(capitals.size() - input.size());
-    // The edit drops a whole insertion that comes back Invalid, so a paste too long for the box would be lost:
-    // the box keeps what fits of it instead.
-    const auto fits = [&](int cut) {
-        return m_edit.fontMetrics().horizontalAdvance(QString(capitals).remove(position - cut, cut)) <=
-               VisibleTextWidth();
+    // The edit drops a whole insertion that comes back Invalid, so a paste too long for the box would be
+    // lost: the box keeps what fits of it instead.
+    const auto fits = [this](const std::u16string& text) {
+        return m_edit.fontMetrics().horizontalAdvance(QString::fromStdU16String(text)) <= VisibleTextWidth();
     };
-    const std::optional<int> fewest = FewestCutToFit(position, fits);
-    if (!fewest) return Invalid;
-    int cut = *fewest;
-    // Half a surrogate pair is no character at all.
-    if (cut < position && capitals[position - cut - 1].isHighSurrogate()) ++cut;
-    capitals.remove(position - cut, cut);
-    position -= cut;
-    input = capitals;
+    const std::optional<EntryText> shown = FitEntry(input.toStdU16String(), position, fits);
+    if (!shown) return Invalid;
+    input = QString::fromStdU16String(shown->text);
+    position = shown->cursor;
     return Acceptable;
 }
 

@@ -1,7 +1,9 @@
-// The game window: builds its template, shows the game's tiles and rows, and hands it clicks and drags.
+// The game window: builds its template, shows the game's tiles and rows, and hands it keys, clicks and drags.
 #include "ui/game_window.h"
 
+#include <QAbstractButton>
 #include <QGuiApplication>
+#include <QInputDevice>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -55,8 +57,14 @@ CGameWindow::CGameWindow(std::string listDir, std::optional<std::uint32_t> seed,
     connect(button(kIdSolutionsButton), &QPushButton::clicked, this, [this] { m_game.ShowSolutions(); });
     connect(button(kIdChooseButton), &QPushButton::clicked, this, [this] { ChooseLetters(); });
     connect(button(kIdHelpButton), &QPushButton::clicked, this, [this] { CHelpDlg(this).exec(); });
-    // Moves reach the board whether or not a button is held: the drag handlers decide what they mean.
+    // Moves reach the board whether or not a button is held: the game decides what they mean.
     setMouseTracking(true);
+    m_longPress = new QTimer(this);
+    m_longPress->setSingleShot(true);
+    m_longPress->setInterval(kLongPressMilliseconds);
+    connect(m_longPress, &QTimer::timeout, this, [this] { m_game.LongPressElapsed(); });
+    for (QWidget* control : m_controls.controls)
+        if (control->focusPolicy() != Qt::NoFocus) control->installEventFilter(this);
 
     m_game.Start();
     for (QWidget* control : m_controls.controls) {
@@ -113,38 +121,66 @@ void CGameWindow::paintEvent(QPaintEvent* event) {
     QTimer::singleShot(kLoadDelay, this, [this] { m_game.LoadLists(); });
 }
 
+bool CGameWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && PlayKey(static_cast<QKeyEvent*>(event))) return true;
+    return QDialog::eventFilter(watched, event);
+}
+
 void CGameWindow::keyPressEvent(QKeyEvent* event) {
-    // Keys come here only when the focus is on a button or nothing: a row keeps what is typed in it,
-    // and a button takes no letter and no Backspace. Alt+letter is a button's mnemonic, taken before.
-    const bool plain = !(event->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier));
-    const int key = event->key();
-    if (plain && key >= Qt::Key_A && key <= Qt::Key_Z) {
-        m_game.TypeLetter(static_cast<char>('A' + (key - Qt::Key_A)));
-    } else if (plain && key == Qt::Key_Backspace) {
-        m_game.TakeBackLetter();
-    } else {
-        QDialog::keyPressEvent(event);
+    if (!PlayKey(event)) QDialog::keyPressEvent(event);
+}
+
+bool CGameWindow::PlayKey(QKeyEvent* event) {
+    Key key = event->text().isEmpty() ? Key::kOther : Key::kText;
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) key = Key::kEnter;
+    if (event->key() == Qt::Key_Escape) key = Key::kEscape;
+    if (event->key() == Qt::Key_Backspace) key = Key::kBackspace;
+    // Alt+letter is a button's mnemonic, taken before any key reaches here.
+    const bool modified = event->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier);
+    QWidget* focused = focusWidget();
+    KeyFocus focus = KeyFocus::kBoard;
+    if (focused == m_controls.Control(kIdOk))
+        focus = KeyFocus::kFinishButton;
+    else if (qobject_cast<QAbstractButton*>(focused))
+        focus = KeyFocus::kOtherButton;
+    else if (qobject_cast<QPlainTextEdit*>(focused))
+        focus = KeyFocus::kResultRow;
+    const QString control = focused ? focused->objectName() : QString();
+    switch (m_game.PressKey(key, event->text().toStdString(), modified, focus, control.toStdString())) {
+        case KeyOutcome::kTaken:
+            return true;
+        case KeyOutcome::kPassOn:
+            return false;
+        case KeyOutcome::kEndGame:
+            key == Key::kEscape ? reject() : accept();
+            return true;
     }
+    return false;
 }
 
 void CGameWindow::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     // The buttons and rows take their own presses; one they refused still must not reach the board.
     if (childAt(at) == nullptr) {
-        if (event->button() == Qt::LeftButton) m_game.Press({at.x(), at.y()});
-        if (event->button() == Qt::RightButton) m_game.RepeatedDraw();
+        // Qt turns a finger on a touch screen into the left button.
+        const bool touch = event->device() && event->device()->type() == QInputDevice::DeviceType::TouchScreen;
+        if (event->button() == Qt::LeftButton)
+            m_game.PointerDown(0, {at.x(), at.y()}, touch ? PressKind::kTouch : PressKind::kMainButton);
+        else if (event->button() == Qt::RightButton)
+            m_game.PointerDown(0, {at.x(), at.y()}, PressKind::kOtherButton);
+        if (m_game.LongPressPending()) m_longPress->start();
     }
     QDialog::mousePressEvent(event);
 }
 
 void CGameWindow::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
-    m_game.Drag({at.x(), at.y()});
+    m_game.PointerMove(0, {at.x(), at.y()});
     QDialog::mouseMoveEvent(event);
 }
 
 void CGameWindow::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) m_game.Release();
+    if (event->button() == Qt::LeftButton) m_game.PointerUp(0);
     QDialog::mouseReleaseEvent(event);
 }
 

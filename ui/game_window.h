@@ -14,6 +14,7 @@
 
 class QLabel;
 class QPlainTextEdit;
+class QTimer;
 
 namespace escartinol {
 
@@ -27,6 +28,9 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    // Keys come to the focused control first: a button would press itself on Enter before the window
+    // could tell that Enter follows keyboard play.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -34,6 +38,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // Hands a key to the game and does what it says; false when the key goes on to the control.
+    bool PlayKey(QKeyEvent* event);
+
     // "Chausit": the rows emptied, the letter box run modally, and what it gave handed to the game.
     void ChooseLetters();
 
@@ -50,6 +57,7 @@ private:
     std::array<QPlainTextEdit*, kRowCount> m_rows{};
     std::array<QPixmap, kKeyLetterCount> m_letterImages;
     bool m_painted = false;
+    QTimer* m_longPress = nullptr;
     CGame m_game;
 };
 

@@ -3,8 +3,6 @@
 
 #include <emscripten/val.h>
 
-#include <optional>
-
 #include "board/geometry.h"
 #include "web/page_events.h"
 #include "web/web_game.h"
@@ -19,18 +17,11 @@ public:
 
 private:
     void OnPointerDown(const emscripten::val& event);
-    void OnPointerMove(const emscripten::val& event);
-    // The pointer that drags is up (a drop), or was taken away (the tile goes home).
-    void Drop(bool cancel);
-    void LongPress();
     // The window pixel under the event, wherever the page has placed and scaled the window.
     Point At(const emscripten::val& event) const;
 
     CWebGame& m_game;
     emscripten::val m_window;
-    // The pointer that drags, while one does; the others are ignored until it is up.
-    std::optional<int> m_pointer;
-    Point m_pressedAt;
     COneShotTimer m_longPress;
 };
 

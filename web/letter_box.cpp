@@ -1,4 +1,4 @@
-// The letter box's input rules and its hand-over of what was typed.
+// The page's letter box: the shared rule measured in the entry's font, and the hand-over of what was typed.
 #include "web/letter_box.h"
 
 #include "game/letter_entry_rule.h"
@@ -13,8 +13,6 @@ namespace {
 
 // Room left for the cursor after the text.
 constexpr double kCursorWidth = 1;
-
-bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 
 }  // namespace
 
@@ -58,24 +56,17 @@ bool CLetterBox::Fits(const std::u16string& text) {
 }
 
 void CLetterBox::OnInput() {
-    const val typed = m_entry["value"];
-    const std::u16string capitals = typed.call<std::u16string>("toUpperCase");
-    // Capitals can be longer (ß gives SS); the cursor stays after what was typed.
-    int at = m_entry["selectionStart"].as<int>() + static_cast<int>(capitals.size()) - typed["length"].as<int>();
-    const auto without = [&](int cut) { return capitals.substr(0, at - cut) + capitals.substr(at); };
-    const std::optional<int> fewest = FewestCutToFit(at, [&](int cut) { return Fits(without(cut)); });
-    if (!fewest) {
+    const std::optional<EntryText> shown =
+        FitEntry(m_entry["value"].as<std::u16string>(), m_entry["selectionStart"].as<int>(),
+                 [this](const std::u16string& text) { return Fits(text); });
+    if (!shown) {
         // Nothing of it fits: the box keeps what it had.
         m_entry.set("value", m_accepted);
         return;
     }
-    int cut = *fewest;
-    // Half a surrogate pair is no character at all.
-    if (cut < at && IsHighSurrogate(capitals[at - cut - 1])) ++cut;
-    m_accepted = without(cut);
-    at -= cut;
+    m_accepted = shown->text;
     m_entry.set("value", m_accepted);
-    m_entry.call<void>("setSelectionRange", at, at);
+    m_entry.call<void>("setSelectionRange", shown->cursor, shown->cursor);
     m_ok.set("disabled", !StartsWithNineCapitals(Entered()));
 }
 

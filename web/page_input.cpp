@@ -4,6 +4,7 @@
 #include <string>
 
 #include "web/page_events.h"
+#include "words/cp1252.h"
 
 namespace escartinol {
 
@@ -17,10 +18,6 @@ struct AltKey {
     const char* button;
 };
 constexpr AltKey kAltKeys[] = {{"KeyA", "drawButton"}, {"KeyS", "solutionsButton"}, {"KeyC", "chooseButton"}};
-
-bool IsLetterKey(const std::string& key) {
-    return key.size() == 1 && ((key[0] >= 'a' && key[0] <= 'z') || (key[0] >= 'A' && key[0] <= 'Z'));
-}
 
 bool Is(const val& object, const char* type) { return object.instanceof (val::global(type)); }
 
@@ -64,26 +61,37 @@ void CPageInput::OnKeyDown(const val& event) {
         }
         return;
     }
-    // Keyboard play, on the board or a button but not in a row: a letter raises a tile of that
-    // letter, Backspace lowers the last one. Neither presses a button nor ends anything.
-    const std::string key = KeyName(event["key"]);
-    const bool inRow = Is(event["target"], "HTMLTextAreaElement");
-    if (!inRow && !ctrlOrMeta && IsLetterKey(key)) {
-        event.call<void>("preventDefault");
-        if (CGame* game = m_game.Game()) game->TypeLetter(key[0]);
-        return;
-    }
-    if (!inRow && key == "Backspace") {
-        event.call<void>("preventDefault");
-        if (CGame* game = m_game.Game()) game->TakeBackLetter();
-        return;
-    }
-    // Enter on a button presses that button, as in the desktop window, and on a language follows it;
-    // anywhere else it ends the game.
-    const bool pressable = Is(event["target"], "HTMLButtonElement") || Is(event["target"], "HTMLAnchorElement");
-    if ((key == "Enter" && !pressable) || key == "Escape") {
-        event.call<void>("preventDefault");
-        Finish();
+    CGame* game = m_game.Game();
+    if (!game) return;
+    const std::string name = KeyName(event["key"]);
+    Key key = Key::kOther;
+    if (name == "Enter")
+        key = Key::kEnter;
+    else if (name == "Escape")
+        key = Key::kEscape;
+    else if (name == "Backspace")
+        key = Key::kBackspace;
+    else if (!name.empty() && Utf8CharacterLength(name, 0) == name.size())  // not "Shift", "Dead", ...
+        key = Key::kText;
+    const val target = event["target"];
+    const std::string id = target["id"].isString() ? target["id"].as<std::string>() : std::string();
+    KeyFocus focus = KeyFocus::kBoard;
+    if (id == "finishButton")
+        focus = KeyFocus::kFinishButton;
+    else if (Is(target, "HTMLButtonElement") || Is(target, "HTMLAnchorElement"))
+        focus = KeyFocus::kOtherButton;  // Enter presses a button and follows a language
+    else if (Is(target, "HTMLTextAreaElement"))
+        focus = KeyFocus::kResultRow;
+    switch (game->PressKey(key, name, ctrlOrMeta, focus, id)) {
+        case KeyOutcome::kTaken:
+            event.call<void>("preventDefault");
+            break;
+        case KeyOutcome::kPassOn:
+            break;
+        case KeyOutcome::kEndGame:
+            event.call<void>("preventDefault");
+            Finish();
+            break;
     }
 }
 

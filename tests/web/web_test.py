@@ -220,7 +220,7 @@ class PlayTest(PageTest):
         self.assertEqual(self.tiles()[1], ["O", slot_rect(3)])
         self.assertEqual(self.browser.execute_script("return [scrollX, scrollY, visualViewport.scale]"), [0, 0, 1])
 
-    def test_right_click_and_long_press_make_fifty_draws_and_a_tap_none(self):
+    def test_right_click_and_long_press_make_fifty_draws(self):
         self.open()
         # Each draw sets the image of every tile once.
         self.browser.execute_script("""
@@ -235,9 +235,18 @@ class PlayTest(PageTest):
         self.gesture(interaction.POINTER_TOUCH, ("down", *empty), ("pause", 0.8), ("up",))
         time.sleep(0.3)
         self.assertEqual(draws(), 100)
-        self.gesture(interaction.POINTER_TOUCH, ("down", *empty), ("pause", 0.1), ("up",))
-        time.sleep(0.7)
-        self.assertEqual(draws(), 100)
+
+    def test_a_tile_held_still_then_moved_is_a_drag_and_makes_no_draw(self):
+        self.open()
+        self.type_letters("TOLERIANS")
+        self.browser.execute_script("""
+            window.draws = 0;
+            new MutationObserver((records) => { window.draws += records.length; })
+                .observe(document.getElementById('tile1'), {attributes: true, attributeFilter: ['srcset']});""")
+        self.gesture(interaction.POINTER_TOUCH, ("down", *centre(10)), ("pause", 0.8), ("move", *centre(4)), ("up",))
+        time.sleep(0.3)
+        self.assertEqual(self.browser.execute_script("return window.draws"), 0)
+        self.assertEqual(self.tiles()[1], ["O", slot_rect(4)])
 
     def test_help_box_texts_window_keys_and_the_end_of_a_game(self):
         self.open()
@@ -290,8 +299,30 @@ class KeyboardTest(PageTest):
         self.assertFalse(self.browser.execute_script("return document.querySelector('dialog[open]') !== null"))
         self.assertEqual(self.rows(), rows)
         self.assertEqual(self.browser.execute_script("return document.activeElement.id"), "chooseButton")
+        # In a row, Backspace erases there and moves no tile.
+        self.element("row1").click()
+        ActionChains(self.browser).send_keys(Keys.END, Keys.BACKSPACE).perform()
+        self.assertEqual(self.lit(), list(range(9)))
+        self.assertEqual(self.rows()[0], rows[0][:-1])
         self.element("drawButton").click()
         self.assertEqual(self.lit(), [])
+
+
+    def test_enter_after_keyboard_play_keeps_the_board_and_presses_no_button(self):
+        # On a fresh page the focus is on no control; after the letter box, on Chausit, which Enter presses.
+        self.open()
+        for focus in ("body", "chooseButton"):
+            self.type_letters("ZOLERIANA")
+            if focus == "body":
+                self.browser.execute_script("document.activeElement.blur()")
+            rows = self.rows()
+            ActionChains(self.browser).send_keys("za", Keys.ENTER).perform()
+            time.sleep(0.2)
+            self.assertEqual(self.browser.execute_script("return document.activeElement.id || 'body'"), focus)
+            self.assertFalse(self.browser.execute_script("return document.querySelector('dialog[open]') !== null"))
+            self.assertEqual(self.tiles()[0], ["Z", slot_rect(0)], focus)
+            self.assertEqual(self.tiles()[6], ["A", slot_rect(1)], focus)
+            self.assertEqual(self.rows(), rows, focus)
 
 
 class OfflineTest(PageTest):
