@@ -3,8 +3,10 @@
 // put to libhunspell with the same dictionary before it is filed.
 #include "lists/hunspell_forms.h"
 
+#include <iconv.h>
 #include <stdlib.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <hunspell.hxx>
@@ -14,7 +16,6 @@
 #include "lists/child_process.h"
 #include "lists/list_builder.h"
 #include "lists/list_editor.h"
-#include "lists/text_encoding.h"
 #include "words/cp1252.h"
 #include "words/list_format.h"
 
@@ -72,6 +73,40 @@ std::string WriteStemsAndFlags(const fs::path& dic, const fs::path& copy) {
     if (!out) return "cannot write " + copy.string();
     return {};
 }
+
+// A conversion between two encodings iconv knows (e.g. "UTF-8", "ISO8859-15"), so that any
+// encoding a dictionary declares can be read with the system's own tables.
+class CTextConverter {
+public:
+    // Throws std::runtime_error when iconv has no such conversion.
+    CTextConverter(const std::string& to, const std::string& from) : m_cd(iconv_open(to.c_str(), from.c_str())) {
+        if (m_cd == reinterpret_cast<iconv_t>(-1))
+            throw std::runtime_error("iconv cannot convert " + from + " to " + to);
+    }
+    ~CTextConverter() { iconv_close(m_cd); }
+    CTextConverter(const CTextConverter&) = delete;
+    CTextConverter& operator=(const CTextConverter&) = delete;
+
+    // Converts the whole text; nothing when a sequence is malformed or has no equivalent.
+    std::optional<std::string> Convert(const std::string& text) {
+        iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
+        std::string out;
+        char* in = const_cast<char*>(text.data());
+        std::size_t inLeft = text.size();
+        char buffer[256];
+        while (inLeft > 0) {
+            char* outPtr = buffer;
+            std::size_t outLeft = sizeof buffer;
+            const std::size_t done = iconv(m_cd, &in, &inLeft, &outPtr, &outLeft);
+            out.append(buffer, static_cast<std::size_t>(outPtr - buffer));
+            if (done == static_cast<std::size_t>(-1) && errno != E2BIG) return std::nullopt;
+        }
+        return out;
+    }
+
+private:
+    iconv_t m_cd;
+};
 
 // Words between the dictionary's encoding and the lists' cp1252, by way of UTF-8: iconv on the
 // dictionary's side when it is not in UTF-8 already, the core's codec on the lists' side.

@@ -2,6 +2,8 @@
 // than by a break for each of its accents.
 #include "lists/list_check.h"
 
+#include <algorithm>
+#include <iterator>
 #include <optional>
 #include <set>
 
@@ -11,7 +13,6 @@
 #include "lists/list_replace.h"
 #include "lists/player_copy.h"
 #include "lists/sound_list.h"
-#include "lists/utf8_lists.h"
 #include "words/cp1252.h"
 #include "words/list_format.h"
 #include "words/list_places.h"
@@ -21,6 +22,34 @@ namespace escartinol {
 namespace {
 
 constexpr std::size_t kMaxListBytes = std::size_t{1} << 31;
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+std::string_view WithoutByteOrderMark(std::string_view bytes) {
+    return bytes.starts_with(kByteOrderMark) ? bytes.substr(kByteOrderMark.size()) : bytes;
+}
+
+bool IsBeyondAscii(char c) { return static_cast<unsigned char>(c) >= 0x80; }
+
+// Well-formed UTF-8 with a character beyond ASCII, or a byte order mark: what a text editor saved.
+// A Windows-1252 list with an accent is almost never well-formed UTF-8: an accented letter would
+// have to be followed by one or two of the bytes 0x80..0xBF, which no word holds.
+bool IsUtf8List(std::string_view bytes) {
+    const std::string_view text = WithoutByteOrderMark(bytes);
+    for (std::size_t at = 0, length; at < text.size(); at += length)
+        if ((length = Utf8CharacterLength(text, at)) == 0) return false;
+    return text.size() < bytes.size() || std::any_of(text.begin(), text.end(), IsBeyondAscii);
+}
+
+// The first word of a UTF-8 list that holds a character beyond ASCII.
+std::string FirstAccentedWord(std::string_view bytes) {
+    bytes = WithoutByteOrderMark(bytes);
+    const auto isEdge = [](char c) { return c == '/' || c == '\r' || c == '\n'; };
+    const auto accent = std::find_if(bytes.begin(), bytes.end(), IsBeyondAscii);
+    if (accent == bytes.end()) return {};
+    const auto start = std::find_if(std::make_reverse_iterator(accent), bytes.rend(), isEdge).base();
+    return std::string(start, std::find_if(accent, bytes.end(), isEdge));
+}
 
 std::string Count(std::int64_t count, const std::string& thing) {
     return std::to_string(count) + " " + thing + (count == 1 ? "" : "s");

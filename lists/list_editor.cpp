@@ -1,9 +1,11 @@
 // Word edits as byte insertions and erasures at one line, so the rest of the file never moves but by offset.
 #include "lists/list_editor.h"
 
+#include <unicode/normalizer2.h>
+#include <unicode/unistr.h>
+
 #include <optional>
 
-#include "lists/text_encoding.h"
 #include "words/cp1252.h"
 #include "words/list_format.h"
 
@@ -65,6 +67,23 @@ std::string ListWordProblem(const std::string& word) {
                " to " + std::to_string(kMaxWordLength);
     return {};
 }
+
+namespace {
+
+// Unicode's composition (NFC): a letter and a combining accent, as some keyboards and copy-pastes
+// give them, become the one character for both. Bytes that are not UTF-8 come back as U+FFFD, which
+// no list can hold either.
+std::string ComposeAccents(std::string_view utf8) {
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Normalizer2* const nfc = icu::Normalizer2::getNFCInstance(status);
+    if (U_FAILURE(status)) return std::string(utf8);
+    const auto text = icu::UnicodeString::fromUTF8(icu::StringPiece(utf8.data(), static_cast<int32_t>(utf8.size())));
+    const icu::UnicodeString composed = nfc->normalize(text, status);
+    std::string out;
+    return U_FAILURE(status) ? std::string(utf8) : composed.toUTF8String(out);
+}
+
+}  // namespace
 
 std::optional<std::string> ListWordOf(std::string_view typed, std::string& problem) {
     // Nine letters of two bytes each, with room for accents typed apart; the rest need not be read.
