@@ -233,6 +233,12 @@ TEST(PlayerCopy, UpdateNamesTheWordsAddedByHandAndKeepsEveryLineOfTheRecord) {
     const std::string kept(std::istreambuf_iterator<char>(in), {});
     for (const char* line : {"\n+niche\n", "\n+talons\n", "\n# mine\n", "\nnot a word\n"})
         EXPECT_NE(kept.find(line), std::string::npos) << line;
+    // A record no player could have written is refused whole, unread, and left as it is.
+    std::filesystem::resize_file(record, 9 << 20);
+    const auto huge = RunCommand(player.lists + " add --lang fr satine", "&1");
+    EXPECT_EQ(huge.status, 2);
+    EXPECT_EQ(huge.out.find('\n'), huge.out.size() - 1) << huge.out;
+    EXPECT_EQ(std::filesystem::file_size(record), 9u << 20);
 }
 
 // A copy made before records were kept: the words it holds that the new installed lists lack are the
