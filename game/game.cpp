@@ -46,10 +46,13 @@ void CGame::ClearRows() {
         m_rowWords[row].clear();
         m_view.SetRowText(row, m_rowWords[row]);
     }
+    m_view.SetProgressText({});
 }
 
 void CGame::DrawRandomLetters() {
     ClearRows();
+    // A new draw is a new count, even of the same letters.
+    m_foundLetters = {};
     for (char& letter : m_letters) letter = LetterForDraw(m_drawDistribution(m_random));
     ShowLetters();
     if (m_listsLoaded) SearchWords();
@@ -67,32 +70,70 @@ void CGame::LightUpperWord() {
     for (int s = 0; s < kFirstLowerSlot && m_board.SlotTaken(s); ++s) word += m_tileLetters[m_board.TileAt(s)];
     const bool lit = m_listsLoaded && m_search.IsWord(word);
     m_view.LightWord(lit ? static_cast<int>(word.size()) : 0);
+    // A lit word counts once per draw, in the row of its length; a shorter one only lights.
+    const int row = lit ? m_found.Find(word) : -1;
+    if (row < 0) return;
+    m_view.SetRowText(row, m_solutionsShown ? m_found.SolutionText(row) : m_found.RowText(row));
+    m_view.SetProgressText(m_found.ProgressText());
 }
 
 void CGame::SearchWords() {
     SearchResult result = m_search.SearchWords(m_letters);
     m_letters = result.letters;
+    if (m_letters != m_foundLetters) {
+        m_found.Reset(result.rows);
+        m_foundLetters = m_letters;
+    }
+    m_solutionsShown = false;
     // A row the search left empty keeps its text: the notice of lists not found stays in row 1.
     for (int row = 0; row < kRowCount; ++row) {
         if (result.rows[row].words.empty()) continue;
         m_rowWords[row] = std::move(result.rows[row].words);
-        m_view.SetRowText(row, result.rows[row].label);
+        m_view.SetRowText(row, m_found.RowText(row));
     }
+    m_view.SetProgressText(m_found.ProgressText());
 }
 
 void CGame::ShowSolutions() {
-    for (int row = 0; row < kRowCount; ++row) m_view.SetRowText(row, m_rowWords[row]);
+    m_solutionsShown = true;
+    for (int row = 0; row < kRowCount; ++row) m_view.SetRowText(row, m_found.SolutionText(row));
+}
+
+void CGame::Hint() {
+    const std::string word = m_found.HintWord();
+    if (word.empty() || m_board.Dragging()) return;
+    // The upper row keeps the start of the word it already spells, from its first slot on.
+    int kept = 0;
+    while (kept < static_cast<int>(word.size()) && m_board.SlotTaken(kept) &&
+           m_tileLetters[m_board.TileAt(kept)] == word[kept])
+        ++kept;
+    for (int s = kFirstLowerSlot - 1; s >= kept; --s)
+        if (m_board.SlotTaken(s)) m_board.LowerLastTile(m_view);
+    if (kept < static_cast<int>(word.size()))
+        for (int s = kFirstLowerSlot; s < kSlotCount; ++s) {
+            const int tile = m_board.TileAt(s);
+            if (tile == -1 || m_tileLetters[tile] != word[kept]) continue;
+            m_board.RaiseTile(tile, m_view);
+            break;
+        }
+    m_found.CountHint();
+    m_view.SetProgressText(m_found.ProgressText());
+    LightUpperWord();
 }
 
 void CGame::BeginLetterEntry() { ClearRows(); }
 
 void CGame::ApplyLetterEntry(const std::optional<std::string>& typed) {
-    if (typed && StartsWithNineCapitals(*typed)) std::copy_n(typed->begin(), m_letters.size(), m_letters.begin());
+    if (typed && StartsWithNineCapitals(*typed)) {
+        std::copy_n(typed->begin(), m_letters.size(), m_letters.begin());
+        m_foundLetters = {};
+    }
     ShowLetters();
     if (m_listsLoaded) SearchWords();
 }
 
 void CGame::RepeatedDraw() {
+    m_foundLetters = {};
     for (int draw = 0; draw < kRepeatedDraws; ++draw) DrawRandomLetters();
 }
 

@@ -11,6 +11,7 @@
 #include "board/tile_board.h"
 #include "game/board_input.h"
 #include "game/draw_table.h"
+#include "game/found_words.h"
 #include "game/game_view.h"
 #include "words/search_texts.h"
 #include "words/word_lists.h"
@@ -45,6 +46,9 @@ public:
     void ApplyLetterEntry(const std::optional<std::string>& typed);
     // Fifty draws in a row, each with its search once the lists are loaded.
     void RepeatedDraw();
+    // One more letter of a longest word not found yet, in its place in the upper row: the tiles from
+    // the first one that is not that word's go back down first. Counted for the draw.
+    void Hint();
 
     // The board's pointers, in window pixels, told apart by their ids: while one presses, the others
     // are ignored, so that a second finger cannot take a drag over. A main-button or touch press picks
@@ -88,6 +92,7 @@ public:
     // What Solucions shows in each row.
     const std::array<std::string, kRowCount>& RowWords() const { return m_rowWords; }
     const CTileBoard& Board() const { return m_board; }
+    const CFoundWords& Found() const { return m_found; }
     const CWordLists& WordLists() const { return m_wordLists; }
 
 private:
@@ -110,6 +115,10 @@ private:
     // The letter each tile shows, in the drawn order.
     std::array<char, kTileCount> m_tileLetters{};
     std::array<std::string, kRowCount> m_rowWords;
+    CFoundWords m_found;
+    // The letters whose words m_found counts: a search of the same letters keeps what was found.
+    std::array<char, kTileCount> m_foundLetters{};
+    bool m_solutionsShown = false;
     bool m_listsLoaded = false;
     // The pointer that presses the board, while one does.
     std::optional<int> m_pointer;

@@ -21,6 +21,8 @@ public:
     virtual void SetRowText(int row, const std::string& text) = 0;
     // The first `length` slots of the upper row spell a word (4..9), their frames lit; 0: none lit.
     virtual void LightWord(int length) = 0;
+    // The line of progress: words found against the rows' total, and hints used; cp1252, empty for none.
+    virtual void SetProgressText(const std::string& text) = 0;
 };
 
 }  // namespace escartinol

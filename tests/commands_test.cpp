@@ -118,5 +118,45 @@ TEST(WordLight, TheUpperRowLightsWhileItsFirstTilesSpellAWord) {
     EXPECT_EQ(typed("TOLERIANS"), 9);
 }
 
+// Words found as they are spelt: the three longest lengths count, each word once per draw, and a
+// hint gives one more letter of a longest word not found yet.
+TEST(FoundWords, ALitWordOfACountedLengthIsFoundOnceAndShownApartInSolucions) {
+    CListFolder folder;
+    folder.WriteLines(9, {"AEILNORST/tolerians"});
+    folder.WriteLines(8, {"AEILNORT/relation"});
+    folder.WriteLines(7, {"AEILNRT/latrine/ratline"});
+    folder.WriteLines(4, {"ORST/tors"});
+    LoadedGame run(folder);
+    run.Enter("TOLERIANS");
+    const auto spell = [&](const std::string& letters) {
+        while (run.game.Board().SlotTaken(0)) run.game.TakeBackLetter();
+        for (const char c : letters) run.game.TypeLetter(c);
+    };
+    EXPECT_EQ(run.window.progress, "M\xF2ts trobats: 0 sus 4");
+    spell("TORS");  // lit, but four letters is no row's length
+    EXPECT_EQ(run.window.litLength, 4);
+    spell("LATRINE");
+    spell("LATRINE");
+    EXPECT_EQ(run.window.rowText[2], "2  S\xE8t LETRAS  latrine");
+    EXPECT_EQ(run.window.progress, "M\xF2ts trobats: 1 sus 4");
+    run.game.ShowSolutions();
+    EXPECT_EQ(run.window.rowText[2], "7 LETRAS:  LATRINE  ratline  ");
+
+    // Each hint raises the next letter of TOLERIANS, the wrong start going back down first.
+    spell("RAT");
+    for (const std::string expected : {"T", "TO", "TOL"}) {
+        run.game.Hint();
+        std::string upper;
+        for (int s = 0; s < kFirstLowerSlot && run.game.Board().SlotTaken(s); ++s)
+            upper += run.game.Board().TileAt(s) >= 0 ? run.window.tileLetter[run.game.Board().TileAt(s)] : '?';
+        EXPECT_EQ(upper, expected);
+    }
+    EXPECT_EQ(run.window.progress, "M\xF2ts trobats: 1 sus 4  Indicis: 3");
+    for (int i = 0; i < 6; ++i) run.game.Hint();
+    EXPECT_EQ(run.window.rowText[0], "9 LETRAS:  TOLERIANS");  // found by its last hint, Solucions still shown
+    run.Enter("TOLERIANS");                                    // an entry, even of the same letters, is a new count
+    EXPECT_EQ(run.window.progress, "M\xF2ts trobats: 0 sus 4");
+}
+
 }  // namespace
 }  // namespace escartinol

@@ -47,6 +47,7 @@ CGameWindow::CGameWindow(std::string listDir, std::optional<std::uint32_t> seed,
     for (int s = 0; s < kTileCount; ++s) m_upperFrames[s] = m_controls.Control(kIdUpperFrameFirst + s);
     for (int row = 0; row < kRowCount; ++row)
         m_rows[row] = static_cast<QPlainTextEdit*>(m_controls.Control(kRowIds[row]));
+    m_progress = static_cast<QLabel*>(m_controls.Control(kIdProgress));
     // The window is on no screen yet: take the densest screen's scale, as QIcon does. A less dense screen
     // samples the finer image down, which keeps it in black and yellow.
     for (char letter = 'A'; letter <= 'Z'; ++letter)
@@ -56,6 +57,7 @@ CGameWindow::CGameWindow(std::string listDir, std::optional<std::uint32_t> seed,
     connect(button(kIdDrawButton), &QPushButton::clicked, this, [this] { m_game.DrawRandomLetters(); });
     connect(button(kIdSolutionsButton), &QPushButton::clicked, this, [this] { m_game.ShowSolutions(); });
     connect(button(kIdChooseButton), &QPushButton::clicked, this, [this] { ChooseLetters(); });
+    connect(button(kIdHintButton), &QPushButton::clicked, this, [this] { m_game.Hint(); });
     connect(button(kIdHelpButton), &QPushButton::clicked, this, [this] { CHelpDlg(this).exec(); });
     // Moves reach the board whether or not a button is held: the game decides what they mean.
     setMouseTracking(true);
@@ -99,6 +101,10 @@ void CGameWindow::MoveTile(int tile, const Rect& r) {
 
 void CGameWindow::SetRowText(int row, const std::string& text) {
     m_rows[row]->setPlainText(QString::fromStdString(Cp1252ToUtf8(text)));
+}
+
+void CGameWindow::SetProgressText(const std::string& text) {
+    m_progress->setText(QString::fromStdString(Cp1252ToUtf8(text)));
 }
 
 void CGameWindow::LightWord(int length) {

@@ -50,11 +50,13 @@ private:
     void MoveTile(int tile, const Rect& r) override;
     void SetRowText(int row, const std::string& text) override;
     void LightWord(int length) override;
+    void SetProgressText(const std::string& text) override;
 
     BuiltDialog m_controls;
     std::array<QLabel*, kTileCount> m_tiles{};
     std::array<QWidget*, kTileCount> m_upperFrames{};
     std::array<QPlainTextEdit*, kRowCount> m_rows{};
+    QLabel* m_progress = nullptr;
     std::array<QPixmap, kKeyLetterCount> m_letterImages;
     bool m_painted = false;
     QTimer* m_longPress = nullptr;

@@ -49,6 +49,8 @@ constexpr ControlTemplate kControls[] = {
     {kNoControlId,    "drawGroup",      ControlKind::GroupBox,      {7, 204, 140, 39}, "Tiratge", kPlain},
     {kIdChooseButton, "chooseButton",   ControlKind::PushButton,    {85, 218, 51, 18}, "&Chausit", kPlain},
     {kIdHelpButton,   "helpButton",     ControlKind::PushButton,    {382, 233, 16, 13}, "?", kPlain},
+    {kIdHintButton,   "hintButton",     ControlKind::PushButton,    {262, 218, 44, 18}, "&Indici", kPlain},
+    {kIdProgress,     "progress",       ControlKind::Static,        {312, 206, 90, 24}, "", kPlain},
 };
 // clang-format on
 

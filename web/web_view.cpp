@@ -66,10 +66,16 @@ void CWebView::LightWord(int length) {
         m_upperFrames[slot]["classList"].call<void>("toggle", std::string("lit"), slot < length);
 }
 
+void CWebView::SetProgressText(const std::string& text) {
+    const val progress = val::global("document").call<val>("getElementById", std::string("progress"));
+    if (!progress.isNull()) progress.set("textContent", Cp1252ToUtf8(text));
+}
+
 void CWebView::Clear() {
     for (int i = 0; i < kTileCount; ++i) HideTile(i);
     for (int row = 0; row < kRowCount; ++row) SetRowText(row, {});
     LightWord(0);
+    SetProgressText({});
 }
 
 }  // namespace escartinol

@@ -20,6 +20,7 @@ public:
     void SetRowText(int row, const std::string& text) override;
 
     void LightWord(int length) override;
+    void SetProgressText(const std::string& text) override;
 
     // The game is over: no tile and no row text stays on the page.
     void Clear();

@@ -1,5 +1,5 @@
 // Every text the result rows show, as cp1252 bytes like the lists themselves: what the search
-// writes and the game's two notices.
+// writes, the game's two notices and its line of progress.
 #pragma once
 
 #include <string>
@@ -13,6 +13,11 @@ std::string_view WordTextHeader(int n);
 std::string_view CountLabelSuffix(int n);
 
 inline constexpr std::string_view kWordSeparator = "  ";
+
+// The line of progress: "Mòts trobats: 3 sus 17", then "  Indicis: 1" once a hint is used.
+inline constexpr std::string_view kFoundLabel = "M\xF2ts trobats: ";
+inline constexpr std::string_view kFoundOf = " sus ";
+inline constexpr std::string_view kHintsLabel = "  Indicis: ";
 
 // Row 1 from the start until the lists are read: 57 blanks, then the notice.
 extern const std::string kLoadingNotice;

@@ -16,6 +16,7 @@ public:
     std::array<bool, kTileCount> tileShown{};
     std::array<char, kTileCount> tileLetter{};
     int litLength = 0;
+    std::string progress;
 
     void ShowTile(int tile, char letter, const Rect& r) override {
         ++calls;
@@ -27,6 +28,7 @@ public:
     void MoveTile(int tile, const Rect& r) override { ++calls, tileRect[tile] = r; }
     void SetRowText(int row, const std::string& text) override { ++calls, rowText[row] = text; }
     void LightWord(int length) override { ++calls, litLength = length; }
+    void SetProgressText(const std::string& text) override { ++calls, progress = text; }
 
     std::string TileLetters() const { return std::string(tileLetter.begin(), tileLetter.end()); }
 };
