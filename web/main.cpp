@@ -8,7 +8,6 @@
 #include "web/page_events.h"
 #include "web/page_input.h"
 #include "web/web_game.h"
-#include "web/window_scale.h"
 
 namespace escartinol {
 
@@ -21,10 +20,9 @@ CWebGame game;
 std::unique_ptr<CPageInput> input;
 std::unique_ptr<CBoardPointer> pointer;
 
-// A draw and the loading notice at once, in the window scaled to the page; lang is "fr" or "oc".
+// A draw and the loading notice at once; lang is "fr" or "oc".
 void OpenPage(const std::string& lang) {
     PageElement("lang-" + lang).call<void>("setAttribute", std::string("aria-current"), std::string("page"));
-    KeepWindowScaled();
     game.Start();
 }
 
