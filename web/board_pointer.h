@@ -23,11 +23,12 @@ private:
     // The pointer that drags is up (a drop), or was taken away (the tile goes home).
     void Drop(bool cancel);
     void LongPress();
-    // The window pixel under the event, wherever the page has placed and scaled the window.
+    // The window pixel under the event, wherever the page has placed and scaled the board.
     Point At(const emscripten::val& event) const;
 
     CWebGame& m_game;
     emscripten::val m_window;
+    emscripten::val m_plane;
     // The pointer that drags, while one does; the others are ignored until it is up.
     std::optional<int> m_pointer;
     Point m_pressedAt;
