@@ -325,6 +325,25 @@ class KeyboardTest(PageTest):
         self.assertEqual(self.lit(), [])
 
 
+    def test_a_live_region_says_the_counts_the_moves_the_word_spelt_and_the_words(self):
+        said = lambda: self.browser.execute_script("return document.querySelector('[aria-live]').textContent")
+        def says(texts):
+            deadline = time.monotonic() + 5
+            while not all(text in said() for text in texts):
+                self.assertLess(time.monotonic(), deadline, f"{said()!r} does not say {texts}")
+                time.sleep(0.05)
+        self.open()
+        self.type_letters("TOLERIANS")
+        says([row for row in self.rows() if row])
+        before = said()
+        ActionChains(self.browser).send_keys("r").perform()
+        self.wait_for(f"return document.querySelector('[aria-live]').textContent !== {before!r}")
+        ActionChains(self.browser).send_keys("elation").perform()
+        says(["RELATION"])
+        self.element("solutionsButton").click()
+        says([row for row in self.rows() if row])
+
+
 class OfflineTest(PageTest):
     def test_second_visit_plays_with_the_server_stopped(self):
         self.open()
