@@ -5,9 +5,11 @@
 (() => {
   const lang = new URLSearchParams(location.search).get('lang') === 'oc' ? 'oc' : 'fr';
   const listUrls = [9, 8, 7, 6, 5, 4].map((n) => `lists/${lang}/DEF_${n}L.txt.gz`);
-  // A list that cannot be fetched is null, and the game plays without it.
+  // A list that cannot be fetched is null, and the game plays without it. Offline, one the service
+  // worker has not kept cannot come, and asking for it would only fail on the console.
   const fetchList = async (url) => {
     try {
+      if (!navigator.onLine && self.caches && !(await caches.match(url))) return null;
       const response = await fetch(url);
       if (!response.ok) return null;
       // A server that sent the file with its own gzip encoding has had it decompressed already.
@@ -45,7 +47,8 @@
     // A draw and the loading notice while the lists are still on their way; no frame is waited
     // for once they are here, since the player would only wait longer for the counts.
     game.openPage(lang);
-    game.readLists(await lists);
+    const read = await lists;
+    game.readLists(read);
     // Only now the service worker, whose install fetches the whole site: earlier, it would slow
     // the first visit it is meant to keep. It keeps the lists as well, for the next visit offline.
     const worker = navigator.serviceWorker;
@@ -54,6 +57,7 @@
       if (event.data && event.data.kept) document.documentElement.dataset.offline = 'ready';
     });
     worker.register('sw.js');
-    (await worker.ready).active.postMessage({keep: listUrls});
+    const keep = listUrls.filter((url, i) => read[i]);
+    if (keep.length) (await worker.ready).active.postMessage({keep});
   })();
 })();

@@ -28,7 +28,7 @@ void OpenPage(const std::string& lang) {
 
 // The fetched lists, 9 letters first, each bytes or null. The player plays once they are read.
 void ReadLists(const val& lists) {
-    CWebGame::WriteLists(lists);
+    game.WriteLists(lists);
     game.LoadLists();
     input = std::make_unique<CPageInput>(game);
     pointer = std::make_unique<CBoardPointer>(game);

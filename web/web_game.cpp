@@ -13,6 +13,10 @@ using emscripten::val;
 namespace {
 
 constexpr const char* kListFolder = "/lists";
+// In place of the folder where no list was found: on the page, none came over the network. Cp1252,
+// like every row text.
+constexpr const char* kNoListFetched =
+    "Per jogar dins aquesta lenga, vos cau una connexion un c\xF2p, lo temps de cargar sei ti\xE8ras de m\xF2ts.";
 
 }  // namespace
 
@@ -40,11 +44,13 @@ void CWebGame::WriteLists(const val& lists) {
         // edit may still be changing within its clock's tick, and read it again at each search of
         // the next two seconds (this file system keeps whole seconds). Its time is put far back.
         files.call<void>("utime", path, 0, 0);
+        ++m_listsWritten;
     }
 }
 
 void CWebGame::LoadLists() {
     m_game->LoadLists();
+    if (m_listsWritten == 0) m_view->SetRowText(0, kNoListFetched);
     PageElement("window")["dataset"].set("lists", std::string("loaded"));
     // From the navigation to the counts on screen: the benchmark reads it.
     val::global("performance").call<void>("mark", std::string("counts"));

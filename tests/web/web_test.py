@@ -345,6 +345,23 @@ class KeyboardTest(PageTest):
 
 
 class OfflineTest(PageTest):
+    def test_offline_a_language_not_yet_visited_says_what_it_needs(self):
+        self.open()
+        self.wait_for("return document.documentElement.dataset.offline === 'ready'")
+        port = self.server.httpd.server_port
+        self.server.stop()
+        self.browser.execute_cdp_cmd("Network.clearBrowserCache", {})
+        offline = {"offline": True, "latency": 0, "downloadThroughput": -1, "uploadThroughput": -1}
+        self.browser.execute_cdp_cmd("Network.emulateNetworkConditions", offline)
+        try:
+            self.open("?lang=oc")
+            # A sentence for the player, not a path of the page's own file system; no error on the console.
+            self.assertNotIn("/", self.rows()[0])
+            self.assertTrue(self.rows()[0].strip())
+        finally:
+            self.browser.execute_cdp_cmd("Network.emulateNetworkConditions", {**offline, "offline": False})
+            self.server.start(port)
+
     def test_second_visit_plays_with_the_server_stopped(self):
         self.open()
         self.wait_for("return document.documentElement.dataset.offline === 'ready'")
