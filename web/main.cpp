@@ -26,9 +26,9 @@ void OpenPage(const std::string& lang) {
     game.Start();
 }
 
-// The fetched lists, 9 letters first, each bytes or null. The player plays once they are read.
-void ReadLists(const val& lists) {
-    game.WriteLists(lists);
+// The fetched lists, packed, as bytes or null. The player plays once they are read.
+void ReadLists(const val& packed) {
+    game.WriteLists(packed);
     game.LoadLists();
     input = std::make_unique<CPageInput>(game);
     pointer = std::make_unique<CBoardPointer>(game);
