@@ -53,6 +53,7 @@ void CWebView::ShowTile(int tile, char letter, const Rect& r) {
     // A new draw: its letters are said, not each tile's place.
     m_tileSlot[tile] = SlotAt(r);
     m_drawn = true;
+    m_announce.Start(0);
     MoveTile(tile, r);
     image.set("hidden", false);
 }
