@@ -21,7 +21,7 @@ bool OnControl(const val& event) {
 }  // namespace
 
 CBoardPointer::CBoardPointer(CWebGame& game)
-    : m_game(game), m_window(PageElement("window")), m_longPress([this] {
+    : m_game(game), m_window(PageElement("window")), m_plane(PageElement("boardPlane")), m_longPress([this] {
           if (CGame* game = m_game.Game()) game->LongPressElapsed();
       }) {
     Listen(m_window, "pointerdown", [this](const val& event) { OnPointerDown(event); });
@@ -54,7 +54,8 @@ CBoardPointer::CBoardPointer(CWebGame& game)
 }
 
 Point CBoardPointer::At(const val& event) const {
-    const val r = m_window.call<val>("getBoundingClientRect");
+    // The board's plane is in window pixels, scaled with the window or, on a narrow screen, alone.
+    const val r = m_plane.call<val>("getBoundingClientRect");
     const double scale = r["width"].as<double>() / kWindowWidth;
     return {static_cast<std::int32_t>(std::floor((event["clientX"].as<double>() - r["left"].as<double>()) / scale)),
             static_cast<std::int32_t>(std::floor((event["clientY"].as<double>() - r["top"].as<double>()) / scale))};

@@ -17,11 +17,12 @@ public:
 
 private:
     void OnPointerDown(const emscripten::val& event);
-    // The window pixel under the event, wherever the page has placed and scaled the window.
+    // The window pixel under the event, wherever the page has placed and scaled the board.
     Point At(const emscripten::val& event) const;
 
     CWebGame& m_game;
     emscripten::val m_window;
+    emscripten::val m_plane;
     COneShotTimer m_longPress;
 };
 

@@ -8,7 +8,6 @@
 #include "web/page_events.h"
 #include "web/page_input.h"
 #include "web/web_game.h"
-#include "web/window_scale.h"
 
 namespace escartinol {
 
@@ -21,16 +20,15 @@ CWebGame game;
 std::unique_ptr<CPageInput> input;
 std::unique_ptr<CBoardPointer> pointer;
 
-// A draw and the loading notice at once, in the window scaled to the page; lang is "fr" or "oc".
+// A draw and the loading notice at once; lang is "fr" or "oc".
 void OpenPage(const std::string& lang) {
     PageElement("lang-" + lang).call<void>("setAttribute", std::string("aria-current"), std::string("page"));
-    KeepWindowScaled();
     game.Start();
 }
 
-// The fetched lists, 9 letters first, each bytes or null. The player plays once they are read.
-void ReadLists(const val& lists) {
-    CWebGame::WriteLists(lists);
+// The fetched lists, packed, as bytes or null. The player plays once they are read.
+void ReadLists(const val& packed) {
+    game.WriteLists(packed);
     game.LoadLists();
     input = std::make_unique<CPageInput>(game);
     pointer = std::make_unique<CBoardPointer>(game);

@@ -17,7 +17,8 @@ struct AltKey {
     const char* code;
     const char* button;
 };
-constexpr AltKey kAltKeys[] = {{"KeyA", "drawButton"}, {"KeyS", "solutionsButton"}, {"KeyC", "chooseButton"}};
+constexpr AltKey kAltKeys[] = {
+    {"KeyA", "drawButton"}, {"KeyS", "solutionsButton"}, {"KeyC", "chooseButton"}, {"KeyI", "hintButton"}};
 
 bool Is(const val& object, const char* type) { return object.instanceof (val::global(type)); }
 
@@ -28,7 +29,7 @@ std::string KeyName(const val& name) { return name.isString() ? name.as<std::str
 
 CPageInput::CPageInput(CWebGame& game)
     : m_game(game), m_letterBox(game), m_newGameButton(PageElement("newGameButton")) {
-    for (const char* id : {"finishButton", "drawButton", "solutionsButton", "chooseButton", "helpButton"})
+    for (const char* id : {"finishButton", "drawButton", "solutionsButton", "chooseButton", "helpButton", "hintButton"})
         m_buttons.push_back(PageElement(id));
     const auto command = [this](void (CGame::*act)()) {
         return [this, act](const val&) {
@@ -37,6 +38,7 @@ CPageInput::CPageInput(CWebGame& game)
     };
     Listen(PageElement("drawButton"), "click", command(&CGame::DrawRandomLetters));
     Listen(PageElement("solutionsButton"), "click", command(&CGame::ShowSolutions));
+    Listen(PageElement("hintButton"), "click", command(&CGame::Hint));
     Listen(PageElement("chooseButton"), "click", [this](const val&) {
         if (CGame* game = m_game.Game()) game->BeginLetterEntry();
         m_letterBox.Open();

@@ -1,8 +1,11 @@
 // The game over the lists the page fetched, kept in the in-memory file system where the game reads files.
 #include "web/web_game.h"
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
+#include "web/list_pack.h"
 #include "web/page_events.h"
 #include "words/list_format.h"
 
@@ -13,6 +16,10 @@ using emscripten::val;
 namespace {
 
 constexpr const char* kListFolder = "/lists";
+// In place of the folder where no list was found: on the page, they did not come over the network. Cp1252,
+// like every row text.
+constexpr const char* kNoListFetched =
+    "Per jogar dins aquesta lenga, vos cau una connexion un c\xF2p, lo temps de cargar sei ti\xE8ras de m\xF2ts.";
 
 }  // namespace
 
@@ -23,28 +30,29 @@ void CWebGame::Start() {
     m_game->Start();
 }
 
-void CWebGame::WriteLists(const val& lists) {
-    // The file system keeps the fetched bytes themselves as the files' contents: no copy through C++,
-    // and none in the file system, which a first visit's time to the counts would pay for.
+void CWebGame::WriteLists(const val& packed) {
     const val files = val::module_property("FS");
     files.call<void>("mkdir", std::string(kListFolder));
-    val owned = val::object();
-    owned.set("canOwn", true);
+    // Nothing came: the game plays without lists, as with an empty folder.
+    if (packed.isNull()) return;
+    const std::vector<std::uint8_t> bytes = emscripten::convertJSArrayToNumberVector<std::uint8_t>(packed);
+    const ListTexts lists = UnpackLists({reinterpret_cast<const char*>(bytes.data()), bytes.size()});
     for (int i = 0; i < kListCount; ++i) {
-        const val bytes = lists[i];
-        // A list that could not be fetched is left out: the game plays without it, as with a missing file.
-        if (bytes.isNull()) continue;
         const std::string path = std::string(kListFolder) + "/" + ListFileName(kMaxWordLength - i);
-        files.call<void>("writeFile", path, bytes, owned);
+        // The file system copies the list out of the game's memory.
+        const auto* text = reinterpret_cast<const unsigned char*>(lists[i].data());
+        files.call<void>("writeFile", path, val(emscripten::typed_memory_view(lists[i].size(), text)));
         // Written once and never again, but just now: the game would take it for a file that an
         // edit may still be changing within its clock's tick, and read it again at each search of
         // the next two seconds (this file system keeps whole seconds). Its time is put far back.
         files.call<void>("utime", path, 0, 0);
+        ++m_listsWritten;
     }
 }
 
 void CWebGame::LoadLists() {
     m_game->LoadLists();
+    if (m_listsWritten == 0) m_view->SetRowText(0, kNoListFetched);
     PageElement("window")["dataset"].set("lists", std::string("loaded"));
     // From the navigation to the counts on screen: the benchmark reads it.
     val::global("performance").call<void>("mark", std::string("counts"));

@@ -15,8 +15,8 @@ class CWebGame {
 public:
     // A draw and the loading notice; LoadLists follows once the lists are written.
     void Start();
-    // Writes the fetched lists, 9 letters first, each bytes or null for a list that could not be fetched.
-    static void WriteLists(const emscripten::val& lists);
+    // Writes the six lists from the fetched pack (web/list_pack.h), bytes or null when it could not be fetched.
+    void WriteLists(const emscripten::val& packed);
     void LoadLists();
     // The page cannot close itself: the game ends by leaving the board empty.
     void End();
@@ -27,6 +27,7 @@ public:
 private:
     std::unique_ptr<CWebView> m_view;
     std::unique_ptr<CGame> m_game;
+    int m_listsWritten = 0;
 };
 
 }  // namespace escartinol

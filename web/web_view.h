@@ -3,10 +3,12 @@
 
 #include <emscripten/val.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
 #include "game/game_view.h"
+#include "web/page_events.h"
 
 namespace escartinol {
 
@@ -26,12 +28,30 @@ public:
     void Clear();
 
 private:
+    // The slots name their letters, and what changed is said once the game's handler is through:
+    // a draw's letters and counts, a tile that changed slot, a word spelt, the words shown.
+    void Announce();
+    std::string LetterIn(int slot) const;
+
     // val has no empty state, so the elements are gathered rather than assigned.
     std::vector<emscripten::val> m_tiles;
     std::vector<emscripten::val> m_rows;
-    std::vector<emscripten::val> m_upperFrames;
+    std::vector<emscripten::val> m_slots;
+    emscripten::val m_announcer;
     // Each move puts its tile in front of every tile moved before it.
     int m_front = 0;
+
+    std::array<char, kTileCount> m_letters{};
+    // The slot each tile last came to rest in; -1 when hidden. A drag's moves in between are no slot's.
+    std::array<int, kTileCount> m_tileSlot;
+    std::array<std::string, kRowCount> m_rowTexts;
+    // What the next announcement says.
+    bool m_drawn = false;
+    bool m_rowsChanged = false;
+    std::vector<std::string> m_moves;
+    std::string m_word;
+    std::string m_litWord;
+    COneShotTimer m_announce;
 };
 
 }  // namespace escartinol

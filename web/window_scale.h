@@ -1,13 +1,10 @@
-// The window keeps its 644 x 400 pixels, scaled as a whole to the browser's window.
+// The desktop window's size, in whose pixels the page places every control and the game the tiles;
+// the style sheet scales the window, or the board alone on a narrow screen.
 #pragma once
 
 namespace escartinol {
 
-// The desktop window's size, in which the page places every control.
 inline constexpr int kWindowWidth = 644;
 inline constexpr int kWindowHeight = 400;
-
-// Scales the window now and whenever the browser's window changes size.
-void KeepWindowScaled();
 
 }  // namespace escartinol

@@ -75,13 +75,19 @@ class Server:
         shutil.rmtree(self.root)
 
 
-def chromium(scale=1, size=(900, 700)):
+def chromium(scale=1, size=(1366, 768), phone=False):
+    """A desktop's browser, or with phone a phone's: the size is then its viewport's, touch its pointer."""
     options = webdriver.ChromeOptions()
     profile = tempfile.mkdtemp()
     for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-background-networking",
-                     "--disable-component-update", "--disable-sync", "--no-first-run", "--user-data-dir=" + profile,
-                     f"--window-size={size[0]},{size[1]}", f"--force-device-scale-factor={scale}"):
+                     "--disable-component-update", "--disable-sync", "--no-first-run", "--user-data-dir=" + profile):
         options.add_argument(argument)
+    if phone:
+        metrics = {"width": size[0], "height": size[1], "pixelRatio": scale, "touch": True}
+        options.add_experimental_option("mobileEmulation", {"deviceMetrics": metrics})
+    else:
+        options.add_argument(f"--window-size={size[0]},{size[1]}")
+        options.add_argument(f"--force-device-scale-factor={scale}")
     options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
     browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
     browser.profile = profile
@@ -144,8 +150,8 @@ class PageTest(unittest.TestCase):
             });""")
 
     def viewport_point(self, x, y):
-        """The viewport point of window pixel (x, y), wherever the page has placed and scaled the window."""
-        r = self.browser.execute_script("return document.getElementById('window').getBoundingClientRect().toJSON()")
+        """The viewport point of window pixel (x, y), wherever the page has placed and scaled the board."""
+        r = self.browser.execute_script("return document.getElementById('boardPlane').getBoundingClientRect().toJSON()")
         scale = r["width"] / 644
         return round(r["left"] + (x + 0.5) * scale), round(r["top"] + (y + 0.5) * scale)
 
@@ -248,17 +254,10 @@ class PlayTest(PageTest):
         self.assertEqual(self.browser.execute_script("return window.draws"), 0)
         self.assertEqual(self.tiles()[1], ["O", slot_rect(4)])
 
-    def test_help_box_texts_window_keys_and_the_end_of_a_game(self):
+    def test_help_box_window_keys_and_the_end_of_a_game(self):
         self.open()
         self.element("helpButton").click()
         self.wait_for("return document.getElementById('helpBox').open")
-        texts = [self.element(id).text for id in ("helpMouse", "helpDraw", "helpFiles", "helpEditing", "legitButton")]
-        self.assertEqual(texts[0], "Desplaçament dei letras mé la rateta.")
-        self.assertEqual(texts[1], "Per un tiratge aleatòri, la frequéncia dei letras es aquela de la lenga francesa.")
-        self.assertEqual(texts[2], "Un meme repertòri contèn sièis tièras de mòts, sota fòrma de fichiers tèxte: "
-                                   "DEF_9L.txt, etc...")
-        self.assertTrue(texts[3].startswith("Per ajustar de mòts") and texts[3].endswith("mòts en minusculas."))
-        self.assertEqual(texts[4], "LEGIT")
         # Enter closes the box, and so does Escape, which ends nothing else.
         ActionChains(self.browser).send_keys(Keys.ENTER).perform()
         self.wait_for("return !document.getElementById('helpBox').open")
@@ -275,6 +274,38 @@ class PlayTest(PageTest):
         self.element("newGameButton").click()
         self.assertNotIn(None, self.tiles())
         self.assertRegex(self.rows()[0], r"^\d+  \S+ LETRAS$")
+
+
+class PhoneTest(PageTest):
+    """A phone held upright, touch its only pointer: the page fits its width and a finger can play."""
+    scale = 3
+    size = (390, 844)
+
+    @classmethod
+    def setUpClass(cls):
+        cls.server = Server()
+        cls.browser = chromium(cls.scale, cls.size, phone=True)
+
+    def test_whole_board_on_screen_every_control_a_fingers_size_and_a_finger_drags(self):
+        self.open()
+        seen = self.browser.execute_script("""
+            const inside = (r) => r.left >= 0 && r.top >= 0 && r.right <= innerWidth && r.bottom <= innerHeight;
+            const shown = (e) => e.getClientRects().length > 0;
+            const small = (e) => e.getBoundingClientRect().height < 44 || parseFloat(getComputedStyle(e).fontSize) < 16;
+            return [innerWidth, document.documentElement.scrollWidth,
+                    [...document.querySelectorAll('.slot, .tile')].filter(shown).every((e) => inside(e.getBoundingClientRect())),
+                    [...document.querySelectorAll('a, button, textarea')].filter(shown).filter(small).map((e) => e.id)];""")
+        # The page is no wider than the phone: a wider one would be measured at its own width.
+        self.assertEqual(seen, [self.size[0], self.size[0], True, []])
+        tile = [t[1] for t in self.tiles()].index(slot_rect(9))
+        self.gesture(interaction.POINTER_TOUCH, ("down", *centre(9)), ("move", *centre(4)), ("up",))
+        self.assertEqual(self.tiles()[tile][1], slot_rect(4))
+        self.assertEqual(self.browser.execute_script("return [scrollX, scrollY, visualViewport.scale]"), [0, 0, 1])
+
+
+class SmallPhoneTest(PhoneTest):
+    scale = 2
+    size = (320, 568)
 
 
 class KeyboardTest(PageTest):
@@ -324,8 +355,43 @@ class KeyboardTest(PageTest):
             self.assertEqual(self.tiles()[6], ["A", slot_rect(1)], focus)
             self.assertEqual(self.rows(), rows, focus)
 
+    def test_a_live_region_says_the_counts_the_moves_the_word_spelt_and_the_words(self):
+        said = lambda: self.browser.execute_script("return document.querySelector('[aria-live]').textContent")
+        def says(texts):
+            deadline = time.monotonic() + 5
+            while not all(text in said() for text in texts):
+                self.assertLess(time.monotonic(), deadline, f"{said()!r} does not say {texts}")
+                time.sleep(0.05)
+        self.open()
+        self.type_letters("TOLERIANS")
+        says([row for row in self.rows() if row])
+        before = said()
+        ActionChains(self.browser).send_keys("r").perform()
+        self.wait_for(f"return document.querySelector('[aria-live]').textContent !== {before!r}")
+        ActionChains(self.browser).send_keys("elation").perform()
+        says(["RELATION"])
+        self.element("solutionsButton").click()
+        says([row for row in self.rows() if row])
+
 
 class OfflineTest(PageTest):
+    def test_offline_a_language_not_yet_visited_says_what_it_needs(self):
+        self.open()
+        self.wait_for("return document.documentElement.dataset.offline === 'ready'")
+        port = self.server.httpd.server_port
+        self.server.stop()
+        self.browser.execute_cdp_cmd("Network.clearBrowserCache", {})
+        offline = {"offline": True, "latency": 0, "downloadThroughput": -1, "uploadThroughput": -1}
+        self.browser.execute_cdp_cmd("Network.emulateNetworkConditions", offline)
+        try:
+            self.open("?lang=oc")
+            # A sentence for the player, not a path of the page's own file system; no error on the console.
+            self.assertNotIn("/", self.rows()[0])
+            self.assertTrue(self.rows()[0].strip())
+        finally:
+            self.browser.execute_cdp_cmd("Network.emulateNetworkConditions", {**offline, "offline": False})
+            self.server.start(port)
+
     def test_second_visit_plays_with_the_server_stopped(self):
         self.open()
         self.wait_for("return document.documentElement.dataset.offline === 'ready'")
