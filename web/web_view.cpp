@@ -98,8 +98,8 @@ void CWebView::LightWord(int length) {
 }
 
 void CWebView::SetProgressText(const std::string& text) {
-    const val progress = val::global("document").call<val>("getElementById", std::string("progress"));
-    if (!progress.isNull()) progress.set("textContent", Cp1252ToUtf8(text));
+    val progress = val::global("document").call<val>("getElementById", std::string("progress"));
+    progress.set("textContent", Cp1252ToUtf8(text));
 }
 
 void CWebView::Clear() {

@@ -326,8 +326,10 @@ class KeyboardTest(PageTest):
         self.assertEqual(self.lit(), [])
         ActionChains(self.browser).send_keys("ns").perform()
         self.assertEqual(self.lit(), list(range(9)))
-        # Nine letters with a, c and s among them, and Backspace: no box, no draw, no words shown.
+        # Nine letters with a, c and s among them, and Backspace: no box, no draw, no Solucions; the
+        # words spelt go after their rows' counts.
         self.assertFalse(self.browser.execute_script("return document.querySelector('dialog[open]') !== null"))
+        rows = [rows[0] + "  relations", rows[1] + "  relation", rows[2]]
         self.assertEqual(self.rows(), rows)
         self.assertEqual(self.browser.execute_script("return document.activeElement.id"), "chooseButton")
         # In a row, Backspace erases there and moves no tile.
