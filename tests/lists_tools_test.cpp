@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "lists/word_record.h"
 #include "support/list_folder.h"
 #include "support/run_command.h"
 
@@ -233,6 +234,21 @@ TEST(PlayerCopy, UpdateNamesTheWordsAddedByHandAndKeepsEveryLineOfTheRecord) {
     const std::string kept(std::istreambuf_iterator<char>(in), {});
     for (const char* line : {"\n+niche\n", "\n+talons\n", "\n# mine\n", "\nnot a word\n"})
         EXPECT_NE(kept.find(line), std::string::npos) << line;
+}
+
+// The record as written reads back to the words it was read with, however odd its lines.
+TEST(PlayerCopy, TheRecordWrittenReadsBackToTheSameWords) {
+    CListFolder folder;
+    const std::string path = folder.Dir() + "/escartinol-words.txt";
+    for (const char* bytes : {"+chien\r\r\n"}) {
+        std::ofstream(path, std::ios::binary) << bytes;
+        CWordRecord record;
+        CWordRecord again;
+        ASSERT_EQ(record.Read(folder.Dir()), "");
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << record.Text();
+        ASSERT_EQ(again.Read(folder.Dir()), "");
+        EXPECT_EQ(again.Words(), record.Words()) << bytes;
+    }
 }
 
 // A copy made before records were kept: the words it holds that the new installed lists lack are the
