@@ -89,6 +89,8 @@ std::string CWordRecord::Text() const {
         }
     }
     if (!stampWritten) ((text += kStampPrefix) += m_stamp) += '\n';
+    // A line kept that starts with a byte order mark would lose it to the next reading, as the file's.
+    if (text.starts_with(kByteOrderMark)) text.insert(0, kByteOrderMark);
     return text;
 }
 

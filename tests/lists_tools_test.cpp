@@ -240,7 +240,7 @@ TEST(PlayerCopy, UpdateNamesTheWordsAddedByHandAndKeepsEveryLineOfTheRecord) {
 TEST(PlayerCopy, TheRecordWrittenReadsBackToTheSameWords) {
     CListFolder folder;
     const std::string path = folder.Dir() + "/escartinol-words.txt";
-    for (const char* bytes : {"+chien\r\r\n"}) {
+    for (const char* bytes : {"+chien\r\r\n", "# installed: \n\xEF\xBB\xBF+chien\n"}) {
         std::ofstream(path, std::ios::binary) << bytes;
         CWordRecord record;
         CWordRecord again;
