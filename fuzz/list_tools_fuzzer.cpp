@@ -227,7 +227,7 @@ void PlantedJournal(const std::filesystem::path& root, std::string_view lines, b
         fuzzing::WriteFile(lists / name, "old " + name);
     const std::string journal = (header ? "escartinol-lists journal 2\n" : "") + std::string(lines);
     fuzzing::WriteFile(lists / kJournalName, journal);
-    std::map<std::string, std::set<std::string>> planted;  // a list's new files, as Entries shows them
+    std::set<std::pair<std::string, std::string>> planted;  // a list's name and a new file, as Entries shows it
     std::set<std::string> spare = {std::string(kJournalName)}, removed;
     for (std::string_view rest = journal; !rest.empty();) {
         const std::string_view line = rest.substr(0, rest.find('\n'));
@@ -236,11 +236,10 @@ void PlantedJournal(const std::filesystem::path& root, std::string_view lines, b
         const std::string suffix(line.substr(std::min(line.size(), name.size() + 1)));
         if (suffix == "-") removed.insert(name);
         const std::string file = name + ".escartinol-new-" + suffix;
-        if (suffix.size() != 6 || file.size() > 255 ||
-            file.find_first_of(std::string_view("/\0", 2)) != std::string::npos)
-            continue;
+        // Nothing through a link, nor cut short at a NUL onto another file.
+        if (suffix.size() != 6 || file.find_first_of(std::string_view("/\0", 2)) != std::string::npos) continue;
         fuzzing::WriteFile(lists / file, "new " + file);
-        planted[name].insert("fnew " + file);
+        planted.emplace(name, "fnew " + file);
         spare.insert(file);
     }
 
@@ -250,7 +249,7 @@ void PlantedJournal(const std::filesystem::path& root, std::string_view lines, b
     Require(Entries(root) == rootBefore && Entries(shared) == sharedBefore);
     const auto after = Entries(lists);
     const auto isNew = [&](const std::string& name, const std::string& entry) {
-        return done && planted.contains(name) && planted[name].contains(entry);
+        return done && planted.contains({name, entry});
     };
     for (const auto& [name, was] : before) {
         const auto now = after.find(name);
