@@ -178,12 +178,8 @@ void StopForTests([[maybe_unused]] const std::string& point) {
 #endif
 }
 
-// The one change a line of a journal names.
-std::string Apply(const std::string& dir, const std::string& name, std::string_view suffix,
-                  std::set<std::string>& folders) {
-    Target target;
-    if (std::string error = Resolve(dir, name, suffix.empty(), target); !error.empty()) return error;
-    folders.insert(FolderOf(target.file));
+// The one change a line of a journal names, to the target found before any line was obeyed.
+std::string Apply(const Target& target, std::string_view suffix) {
     if (suffix.empty())
         return target.exists && ::unlink(target.path.c_str()) != 0 ? Failure("cannot remove", target.path)
                                                                    : std::string();
@@ -317,9 +313,16 @@ std::string FinishInterruptedEdit(const std::string& dir, std::string& finished)
         if (!IsEditedName(name) || (suffix != "-" && !IsSuffix(suffix))) return refused;
         lines.emplace_back(std::move(name), suffix == "-" ? std::string() : std::move(suffix));
     }
+    // And every target: one that cannot be changed refuses the journal with no list changed.
     std::set<std::string> folders = {dir.empty() ? "." : dir};
-    for (const auto& [name, suffix] : lines)
-        if (std::string error = Apply(dir, name, suffix, folders); !error.empty())
+    std::vector<Target> targets(lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (std::string error = Resolve(dir, lines[i].first, lines[i].second.empty(), targets[i]); !error.empty())
+            return "cannot finish an interrupted edit: " + error;
+        folders.insert(FolderOf(targets[i].file));
+    }
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (std::string error = Apply(targets[i], lines[i].second); !error.empty())
             return "cannot finish an interrupted edit: " + error;
     if (std::string error = SyncFolders(folders); !error.empty()) return error;
     if (::unlink(path.c_str()) != 0) return Failure("cannot remove", path);

@@ -49,7 +49,8 @@ std::string CWordRecord::Read(const std::string& dir) {
             entry.stamp = true;
         }
         // As add reads a word: trailing blanks and accents typed apart are the editor's, not the word's.
-        while (line.ends_with(' ') || line.ends_with('\t')) line.remove_suffix(1);
+        // So is a second carriage return before the line feed, which would end the line once written back.
+        while (line.ends_with(' ') || line.ends_with('\t') || line.ends_with('\r')) line.remove_suffix(1);
         std::string problem;
         const auto word =
             line.size() > 1 && (line[0] == '+' || line[0] == '-') ? ListWordOf(line.substr(1), problem) : std::nullopt;
@@ -88,6 +89,8 @@ std::string CWordRecord::Text() const {
         }
     }
     if (!stampWritten) ((text += kStampPrefix) += m_stamp) += '\n';
+    // A line kept that starts with a byte order mark would lose it to the next reading, as the file's.
+    if (text.starts_with(kByteOrderMark)) text.insert(0, kByteOrderMark);
     return text;
 }
 

@@ -81,8 +81,12 @@ TEST(ListsEdit, WhatAnEditorFindsInTheFolderIsTrustedOnlyWhenItIsExactlyWhatAnEd
         "escartinol-lists journal 2\n../" + ListFileName(6) + " abc123\n",
         "escartinol-lists journal 2\n" + important + " -\n",
         "escartinol-lists journal 2\n" + ListFileName(6) + " " + std::string(20 << 20, 'x') + "\n",
+        // A target that is no plain file refuses the whole journal, before its first line is obeyed.
+        "escartinol-lists journal 2\n" + ListFileName(6) + " def456\nescartinol-words.txt def456\n",
     };
+    fs::create_directory(folder.Dir() + "/escartinol-words.txt");
     for (const std::string& bytes : planted) {
+        std::ofstream(folder.File(6) + ".escartinol-new-def456") << "evil";
         std::ofstream(evil) << "evil";
         std::ofstream(important) << "important";
         std::ofstream(journal, std::ios::binary) << bytes;
@@ -92,8 +96,10 @@ TEST(ListsEdit, WhatAnEditorFindsInTheFolderIsTrustedOnlyWhenItIsExactlyWhatAnEd
         EXPECT_TRUE(fs::exists(evil) && fs::exists(important) && fs::exists(journal));
         std::ifstream in(important);
         EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "important");
+        EXPECT_EQ(folder.Read(6), "AEINST/tisane\r\n");
     }
     fs::remove(journal);
+    fs::remove(folder.Dir() + "/escartinol-words.txt");
 
     // A player's backups, and a name of the editors' own that is no plain file, stay.
     const std::string kept[] = {folder.File(6) + ".backup", folder.Dir() + "/escartinol-words.txt.backup",
