@@ -1,12 +1,11 @@
 // libFuzzer target: arbitrary bytes as a word list, through the checker and the word editor.
 //
 // Input layout, split on the first two bytes 0x1E:
-//   part 0  the length n of the list (first byte), then the sizes of the pieces the streaming
-//           checker is fed, one byte each, used in turn; none means one byte at a time
+//   part 0  the length n of the list (first byte), and what else of the input plays (below)
 //   part 1  a word; it is also folded into n lower-case letters, so that edits run on every input
 //   part 2  the list, to the end of the input
-// Beyond the sanitizers: the checker must see the same breaks however the bytes are cut, and from
-// a file; on a sound list, an add keeps it sound and a remove after it gives back every byte.
+// Beyond the sanitizers: the checker must see the same breaks in the bytes and from a file; on a
+// sound list, an add keeps it sound and a remove after it gives back every byte.
 // The list is also read as the player's record: no content fails, every line not read as a word
 // is written back as it was, and what is written reads back to the same words.
 // When the first byte's top bit is set, the list also replaces two lists of a folder, one of them
@@ -55,17 +54,6 @@ Checked Collect(Check check) {
     Checked checked;
     checked.first = check([&](const ListBreak& brk) { checked.second.push_back(brk); });
     return checked;
-}
-
-// Sizes of zero feed empty pieces; all of them zero would never get through the bytes.
-ListTally CheckInPieces(CListChecker& checker, std::string_view bytes, std::string_view sizes) {
-    const bool anyNonZero = sizes.find_first_not_of('\0') != std::string_view::npos;
-    for (std::size_t at = 0, i = 0; at < bytes.size(); ++i) {
-        const std::size_t size = anyNonZero ? static_cast<unsigned char>(sizes[i % sizes.size()]) : 1;
-        checker.Feed(bytes.substr(at, size));
-        at += size;
-    }
-    return checker.Finish();
 }
 
 // n letters from the raw word: letters stay, other bytes fold onto one; an empty word gives "aaaa...".
@@ -269,18 +257,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const fuzzing::CScratchFolder folder("escartinol-fuzz-list-tools");
     std::vector<std::string_view> parts = fuzzing::SplitParts({reinterpret_cast<const char*>(data), size}, 3);
     parts.resize(3);
-    std::string_view control = parts[0];
     const int n =
-        control.empty() ? kMinWordLength : kMinWordLength + static_cast<unsigned char>(control[0]) % kListCount;
-    if (!control.empty()) control.remove_prefix(1);
+        parts[0].empty() ? kMinWordLength : kMinWordLength + static_cast<unsigned char>(parts[0][0]) % kListCount;
     const std::string_view list = parts[2];
 
     const Checked whole = Collect([&](const ListBreakSink& sink) { return CheckListBytes(n, list, sink); });
     Require(whole.first.breaks == static_cast<std::int64_t>(whole.second.size()) && whole.first.readable);
-    Require(whole == Collect([&](const ListBreakSink& sink) {
-                CListChecker checker(n, sink);
-                return CheckInPieces(checker, list, control);
-            }));
     Require(whole == Collect([&](const ListBreakSink& sink) {
                 // A long run can outlive its folder, swept from the shared temporary space by someone else.
                 std::filesystem::create_directories(folder.Path());

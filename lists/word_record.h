@@ -28,7 +28,8 @@ public:
     std::optional<bool> Find(const std::string& word) const;
     // cp1252 words, true when added, in the order of the file.
     std::vector<std::pair<std::string, bool>> Words() const;
-    // A line for each line of the file that holds no word, kept as it is.
+    // The lines of the file that hold no word (numbered from 1), kept as they are, and a notice for each.
+    const std::vector<std::size_t>& Unread() const { return m_unread; }
     std::vector<std::string> UnreadNotices() const;
 
     const std::string& InstalledStamp() const { return m_stamp; }
