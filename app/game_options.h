@@ -1,4 +1,4 @@
-// The game's command line: --lists DIR, --lang fr|oc, --help, --version.
+// The game's command line: --lists DIR, --lang fr|oc, --letters LETTERS, --help, --version.
 #pragma once
 
 #include <QCommandLineOption>
@@ -26,6 +26,8 @@ public:
 
     // The folder of lists the game opens; empty for the current folder.
     const std::string& ListDir() const { return m_listDir; }
+    // The board named with --letters, in capitals; nothing for a draw.
+    const std::optional<std::string>& Letters() const { return m_letterNames; }
 
 private:
     // Refusals are one line on standard error and exit status 2.
@@ -34,7 +36,9 @@ private:
     QCommandLineParser m_parser;
     QCommandLineOption m_lists;
     QCommandLineOption m_lang;
+    QCommandLineOption m_letters;
     std::string m_listDir;
+    std::optional<std::string> m_letterNames;
 };
 
 }  // namespace escartinol

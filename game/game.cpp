@@ -15,12 +15,15 @@ namespace escartinol {
 CGame::CGame(IGameView& view, std::string listDir, std::optional<std::uint32_t> seed, ListHolding holding)
     : m_view(view), m_wordLists(listDir, holding), m_search(m_wordLists), m_listDir(std::move(listDir)), m_seed(seed) {}
 
-void CGame::Start() {
+void CGame::Start(const std::optional<std::string>& letters) {
     for (int i = 0; i < kTileCount; ++i) m_view.HideTile(i);
     // The clock's finest tick, so that two games started within a second still differ.
     const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
     m_random.seed(m_seed.value_or(static_cast<std::uint32_t>(ticks)));
-    DrawRandomLetters();
+    if (letters && StartsWithNineCapitals(*letters))
+        ApplyLetterEntry(letters);
+    else
+        DrawRandomLetters();
     m_view.SetRowText(0, kLoadingNotice);
 }
 

@@ -29,9 +29,9 @@ public:
     CGame(const CGame&) = delete;
     CGame& operator=(const CGame&) = delete;
 
-    // The window is up: a first draw and the loading notice in row 1. Reading the lists blocks,
-    // so the front end calls LoadLists itself once the notice is on screen.
-    void Start();
+    // The window is up: a first draw, or the letters named (NamedLetters), and the loading notice in
+    // row 1. Reading the lists blocks, so the front end calls LoadLists itself once the notice is on screen.
+    void Start(const std::optional<std::string>& letters = {});
     // Indexes the six lists and searches the letters on show; only the first call reads them.
     void LoadLists();
 

@@ -20,6 +20,16 @@ inline bool StartsWithNineCapitals(std::string_view text) {
            std::all_of(text.begin(), text.begin() + kEnteredLetterCount, IsKeyLetter);
 }
 
+// A board named outside the box (a command line, a link): nine letters A..Z of either case, in
+// capitals; nothing for any other name, which the box would not have taken either.
+inline std::optional<std::string> NamedLetters(std::string_view name) {
+    if (name.size() != kEnteredLetterCount) return std::nullopt;
+    std::string letters(name);
+    for (char& c : letters) c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    if (!StartsWithNineCapitals(letters)) return std::nullopt;
+    return letters;
+}
+
 // A letter box's text and its cursor, in UTF-16 code units as both front ends' boxes count them.
 struct EntryText {
     std::u16string text;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "game/letter_entry_rule.h"
 #include "support/list_folder.h"
 #include "support/loaded_game.h"
 
@@ -156,6 +157,17 @@ TEST(FoundWords, ALitWordOfACountedLengthIsFoundOnceAndShownApartInSolucions) {
     EXPECT_EQ(run.window.rowText[0], "9 LETRAS:  TOLERIANS");  // found by its last hint, Solucions still shown
     run.Enter("TOLERIANS");                                    // an entry, even of the same letters, is a new count
     EXPECT_EQ(run.window.progress, "M\xF2ts trobats: 0 sus 4");
+}
+
+// A board named by a link or the command line: nine letters of either case, nothing else.
+TEST(NamedBoard, NineLettersOfEitherCaseNameABoardAndTheGameStartsWithThem) {
+    EXPECT_EQ(NamedLetters("toleRians"), "TOLERIANS");
+    for (const char* name : {"TOLERIAN", "TOLERIANSS", "TOLERIAN5", "TOL\xC3\x89RIAN"})
+        EXPECT_EQ(NamedLetters(name), std::nullopt) << name;
+    testing::CRecordingWindow window;
+    CGame game(window);
+    game.Start(NamedLetters("tolerians"));
+    EXPECT_EQ(window.TileLetters(), "TOLERIANS");
 }
 
 }  // namespace

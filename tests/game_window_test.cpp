@@ -205,6 +205,7 @@ private slots:
             {{"--lang", "xx"}, 2, "", "escartinol: unknown language 'xx' (fr or oc)\n"},
             {{"stray"}, 2, "", "escartinol: unexpected argument 'stray'\n"},
             {{"--lists", ""}, 2, "", "escartinol: --lists was given an empty value\n"},
+            {{"--letters", "TOLERIAN"}, 2, "", "escartinol: 'TOLERIAN' is not nine letters A to Z\n"},
             {{"--version"}, 0, "escartinol ", ""},
             {{"-v"}, 0, "escartinol ", ""},
             {{"--help"}, 0, "Usage: ", ""},

@@ -40,7 +40,8 @@ QPalette LitFramePalette() {
 
 }  // namespace
 
-CGameWindow::CGameWindow(std::string listDir, std::optional<std::uint32_t> seed, QWidget* parent)
+CGameWindow::CGameWindow(std::string listDir, std::optional<std::uint32_t> seed,
+                         const std::optional<std::string>& letters, QWidget* parent)
     : QDialog(parent), m_controls(BuildDialog(*this, GameWindowTemplate())), m_game(*this, std::move(listDir), seed) {
     setWindowIcon(ApplicationIcon());
     for (int i = 0; i < kTileCount; ++i) m_tiles[i] = static_cast<QLabel*>(m_controls.Control(kIdTileFirst + i));
@@ -68,7 +69,7 @@ CGameWindow::CGameWindow(std::string listDir, std::optional<std::uint32_t> seed,
     for (QWidget* control : m_controls.controls)
         if (control->focusPolicy() != Qt::NoFocus) control->installEventFilter(this);
 
-    m_game.Start();
+    m_game.Start(letters);
     for (QWidget* control : m_controls.controls) {
         if (control->focusPolicy() & Qt::TabFocus) {
             control->setFocus();

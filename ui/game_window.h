@@ -22,7 +22,9 @@ class CGameWindow : public QDialog, private IGameView {
     Q_OBJECT
 public:
     // listDir and seed go to the game: the lists' folder (empty: the current one) and a fixed draw.
-    explicit CGameWindow(std::string listDir = {}, std::optional<std::uint32_t> seed = {}, QWidget* parent = nullptr);
+    // letters: the board to start with (NamedLetters), else a draw.
+    explicit CGameWindow(std::string listDir = {}, std::optional<std::uint32_t> seed = {},
+                         const std::optional<std::string>& letters = {}, QWidget* parent = nullptr);
 
     CGame& Game() { return m_game; }
 

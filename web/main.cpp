@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "game/letter_entry_rule.h"
 #include "web/board_pointer.h"
 #include "web/page_events.h"
 #include "web/page_input.h"
@@ -23,7 +24,10 @@ std::unique_ptr<CBoardPointer> pointer;
 // A draw and the loading notice at once; lang is "fr" or "oc".
 void OpenPage(const std::string& lang) {
     PageElement("lang-" + lang).call<void>("setAttribute", std::string("aria-current"), std::string("page"));
-    game.Start();
+    // ?letras=TOLERIANS names a board, as a shared link does; any other name is a draw.
+    const val letters =
+        val::global("URLSearchParams").new_(val::global("location")["search"]).call<val>("get", std::string("letras"));
+    game.Start(letters.isString() ? NamedLetters(letters.as<std::string>()) : std::nullopt);
 }
 
 // The fetched lists, packed, as bytes or null. The player plays once they are read.

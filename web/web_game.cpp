@@ -23,11 +23,11 @@ constexpr const char* kNoListFetched =
 
 }  // namespace
 
-void CWebGame::Start() {
+void CWebGame::Start(const std::optional<std::string>& letters) {
     if (!m_view) m_view = std::make_unique<CWebView>();
     m_game.reset();
     m_game = std::make_unique<CGame>(*m_view, kListFolder);
-    m_game->Start();
+    m_game->Start(letters);
 }
 
 void CWebGame::WriteLists(const val& packed) {

@@ -5,6 +5,7 @@
 #include <emscripten/val.h>
 
 #include <memory>
+#include <optional>
 
 #include "game/game.h"
 #include "web/web_view.h"
@@ -14,7 +15,8 @@ namespace escartinol {
 class CWebGame {
 public:
     // A draw and the loading notice; LoadLists follows once the lists are written.
-    void Start();
+    // letters: the board a link named (NamedLetters), else a draw.
+    void Start(const std::optional<std::string>& letters = {});
     // Writes the six lists from the fetched pack (web/list_pack.h), bytes or null when it could not be fetched.
     void WriteLists(const emscripten::val& packed);
     void LoadLists();
