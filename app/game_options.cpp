@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <iostream>
 
+#include "game/day_boards.h"
 #include "game/letter_entry_rule.h"
 #include "words/list_places.h"
 
@@ -34,7 +35,8 @@ int Refuse(const QString& error) {
 CGameOptions::CGameOptions()
     : m_lists("lists", "Play with the word lists of folder DIR.", "DIR"),
       m_lang("lang", "Look for the installed lists of language LANG: fr (the default) or oc.", "LANG"),
-      m_letters("letters", "Start with the nine letters LETTERS (A to Z), as a shared board names them.", "LETTERS") {
+      m_letters("letters", "Start with the nine letters LETTERS (A to Z), as a shared board names them.", "LETTERS"),
+      m_day("day", "Start with the board of the day of DATE (YYYY-MM-DD).", "DATE") {
     m_parser.setApplicationDescription(
         "A word game: find every word that nine letter tiles make.\n"
         "Without --lists, the lists are those of the current folder when it holds any and no\n"
@@ -46,6 +48,7 @@ CGameOptions::CGameOptions()
     m_parser.addOption(m_lists);
     m_parser.addOption(m_lang);
     m_parser.addOption(m_letters);
+    m_parser.addOption(m_day);
     for (const char* name : kQtOptionsWithValue) {
         QCommandLineOption option(name, {}, "value");
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -85,7 +88,13 @@ std::optional<int> CGameOptions::ReadAfterWindow(const QStringList& arguments, c
         return Refuse("unexpected argument '" + m_parser.positionalArguments().constFirst() + "'");
     if (const auto refused = CheckValues()) return refused;
     const std::string lang = m_parser.isSet(m_lang) ? m_parser.value(m_lang).toStdString() : "";
+    m_langName = lang.empty() ? std::string(kDefaultListLanguage) : lang;
     if (m_parser.isSet(m_letters)) m_letterNames = NamedLetters(m_parser.value(m_letters).toStdString());
+    int year = 0;
+    unsigned month = 0;
+    unsigned day = 0;
+    if (m_parser.isSet(m_day) && ReadDate(m_parser.value(m_day).toStdString(), year, month, day))
+        m_letterNames = DayBoard(m_langName, year, month, day);
     m_listDir = m_parser.isSet(m_lists)
                     ? Native(m_parser.value(m_lists))
                     : FindLists(lang.empty() ? std::nullopt : std::optional<std::string_view>(lang), Native(programDir))
@@ -100,6 +109,11 @@ std::optional<int> CGameOptions::CheckValues() {
     if (m_parser.isSet(m_lists) && m_parser.value(m_lists).isEmpty()) return Refuse("--lists was given an empty value");
     if (m_parser.isSet(m_letters) && !NamedLetters(m_parser.value(m_letters).toStdString()))
         return Refuse("'" + m_parser.value(m_letters) + "' is not nine letters A to Z");
+    int year = 0;
+    unsigned month = 0;
+    unsigned day = 0;
+    if (m_parser.isSet(m_day) && !ReadDate(m_parser.value(m_day).toStdString(), year, month, day))
+        return Refuse("'" + m_parser.value(m_day) + "' is not a date written YYYY-MM-DD");
     if (m_parser.isSet(m_lists) && !QFileInfo(m_parser.value(m_lists)).isDir())
         return Refuse(m_parser.value(m_lists) + " is not a folder");
     return std::nullopt;

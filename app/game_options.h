@@ -1,4 +1,4 @@
-// The game's command line: --lists DIR, --lang fr|oc, --letters LETTERS, --help, --version.
+// The game's command line: --lists DIR, --lang fr|oc, --letters LETTERS, --day DATE, --help, --version.
 #pragma once
 
 #include <QCommandLineOption>
@@ -28,6 +28,8 @@ public:
     const std::string& ListDir() const { return m_listDir; }
     // The board named with --letters, in capitals; nothing for a draw.
     const std::optional<std::string>& Letters() const { return m_letterNames; }
+    // The language of the lists asked for, which is also the board of the day's.
+    const std::string& Lang() const { return m_langName; }
 
 private:
     // Refusals are one line on standard error and exit status 2.
@@ -37,7 +39,9 @@ private:
     QCommandLineOption m_lists;
     QCommandLineOption m_lang;
     QCommandLineOption m_letters;
+    QCommandLineOption m_day;
     std::string m_listDir;
+    std::string m_langName;
     std::optional<std::string> m_letterNames;
 };
 

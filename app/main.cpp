@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName("org.escartinol.Escartinol");
     if (const auto status = options.ReadAfterWindow(QApplication::arguments(), QApplication::applicationDirPath()))
         return *status;
-    escartinol::CGameWindow window(options.ListDir(), {}, options.Letters());
+    escartinol::CGameWindow window(options.ListDir(), {}, options.Letters(), options.Lang());
     window.exec();
     // However the window ended, the game is over.
     return 0;

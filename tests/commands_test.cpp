@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 
+#include "game/day_boards.h"
 #include "game/letter_entry_rule.h"
 #include "support/list_folder.h"
 #include "support/loaded_game.h"
@@ -168,6 +170,23 @@ TEST(NamedBoard, NineLettersOfEitherCaseNameABoardAndTheGameStartsWithThem) {
     CGame game(window);
     game.Start(NamedLetters("tolerians"));
     EXPECT_EQ(window.TileLetters(), "TOLERIANS");
+}
+
+// The board of a date is the same wherever and whenever it is asked for, and the next day's is another.
+TEST(DayBoard, EachDateHasItsBoardOfNineCapitalsAndTheNextDayAnother) {
+    for (const char* lang : {"fr", "oc"}) {
+        EXPECT_EQ(DayBoard(lang, 2026, 12, 9), DayBoard(lang, 2026, 12, 9));
+        EXPECT_NE(DayBoard(lang, 2026, 12, 9), DayBoard(lang, 2026, 12, 10));
+        EXPECT_NE(DayBoard(lang, 2026, 12, 31), DayBoard(lang, 2027, 1, 1));
+        for (const std::string_view board : DayBoards(lang)) EXPECT_TRUE(NamedLetters(board)) << board;
+    }
+    int year = 0;
+    unsigned month = 0;
+    unsigned day = 0;
+    EXPECT_TRUE(ReadDate("2028-02-29", year, month, day));
+    EXPECT_EQ(std::tuple(year, month, day), std::tuple(2028, 2u, 29u));
+    for (const char* date : {"2026-02-29", "2026-13-01", "2026-1-01", "2026-01-32", "2026/01/01", "20260101xx"})
+        EXPECT_FALSE(ReadDate(date, year, month, day)) << date;
 }
 
 }  // namespace

@@ -118,7 +118,7 @@ private slots:
             {"row1", {0, 219, 644, 29}, {}},
             {"row2", {0, 254, 644, 29}, {}},
             {"row3", {0, 289, 644, 29}, {}},
-            {"drawGroup", {11, 332, 210, 63}, {}},
+            {"drawGroup", {11, 332, 288, 63}, {}},
             {"finishButton", {608, 377, 36, 23}, "Finit"},
             {"drawButton", {27, 354, 77, 29}, QString::fromUtf8("&Aleatòri")},
             {"chooseButton", {128, 354, 77, 29}, "&Chausit"},
@@ -170,7 +170,7 @@ private slots:
             QTest::keyClick(widget, Qt::Key_Tab);
         }
         QCOMPARE(order, QStringList({"finishButton", "row1", "drawButton", "row2", "solutionsButton", "row3",
-                                     "chooseButton", "helpButton", "hintButton"}));
+                                     "chooseButton", "helpButton", "hintButton", "dayButton"}));
     }
 
     // The rows are multi-line boxes, yet Enter in them must still press "Finit". The window manager's
@@ -206,6 +206,7 @@ private slots:
             {{"stray"}, 2, "", "escartinol: unexpected argument 'stray'\n"},
             {{"--lists", ""}, 2, "", "escartinol: --lists was given an empty value\n"},
             {{"--letters", "TOLERIAN"}, 2, "", "escartinol: 'TOLERIAN' is not nine letters A to Z\n"},
+            {{"--day", "2026-02-30"}, 2, "", "escartinol: '2026-02-30' is not a date written YYYY-MM-DD\n"},
             {{"--version"}, 0, "escartinol ", ""},
             {{"-v"}, 0, "escartinol ", ""},
             {{"--help"}, 0, "Usage: ", ""},

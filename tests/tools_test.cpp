@@ -8,6 +8,7 @@
 #include <iterator>
 #include <string>
 
+#include "game/day_boards.h"
 #include "support/list_folder.h"
 #include "support/loaded_game.h"
 #include "support/run_command.h"
@@ -248,6 +249,13 @@ TEST(ListsTool, TheOccitanListsAreSoundAndHunspellKnowsTheirWords) {
     RunCommand("{ " + words + " | iconv -f CP1252 -t UTF-8; echo qqqqz; } > " + sample);
     EXPECT_GT(std::stoi(RunCommand("wc -l < " + sample).out), 25000);  // about 300,000 words in all
     EXPECT_EQ(RunCommand("hunspell -d /usr/share/hunspell/oc_FR -i UTF-8 -l < " + sample).out, "qqqqz\n");
+
+    // The release's boards of the day are those its rule chooses from these lists and headwords.
+    std::string boards;
+    for (const std::string_view board : DayBoards("oc")) (boards += board) += '\n';
+    const auto chosen = RunCommand(kLists + " days --hunspell oc_FR --lists " + folder.Dir() + " | head -n " +
+                                   std::to_string(DayBoards("oc").size()));
+    EXPECT_EQ(chosen.out, boards);
 }
 
 }  // namespace

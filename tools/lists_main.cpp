@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "lists/day_board_choice.h"
 #include "lists/list_build.h"
 #include "lists/list_check.h"
 #include "lists/list_edit.h"
@@ -21,6 +22,7 @@ constexpr OptionSpec kBuildOptions[] = {kHelpOption,           kVersionOption,  
 constexpr OptionSpec kCheckOptions[] = {kHelpOption, kVersionOption, kListsOption, kLangOption, {"fix"}};
 constexpr OptionSpec kEditOptions[] = {kHelpOption, kVersionOption, kListsOption, kLangOption};
 constexpr OptionSpec kCopyOptions[] = {kHelpOption, kVersionOption, kLangOption};
+constexpr OptionSpec kDaysOptions[] = {kHelpOption, kVersionOption, kListsOption, {"hunspell", 0, true}};
 
 // The report of a job: its warnings on standard error, what it says on standard output, escaped.
 int Print(const Report& report) {
@@ -80,6 +82,16 @@ int RunOnCopy(const CommandLine& line, Report (*job)(std::string_view, const Wai
     return Print(job(options.Lang(), SayWaiting));
 }
 
+// The boards of the day, one a line, for the release's fixed list of them (scripts/day-boards.sh).
+int RunDays(const CommandLine& line) {
+    if (!line.Has(kListsOption.name) || !line.Has("hunspell")) return Refuse("give --lists DIR and --hunspell DICT");
+    std::string error;
+    const auto boards = ChooseDayBoards(line.Value(kListsOption.name), line.Value("hunspell"), error);
+    if (!error.empty()) return Refuse(error);
+    for (const std::string& board : boards) std::cout << board << '\n';
+    return boards.empty() ? 1 : 0;
+}
+
 struct ListsCommand {
     CommandSpec syntax;
     int (*run)(const CommandLine&);
@@ -124,6 +136,12 @@ const ListsCommand kCommands[] = {
       "  them; the game then reads the installed lists\n",
       kCopyOptions},
      [](const CommandLine& line) { return RunOnCopy(line, ResetCopy); }},
+    {{"escartinol-lists days",
+      "usage: escartinol-lists days --lists DIR --hunspell DICT\n"
+      "  prints the boards of the day that the lists of DIR and the headwords of the Hunspell\n"
+      "  dictionary DICT give, one a line, in the order the days take them\n",
+      kDaysOptions},
+     RunDays},
 };
 
 constexpr const char* kMoreUsage =

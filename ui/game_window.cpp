@@ -2,6 +2,7 @@
 #include "ui/game_window.h"
 
 #include <QAbstractButton>
+#include <QDate>
 #include <QGuiApplication>
 #include <QInputDevice>
 #include <QKeyEvent>
@@ -13,6 +14,7 @@
 #include <chrono>
 #include <utility>
 
+#include "game/day_boards.h"
 #include "ui/game_window_template.h"
 #include "ui/help_dlg.h"
 #include "ui/letter_entry_dlg.h"
@@ -41,8 +43,11 @@ QPalette LitFramePalette() {
 }  // namespace
 
 CGameWindow::CGameWindow(std::string listDir, std::optional<std::uint32_t> seed,
-                         const std::optional<std::string>& letters, QWidget* parent)
-    : QDialog(parent), m_controls(BuildDialog(*this, GameWindowTemplate())), m_game(*this, std::move(listDir), seed) {
+                         const std::optional<std::string>& letters, std::string lang, QWidget* parent)
+    : QDialog(parent),
+      m_lang(std::move(lang)),
+      m_controls(BuildDialog(*this, GameWindowTemplate())),
+      m_game(*this, std::move(listDir), seed) {
     setWindowIcon(ApplicationIcon());
     for (int i = 0; i < kTileCount; ++i) m_tiles[i] = static_cast<QLabel*>(m_controls.Control(kIdTileFirst + i));
     for (int s = 0; s < kTileCount; ++s) m_upperFrames[s] = m_controls.Control(kIdUpperFrameFirst + s);
@@ -59,6 +64,10 @@ CGameWindow::CGameWindow(std::string listDir, std::optional<std::uint32_t> seed,
     connect(button(kIdSolutionsButton), &QPushButton::clicked, this, [this] { m_game.ShowSolutions(); });
     connect(button(kIdChooseButton), &QPushButton::clicked, this, [this] { ChooseLetters(); });
     connect(button(kIdHintButton), &QPushButton::clicked, this, [this] { m_game.Hint(); });
+    connect(button(kIdDayButton), &QPushButton::clicked, this, [this] {
+        const QDate today = QDate::currentDate();
+        m_game.ApplyLetterEntry(DayBoard(m_lang, today.year(), today.month(), today.day()));
+    });
     connect(button(kIdHelpButton), &QPushButton::clicked, this, [this] { CHelpDlg(this).exec(); });
     // Moves reach the board whether or not a button is held: the game decides what they mean.
     setMouseTracking(true);

@@ -23,8 +23,10 @@ class CGameWindow : public QDialog, private IGameView {
 public:
     // listDir and seed go to the game: the lists' folder (empty: the current one) and a fixed draw.
     // letters: the board to start with (NamedLetters), else a draw.
+    // lang: the language of the board of the day, which Jorn plays.
     explicit CGameWindow(std::string listDir = {}, std::optional<std::uint32_t> seed = {},
-                         const std::optional<std::string>& letters = {}, QWidget* parent = nullptr);
+                         const std::optional<std::string>& letters = {}, std::string lang = "fr",
+                         QWidget* parent = nullptr);
 
     CGame& Game() { return m_game; }
 
@@ -54,6 +56,7 @@ private:
     void LightWord(int length) override;
     void SetProgressText(const std::string& text) override;
 
+    std::string m_lang;
     BuiltDialog m_controls;
     std::array<QLabel*, kTileCount> m_tiles{};
     std::array<QWidget*, kTileCount> m_upperFrames{};

@@ -46,11 +46,12 @@ constexpr ControlTemplate kControls[] = {
     {kIdRow2,         "row2",           ControlKind::MultiLineEdit, {0, 156, 429, 18}, "", kResultRow},
     {kIdSolutionsButton, "solutionsButton", ControlKind::PushButton, {201, 218, 51, 18}, "&Solucions", kCentredText},
     {kIdRow3,         "row3",           ControlKind::MultiLineEdit, {0, 178, 429, 18}, "", kResultRow},
-    {kNoControlId,    "drawGroup",      ControlKind::GroupBox,      {7, 204, 140, 39}, "Tiratge", kPlain},
+    {kNoControlId,    "drawGroup",      ControlKind::GroupBox,      {7, 204, 192, 39}, "Tiratge", kPlain},
     {kIdChooseButton, "chooseButton",   ControlKind::PushButton,    {85, 218, 51, 18}, "&Chausit", kPlain},
     {kIdHelpButton,   "helpButton",     ControlKind::PushButton,    {382, 233, 16, 13}, "?", kPlain},
     {kIdHintButton,   "hintButton",     ControlKind::PushButton,    {262, 218, 44, 18}, "&Indici", kPlain},
     {kIdProgress,     "progress",       ControlKind::Static,        {312, 206, 90, 24}, "", kPlain},
+    {kIdDayButton,    "dayButton",      ControlKind::PushButton,    {150, 218, 44, 18}, "&Jorn", kPlain},
 };
 // clang-format on
 

@@ -2,8 +2,10 @@
 #include <emscripten/bind.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "game/day_boards.h"
 #include "game/letter_entry_rule.h"
 #include "web/board_pointer.h"
 #include "web/page_events.h"
@@ -24,10 +26,17 @@ std::unique_ptr<CBoardPointer> pointer;
 // A draw and the loading notice at once; lang is "fr" or "oc".
 void OpenPage(const std::string& lang) {
     PageElement("lang-" + lang).call<void>("setAttribute", std::string("aria-current"), std::string("page"));
-    // ?letras=TOLERIANS names a board, as a shared link does; any other name is a draw.
-    const val letters =
-        val::global("URLSearchParams").new_(val::global("location")["search"]).call<val>("get", std::string("letras"));
-    game.Start(letters.isString() ? NamedLetters(letters.as<std::string>()) : std::nullopt);
+    // ?letras=TOLERIANS names a board, as a shared link does, and ?jorn=2026-12-09 the board of a
+    // day; any other name or date is a draw.
+    const val query = val::global("URLSearchParams").new_(val::global("location")["search"]);
+    const val letters = query.call<val>("get", std::string("letras"));
+    const val date = query.call<val>("get", std::string("jorn"));
+    int year = 0;
+    unsigned month = 0;
+    unsigned day = 0;
+    std::optional<std::string> board = letters.isString() ? NamedLetters(letters.as<std::string>()) : std::nullopt;
+    if (date.isString() && ReadDate(date.as<std::string>(), year, month, day)) board = DayBoard(lang, year, month, day);
+    game.Start(board);
 }
 
 // The fetched lists, packed, as bytes or null. The player plays once they are read.
