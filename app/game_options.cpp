@@ -2,6 +2,7 @@
 #include "app/game_options.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QFile>
 #include <QFileInfo>
 #include <iostream>
@@ -94,7 +95,7 @@ std::optional<int> CGameOptions::ReadAfterWindow(const QStringList& arguments, c
     unsigned month = 0;
     unsigned day = 0;
     if (m_parser.isSet(m_day) && ReadDate(m_parser.value(m_day).toStdString(), year, month, day))
-        m_letterNames = DayBoard(m_langName, year, month, day);
+        m_dayDate = QDate(year, static_cast<int>(month), static_cast<int>(day));
     m_listDir = m_parser.isSet(m_lists)
                     ? Native(m_parser.value(m_lists))
                     : FindLists(lang.empty() ? std::nullopt : std::optional<std::string_view>(lang), Native(programDir))

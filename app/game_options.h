@@ -3,6 +3,7 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QDate>
 #include <QStringList>
 #include <optional>
 #include <string>
@@ -28,6 +29,8 @@ public:
     const std::string& ListDir() const { return m_listDir; }
     // The board named with --letters, in capitals; nothing for a draw.
     const std::optional<std::string>& Letters() const { return m_letterNames; }
+    // The date whose board of the day --day asks for.
+    const std::optional<QDate>& Day() const { return m_dayDate; }
     // The language of the lists asked for, which is also the board of the day's.
     const std::string& Lang() const { return m_langName; }
 
@@ -42,6 +45,7 @@ private:
     QCommandLineOption m_day;
     std::string m_listDir;
     std::string m_langName;
+    std::optional<QDate> m_dayDate;
     std::optional<std::string> m_letterNames;
 };
 

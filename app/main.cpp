@@ -16,6 +16,7 @@ int main(int argc, char** argv) {
     if (const auto status = options.ReadAfterWindow(QApplication::arguments(), QApplication::applicationDirPath()))
         return *status;
     escartinol::CGameWindow window(options.ListDir(), {}, options.Letters(), options.Lang());
+    if (options.Day()) window.PlayDay(*options.Day());
     window.exec();
     // However the window ended, the game is over.
     return 0;

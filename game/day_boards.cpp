@@ -15,7 +15,11 @@ constexpr std::string_view kOccitanBoards[] = {
 #include "game/day_boards_oc.inc"
 };
 
-// Days since 1970-01-01 in the proleptic Gregorian calendar (H. Hinnant's days_from_civil).
+bool IsLeap(int year) { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
+
+}  // namespace
+
+// H. Hinnant's days_from_civil.
 long DaysFromCivil(int year, unsigned month, unsigned day) {
     year -= month <= 2;
     const long era = (year >= 0 ? year : year - 399) / 400;
@@ -24,10 +28,6 @@ long DaysFromCivil(int year, unsigned month, unsigned day) {
     const unsigned dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
     return era * 146097 + static_cast<long>(dayOfEra) - 719468;
 }
-
-bool IsLeap(int year) { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
-
-}  // namespace
 
 std::span<const std::string_view> DayBoards(std::string_view lang) {
     if (lang == "fr") return kFrenchBoards;

@@ -8,6 +8,9 @@
 
 namespace escartinol {
 
+// Days since 1970-01-01 in the proleptic Gregorian calendar.
+long DaysFromCivil(int year, unsigned month, unsigned day);
+
 // The boards of lang ("fr" or "oc"), in the order the days take them; none for another language.
 std::span<const std::string_view> DayBoards(std::string_view lang);
 

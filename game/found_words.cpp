@@ -96,6 +96,15 @@ std::string CFoundWords::ProgressText() const {
     return text;
 }
 
+std::vector<CFoundWords::Tally> CFoundWords::Tallies() const {
+    std::vector<Tally> tallies;
+    for (const Row& row : m_rows)
+        if (!row.words.empty())
+            tallies.push_back({row.length, static_cast<int>(std::count(row.found.begin(), row.found.end(), true)),
+                               static_cast<int>(row.words.size())});
+    return tallies;
+}
+
 std::string CFoundWords::HintWord() const {
     const Row& longest = m_rows[0];
     for (std::size_t i = 0; i < longest.words.size(); ++i)

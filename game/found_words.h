@@ -30,6 +30,13 @@ public:
     // The letters (capitals A..Z) of the first word of the longest length not found yet; empty when all are.
     std::string HintWord() const;
     int Hints() const { return m_hints; }
+    // Each row with words, top to bottom: its length, the words found and its words.
+    struct Tally {
+        int length = 0;
+        int found = 0;
+        int total = 0;
+    };
+    std::vector<Tally> Tallies() const;
 
 private:
     struct Row {

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "game/day_boards.h"
 #include "game/letter_entry_rule.h"
 #include "words/cp1252.h"
 #include "words/list_places.h"
@@ -54,6 +55,7 @@ void CGame::ClearRows() {
 
 void CGame::DrawRandomLetters() {
     ClearRows();
+    m_dayNumber.reset();
     // A new draw is a new count, even of the same letters.
     m_foundLetters = {};
     for (char& letter : m_letters) letter = LetterForDraw(m_drawDistribution(m_random));
@@ -102,6 +104,37 @@ void CGame::ShowSolutions() {
     for (int row = 0; row < kRowCount; ++row) m_view.SetRowText(row, m_found.SolutionText(row));
 }
 
+void CGame::PlayDayBoard(std::string_view lang, int year, unsigned month, unsigned day) {
+    const std::string board = DayBoard(lang, year, month, day);
+    if (board.empty()) return;
+    ApplyLetterEntry(board);
+    char date[16];
+    std::snprintf(date, sizeof date, "%04d-%02u-%02u", year, month, day);
+    m_dayDate = date;
+    m_dayNumber = DaysFromCivil(year, month, day);
+}
+
+bool CGame::AllFound() const {
+    const auto tallies = m_found.Tallies();
+    return !tallies.empty() &&
+           std::all_of(tallies.begin(), tallies.end(), [](const auto& tally) { return tally.found == tally.total; });
+}
+
+std::string CGame::ShareText(std::string_view lang, const Score& score) const {
+    std::string text = std::string(kShareTitle) + " (" + std::string(lang) + ")\n";
+    text += m_dayNumber ? std::string(kShareDay) + m_dayDate
+                        : std::string(kShareLetters) + std::string(m_letters.begin(), m_letters.end());
+    text += '\n';
+    for (const auto& tally : m_found.Tallies())
+        text += std::to_string(tally.length) + std::string(kShareLength) + std::to_string(tally.found) +
+                std::string(kFoundOf) + std::to_string(tally.total) + '\n';
+    if (m_found.Hints() > 0) text += std::string(kHintsLabel.substr(2)) + std::to_string(m_found.Hints()) + '\n';
+    if (score.daysPlayed > 0)
+        text += std::string(kShareDays) + std::to_string(score.daysPlayed) + std::string(kShareCompleted) +
+                std::to_string(score.boardsCompleted) + std::string(kShareRun) + std::to_string(score.run) + '\n';
+    return text;
+}
+
 void CGame::Hint() {
     const std::string word = m_found.HintWord();
     if (word.empty() || m_board.Dragging()) return;
@@ -130,12 +163,14 @@ void CGame::ApplyLetterEntry(const std::optional<std::string>& typed) {
     if (typed && StartsWithNineCapitals(*typed)) {
         std::copy_n(typed->begin(), m_letters.size(), m_letters.begin());
         m_foundLetters = {};
+        m_dayNumber.reset();
     }
     ShowLetters();
     if (m_listsLoaded) SearchWords();
 }
 
 void CGame::RepeatedDraw() {
+    m_dayNumber.reset();
     m_foundLetters = {};
     for (int draw = 0; draw < kRepeatedDraws; ++draw) DrawRandomLetters();
 }

@@ -13,6 +13,7 @@
 #include "game/draw_table.h"
 #include "game/found_words.h"
 #include "game/game_view.h"
+#include "game/score.h"
 #include "words/search_texts.h"
 #include "words/word_lists.h"
 #include "words/word_search.h"
@@ -46,6 +47,18 @@ public:
     void ApplyLetterEntry(const std::optional<std::string>& typed);
     // Fifty draws in a row, each with its search once the lists are loaded.
     void RepeatedDraw();
+    // The board of the day of lang for the date, as an entry of its letters, and remembered as that
+    // day's until another draw or entry.
+    void PlayDayBoard(std::string_view lang, int year, unsigned month, unsigned day);
+    // The day number (days since 1970-01-01) of the board of the day on show; nothing for another board.
+    std::optional<long> DayOnShow() const { return m_dayNumber; }
+    // Every word of the rows found.
+    bool AllFound() const;
+    // What the player shares: the board (its date, or its letters in alphabetical order, which spell
+    // no word), each row's found against its words, the hints and the days of score; no word.
+    // cp1252, a line each.
+    std::string ShareText(std::string_view lang, const Score& score) const;
+
     // One more letter of a longest word not found yet, in its place in the upper row: the tiles from
     // the first one that is not that word's go back down first. Counted for the draw.
     void Hint();
@@ -119,6 +132,9 @@ private:
     // The letters whose words m_found counts: a search of the same letters keeps what was found.
     std::array<char, kTileCount> m_foundLetters{};
     bool m_solutionsShown = false;
+    // The board of the day on show: its date as written, and its day number.
+    std::string m_dayDate;
+    std::optional<long> m_dayNumber;
     bool m_listsLoaded = false;
     // The pointer that presses the board, while one does.
     std::optional<int> m_pointer;

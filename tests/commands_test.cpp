@@ -189,5 +189,20 @@ TEST(DayBoard, EachDateHasItsBoardOfNineCapitalsAndTheNextDayAnother) {
         EXPECT_FALSE(ReadDate(date, year, month, day)) << date;
 }
 
+// The days of the score: a day counts once, a run goes on only from the day before, and a file
+// that is not whole starts afresh.
+TEST(DayScore, DaysRunsAndCompletionsAreCountedOnceAndADamagedFileIsAFreshStart) {
+    Score score;
+    for (const long day : {100, 100, 101, 102, 104, 105}) score.Played(day);
+    score.Completed(105);
+    score.Completed(105);
+    EXPECT_EQ(std::tuple(score.daysPlayed, score.run, score.boardsCompleted), std::tuple(5L, 2L, 1L));
+    const std::string text = ScoreText(score);
+    EXPECT_EQ(ReadScore(text), score);
+    for (const std::string& damaged : {text.substr(0, text.size() - 3), text + "x", std::string("days 5\n"),
+                                       std::string("\0", 1), std::string(text).replace(text.find("run 2"), 5, "run 9")})
+        EXPECT_EQ(ReadScore(damaged), Score{}) << damaged;
+}
+
 }  // namespace
 }  // namespace escartinol

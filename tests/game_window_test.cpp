@@ -170,7 +170,7 @@ private slots:
             QTest::keyClick(widget, Qt::Key_Tab);
         }
         QCOMPARE(order, QStringList({"finishButton", "row1", "drawButton", "row2", "solutionsButton", "row3",
-                                     "chooseButton", "helpButton", "hintButton", "dayButton"}));
+                                     "chooseButton", "helpButton", "hintButton", "dayButton", "shareButton"}));
     }
 
     // The rows are multi-line boxes, yet Enter in them must still press "Finit". The window manager's

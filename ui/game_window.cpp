@@ -2,14 +2,20 @@
 #include "ui/game_window.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
 #include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QInputDevice>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QTimer>
 #include <chrono>
 #include <utility>
@@ -40,6 +46,16 @@ QPalette LitFramePalette() {
     return lit;
 }
 
+QString ScorePath() {
+    const QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    return (state.startsWith('/') ? state : QDir::homePath() + "/.local/state") + "/escartinol/score";
+}
+
+long Today() {
+    const QDate today = QDate::currentDate();
+    return DaysFromCivil(today.year(), static_cast<unsigned>(today.month()), static_cast<unsigned>(today.day()));
+}
+
 }  // namespace
 
 CGameWindow::CGameWindow(std::string listDir, std::optional<std::uint32_t> seed,
@@ -64,9 +80,11 @@ CGameWindow::CGameWindow(std::string listDir, std::optional<std::uint32_t> seed,
     connect(button(kIdSolutionsButton), &QPushButton::clicked, this, [this] { m_game.ShowSolutions(); });
     connect(button(kIdChooseButton), &QPushButton::clicked, this, [this] { ChooseLetters(); });
     connect(button(kIdHintButton), &QPushButton::clicked, this, [this] { m_game.Hint(); });
-    connect(button(kIdDayButton), &QPushButton::clicked, this, [this] {
-        const QDate today = QDate::currentDate();
-        m_game.ApplyLetterEntry(DayBoard(m_lang, today.year(), today.month(), today.day()));
+    connect(button(kIdDayButton), &QPushButton::clicked, this, [this] { PlayDay(QDate::currentDate()); });
+    connect(button(kIdShareButton), &QPushButton::clicked, this, [this] {
+        const QString text = QString::fromStdString(Cp1252ToUtf8(m_game.ShareText(m_lang, m_score)));
+        QGuiApplication::clipboard()->setText(text);
+        QMessageBox::information(this, "Partejar", text);
     });
     connect(button(kIdHelpButton), &QPushButton::clicked, this, [this] { CHelpDlg(this).exec(); });
     // Moves reach the board whether or not a button is held: the game decides what they mean.
@@ -78,12 +96,30 @@ CGameWindow::CGameWindow(std::string listDir, std::optional<std::uint32_t> seed,
     for (QWidget* control : m_controls.controls)
         if (control->focusPolicy() != Qt::NoFocus) control->installEventFilter(this);
 
+    // A damaged or missing score is a fresh start.
+    if (QFile file(ScorePath()); file.open(QIODevice::ReadOnly)) m_score = ReadScore(file.read(4096).toStdString());
     m_game.Start(letters);
     for (QWidget* control : m_controls.controls) {
         if (control->focusPolicy() & Qt::TabFocus) {
             control->setFocus();
             break;
         }
+    }
+}
+
+void CGameWindow::PlayDay(const QDate& date) {
+    m_game.PlayDayBoard(m_lang, date.year(), static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
+    if (m_game.DayOnShow() != Today()) return;
+    m_score.Played(Today());
+    SaveScore();
+}
+
+void CGameWindow::SaveScore() {
+    QDir().mkpath(QFileInfo(ScorePath()).path());
+    QSaveFile file(ScorePath());
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(QByteArray::fromStdString(ScoreText(m_score)));
+        file.commit();
     }
 }
 
@@ -115,6 +151,11 @@ void CGameWindow::SetRowText(int row, const std::string& text) {
 
 void CGameWindow::SetProgressText(const std::string& text) {
     m_progress->setText(QString::fromStdString(Cp1252ToUtf8(text)));
+    // Today's board, every word found: once a day in the score.
+    if (m_game.DayOnShow() == Today() && m_game.AllFound() && m_score.lastCompleted != Today()) {
+        m_score.Completed(Today());
+        SaveScore();
+    }
 }
 
 void CGameWindow::LightWord(int length) {

@@ -12,6 +12,7 @@
 #include "game/game_view.h"
 #include "ui/dialog_template.h"
 
+class QDate;
 class QLabel;
 class QPlainTextEdit;
 class QTimer;
@@ -56,7 +57,16 @@ private:
     void LightWord(int length) override;
     void SetProgressText(const std::string& text) override;
 
+public:
+    // The board of the day of date; today's counts in the player's score.
+    void PlayDay(const QDate& date);
+
+private:
+    // Kept under $XDG_STATE_HOME; a file that cannot be written leaves the score of this run only.
+    void SaveScore();
+
     std::string m_lang;
+    Score m_score;
     BuiltDialog m_controls;
     std::array<QLabel*, kTileCount> m_tiles{};
     std::array<QWidget*, kTileCount> m_upperFrames{};

@@ -52,6 +52,7 @@ constexpr ControlTemplate kControls[] = {
     {kIdHintButton,   "hintButton",     ControlKind::PushButton,    {262, 218, 44, 18}, "&Indici", kPlain},
     {kIdProgress,     "progress",       ControlKind::Static,        {312, 206, 90, 24}, "", kPlain},
     {kIdDayButton,    "dayButton",      ControlKind::PushButton,    {150, 218, 44, 18}, "&Jorn", kPlain},
+    {kIdShareButton,  "shareButton",    ControlKind::PushButton,    {328, 232, 48, 14}, "&Partejar", kPlain},
 };
 // clang-format on
 

@@ -18,6 +18,7 @@ inline constexpr int kIdHelpButton = 1018;
 inline constexpr int kIdHintButton = 1019;
 inline constexpr int kIdProgress = 1020;
 inline constexpr int kIdDayButton = 1021;
+inline constexpr int kIdShareButton = 1022;
 inline constexpr int kRowIds[kRowCount] = {kIdRow1, kIdRow2, kIdRow3};
 inline constexpr int kIdUpperFrameFirst = 1100;  // the frames of upper slots 0..8 are 1100..1108
 

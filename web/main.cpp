@@ -26,17 +26,17 @@ std::unique_ptr<CBoardPointer> pointer;
 // A draw and the loading notice at once; lang is "fr" or "oc".
 void OpenPage(const std::string& lang) {
     PageElement("lang-" + lang).call<void>("setAttribute", std::string("aria-current"), std::string("page"));
+    game.SetLanguage(lang);
     // ?letras=TOLERIANS names a board, as a shared link does, and ?jorn=2026-12-09 the board of a
     // day; any other name or date is a draw.
     const val query = val::global("URLSearchParams").new_(val::global("location")["search"]);
     const val letters = query.call<val>("get", std::string("letras"));
     const val date = query.call<val>("get", std::string("jorn"));
+    game.Start(letters.isString() ? NamedLetters(letters.as<std::string>()) : std::nullopt);
     int year = 0;
     unsigned month = 0;
     unsigned day = 0;
-    std::optional<std::string> board = letters.isString() ? NamedLetters(letters.as<std::string>()) : std::nullopt;
-    if (date.isString() && ReadDate(date.as<std::string>(), year, month, day)) board = DayBoard(lang, year, month, day);
-    game.Start(board);
+    if (date.isString() && ReadDate(date.as<std::string>(), year, month, day)) game.PlayDay(year, month, day);
 }
 
 // The fetched lists, packed, as bytes or null. The player plays once they are read.

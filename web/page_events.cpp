@@ -24,12 +24,15 @@ void DispatchPageEvent(int listener, const val& event) { Handlers()[listener](ev
 
 val PageElement(const std::string& id) { return val::global("document").call<val>("getElementById", id); }
 
-void Listen(const val& target, const char* type, EventHandler handler) {
+val PageCallback(EventHandler handler) {
     Handlers().push_back(std::move(handler));
     // The bound function with the listener's number in front of the event the page passes it.
-    const val listener = val::module_property("dispatchPageEvent")
-                             .call<val>("bind", val::null(), static_cast<int>(Handlers().size() - 1));
-    target.call<void>("addEventListener", std::string(type), listener);
+    return val::module_property("dispatchPageEvent")
+        .call<val>("bind", val::null(), static_cast<int>(Handlers().size() - 1));
+}
+
+void Listen(const val& target, const char* type, EventHandler handler) {
+    target.call<void>("addEventListener", std::string(type), PageCallback(std::move(handler)));
 }
 
 void COneShotTimer::Start(double milliseconds) {

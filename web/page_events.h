@@ -13,6 +13,9 @@ using EventHandler = std::function<void(const emscripten::val& event)>;
 // The element of the page with this id.
 emscripten::val PageElement(const std::string& id);
 
+// A JavaScript function that calls handler with its argument, for as long as the page lives.
+emscripten::val PageCallback(EventHandler handler);
+
 // Calls handler for each event of this type at target, for as long as the page lives.
 void Listen(const emscripten::val& target, const char* type, EventHandler handler);
 

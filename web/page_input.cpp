@@ -3,7 +3,6 @@
 
 #include <string>
 
-#include "game/day_boards.h"
 #include "web/page_events.h"
 #include "words/cp1252.h"
 
@@ -18,11 +17,8 @@ struct AltKey {
     const char* code;
     const char* button;
 };
-constexpr AltKey kAltKeys[] = {{"KeyA", "drawButton"},
-                               {"KeyS", "solutionsButton"},
-                               {"KeyC", "chooseButton"},
-                               {"KeyI", "hintButton"},
-                               {"KeyJ", "dayButton"}};
+constexpr AltKey kAltKeys[] = {{"KeyA", "drawButton"}, {"KeyS", "solutionsButton"}, {"KeyC", "chooseButton"},
+                               {"KeyI", "hintButton"}, {"KeyJ", "dayButton"},       {"KeyP", "shareButton"}};
 
 bool Is(const val& object, const char* type) { return object.instanceof (val::global(type)); }
 
@@ -33,8 +29,8 @@ std::string KeyName(const val& name) { return name.isString() ? name.as<std::str
 
 CPageInput::CPageInput(CWebGame& game)
     : m_game(game), m_letterBox(game), m_newGameButton(PageElement("newGameButton")) {
-    for (const char* id :
-         {"finishButton", "drawButton", "solutionsButton", "chooseButton", "helpButton", "hintButton", "dayButton"})
+    for (const char* id : {"finishButton", "drawButton", "solutionsButton", "chooseButton", "helpButton", "hintButton",
+                           "dayButton", "shareButton"})
         m_buttons.push_back(PageElement(id));
     const auto command = [this](void (CGame::*act)()) {
         return [this, act](const val&) {
@@ -44,17 +40,8 @@ CPageInput::CPageInput(CWebGame& game)
     Listen(PageElement("drawButton"), "click", command(&CGame::DrawRandomLetters));
     Listen(PageElement("solutionsButton"), "click", command(&CGame::ShowSolutions));
     Listen(PageElement("hintButton"), "click", command(&CGame::Hint));
-    // The board of today, where the player is, in the page's language.
-    Listen(PageElement("dayButton"), "click", [this](const val&) {
-        const val today = val::global("Date").new_();
-        const val lang = val::global("URLSearchParams")
-                             .new_(val::global("location")["search"])
-                             .call<val>("get", std::string("lang"));
-        const std::string board =
-            DayBoard(lang.isString() && lang.as<std::string>() == "oc" ? "oc" : "fr", today.call<int>("getFullYear"),
-                     today.call<unsigned>("getMonth") + 1, today.call<unsigned>("getDate"));
-        if (CGame* game = m_game.Game()) game->ApplyLetterEntry(board);
-    });
+    Listen(PageElement("dayButton"), "click", [this](const val&) { m_game.PlayToday(); });
+    Listen(PageElement("shareButton"), "click", [this](const val&) { m_game.Share(); });
     Listen(PageElement("chooseButton"), "click", [this](const val&) {
         if (CGame* game = m_game.Game()) game->BeginLetterEntry();
         m_letterBox.Open();

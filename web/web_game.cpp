@@ -5,8 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "game/day_boards.h"
 #include "web/list_pack.h"
 #include "web/page_events.h"
+#include "words/cp1252.h"
 #include "words/list_format.h"
 
 namespace escartinol {
@@ -23,8 +25,71 @@ constexpr const char* kNoListFetched =
 
 }  // namespace
 
+namespace {
+
+constexpr const char* kScoreKey = "escartinol-score";
+
+long Today() {
+    const val today = val::global("Date").new_();
+    return DaysFromCivil(today.call<int>("getFullYear"), today.call<unsigned>("getMonth") + 1,
+                         today.call<unsigned>("getDate"));
+}
+
+}  // namespace
+
+void CWebGame::SetLanguage(const std::string& lang) {
+    m_lang = lang;
+    // A damaged or missing score is a fresh start.
+    const val stored = val::global("localStorage").call<val>("getItem", std::string(kScoreKey));
+    m_score = ReadScore(stored.isString() ? stored.as<std::string>() : std::string());
+}
+
+void CWebGame::SaveScore() {
+    val::global("localStorage").call<void>("setItem", std::string(kScoreKey), ScoreText(m_score));
+}
+
+void CWebGame::PlayDay(int year, unsigned month, unsigned day) {
+    if (!m_game) return;
+    m_game->PlayDayBoard(m_lang, year, month, day);
+    if (m_game->DayOnShow() != Today()) return;
+    m_score.Played(Today());
+    SaveScore();
+}
+
+void CWebGame::PlayToday() {
+    const val today = val::global("Date").new_();
+    PlayDay(today.call<int>("getFullYear"), today.call<unsigned>("getMonth") + 1, today.call<unsigned>("getDate"));
+}
+
+void CWebGame::NoteProgress() {
+    if (!m_game || m_game->DayOnShow() != Today() || !m_game->AllFound() || m_score.lastCompleted == Today()) return;
+    m_score.Completed(Today());
+    SaveScore();
+}
+
+void CWebGame::Share() {
+    if (!m_game) return;
+    const std::string text = Cp1252ToUtf8(m_game->ShareText(m_lang, m_score));
+    PageElement("shareText").set("textContent", text);
+    PageElement("shareBox").call<void>("showModal");
+    const val navigator = val::global("navigator");
+    val shared = val::undefined();
+    if (!navigator["share"].isUndefined()) {
+        val data = val::object();
+        data.set("text", text);
+        shared = navigator.call<val>("share", data);
+    } else if (!navigator["clipboard"].isUndefined()) {
+        shared = navigator["clipboard"].call<val>("writeText", text);
+    }
+    // A player who closes the share sheet, or a page not allowed the clipboard, has the text on screen.
+    if (!shared.isUndefined()) shared.call<val>("catch", PageCallback([](const val&) {}));
+}
+
 void CWebGame::Start(const std::optional<std::string>& letters) {
-    if (!m_view) m_view = std::make_unique<CWebView>();
+    if (!m_view) {
+        m_view = std::make_unique<CWebView>();
+        m_view->OnProgress([this] { NoteProgress(); });
+    }
     m_game.reset();
     m_game = std::make_unique<CGame>(*m_view, kListFolder);
     m_game->Start(letters);

@@ -100,6 +100,7 @@ void CWebView::LightWord(int length) {
 void CWebView::SetProgressText(const std::string& text) {
     val progress = val::global("document").call<val>("getElementById", std::string("progress"));
     progress.set("textContent", Cp1252ToUtf8(text));
+    if (m_onProgress) m_onProgress();
 }
 
 void CWebView::Clear() {

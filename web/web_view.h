@@ -4,6 +4,7 @@
 #include <emscripten/val.h>
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,8 @@ public:
 
     void LightWord(int length) override;
     void SetProgressText(const std::string& text) override;
+    // Called after each new line of progress: the page keeps its score by it.
+    void OnProgress(std::function<void()> hook) { m_onProgress = std::move(hook); }
 
     // The game is over: no tile and no row text stays on the page.
     void Clear();
@@ -38,6 +41,7 @@ private:
     std::vector<emscripten::val> m_rows;
     std::vector<emscripten::val> m_slots;
     emscripten::val m_announcer;
+    std::function<void()> m_onProgress;
     // Each move puts its tile in front of every tile moved before it.
     int m_front = 0;
 

@@ -19,6 +19,16 @@ inline constexpr std::string_view kFoundLabel = "M\xF2ts trobats: ";
 inline constexpr std::string_view kFoundOf = " sus ";
 inline constexpr std::string_view kHintsLabel = "  Indicis: ";
 
+// The share text: its title, the board ("Jorn 2026-12-09" or "Letras TOLERIANS"), each row's found
+// against its words ("9 letras: 1 sus 2"), the hints, and the player's days.
+inline constexpr std::string_view kShareTitle = "ESCARTINOL";
+inline constexpr std::string_view kShareDay = "Jorn ";
+inline constexpr std::string_view kShareLetters = "Letras ";
+inline constexpr std::string_view kShareLength = " letras: ";
+inline constexpr std::string_view kShareDays = "Jorns jogats: ";
+inline constexpr std::string_view kShareCompleted = ", acabats: ";
+inline constexpr std::string_view kShareRun = ", de seguida: ";
+
 // Row 1 from the start until the lists are read: 57 blanks, then the notice.
 extern const std::string kLoadingNotice;
 // Row 1 when none of the six lists could be read, followed by the folder they were looked for in.

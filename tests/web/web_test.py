@@ -254,6 +254,21 @@ class PlayTest(PageTest):
         self.assertEqual(self.browser.execute_script("return window.draws"), 0)
         self.assertEqual(self.tiles()[1], ["O", slot_rect(4)])
 
+    def test_the_board_of_the_day_is_kept_in_the_score_and_shared_without_a_word(self):
+        self.open()
+        self.element("dayButton").click()
+        self.element("shareButton").click()
+        self.wait_for("return document.getElementById('shareBox').open")
+        shared = self.browser.execute_script("return document.getElementById('shareText').textContent")
+        self.assertRegex(shared, r"\nJorn \d{4}-\d\d-\d\d\n")
+        self.element("shareOkButton").click()
+        self.wait_for("return !document.getElementById('shareBox').open")
+        self.element("solutionsButton").click()
+        for word in " ".join(self.rows()).split()[2:]:
+            if word.islower():
+                self.assertNotIn(word, shared)
+        self.assertIn("days 1\n", self.browser.execute_script("return localStorage.getItem('escartinol-score')"))
+
     def test_help_box_window_keys_and_the_end_of_a_game(self):
         self.open()
         self.element("helpButton").click()
