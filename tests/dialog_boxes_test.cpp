@@ -6,7 +6,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
-#include <algorithm>
 #include <functional>
 
 #include "support/list_folder.h"
@@ -40,7 +39,7 @@ class DialogBoxesTest : public QObject {
 private slots:
     // Keys typed in the box reach the letter box's rule (tested in the core) and OK follows it: a ß
     // typed key by key becomes SS with what follows after both; an accented capital has no tile.
-    void typedKeysComeOutInCapitalsAndOkFollowsTheFirstNine() {
+    void typedKeysBecomeTheCapitalsOkJudges() {
         const std::pair<const char*, bool> entries[] = {
             {"stra\u00DFenbau", true},
             {"abcd\u00E9fghi", false},
@@ -56,15 +55,13 @@ private slots:
         }
     }
 
-    void entryBoxOpensCentredWithFocusAndEscapeCancelsItKeepingTheText() {
+    void entryBoxTakesTypingAtOnceUntilCancelled() {
         CLetterEntryDlg box;
         box.show();
         QVERIFY(QTest::qWaitForWindowActive(&box));
-        QCOMPARE(box.windowTitle(), QString::fromUtf8("Entra nòu letras"));
         QVERIFY(box.windowFlags() & Qt::WindowCloseButtonHint);  // the window manager's close cancels
         QCOMPARE(box.size(), QSize(251, 73));
         QCOMPARE(box.Edit().geometry(), QRect(15, 23, 176, 23));
-        QCOMPARE(box.OkButton().text(), QString("OK"));
         QCOMPARE(QApplication::focusWidget(), &box.Edit());
         QVERIFY(box.Edit().alignment() & Qt::AlignHCenter);
         // Enter does nothing while OK is disabled.
@@ -79,7 +76,7 @@ private slots:
 
     // The entry does not scroll, so the rule's cut is measured in the edit's own font and room: a long
     // paste keeps its start up to the edge, and nine of the widest letter fit.
-    void pasteKeepsTheStartOfItsTextThatFitsAndNineWidestLettersFit() {
+    void aLongPasteKeepsTheStartThatFits() {
         for (const QString& pasted :
              {QString("tolerians, and then the rest of a long line of text"), QString(60, 'w')}) {
             CLetterEntryDlg box;
@@ -96,31 +93,20 @@ private slots:
         }
     }
 
-    void helpBoxShowsItsFourTextsTopToBottomAndEachFitsItsPlace() {
+    // Wrapped in their own font, the texts must not spill out of their places.
+    void helpBoxTextsFitTheirPlaces() {
         CHelpDlg box;
         QCOMPARE(box.size(), QSize(387, 286));
         QVERIFY(box.windowFlags() & Qt::WindowCloseButtonHint);
-        QList<QLabel*> labels = box.findChildren<QLabel*>();
-        std::sort(labels.begin(), labels.end(), [](QLabel* a, QLabel* b) { return a->y() < b->y(); });
-        const QStringList expected = {
-            QString::fromUtf8("Desplaçament dei letras mé la rateta."),
-            QString::fromUtf8("Per un tiratge aleatòri, la frequéncia dei letras es aquela de la lenga francesa."),
-            QString::fromUtf8("Un meme repertòri contèn sièis tièras de mòts, sota fòrma de fichiers tèxte: "
-                              "DEF_9L.txt, etc..."),
-            QString::fromUtf8("Per ajustar de mòts, basta editar lo fichier correspondent au nombre de letras, mé "
-                              "Wordpad per exemple, e faire l'insercion en respectant lo modèle: majusculas dins "
-                              "l'òrdre alfabetic/mòts en minusculas."),
-        };
-        QCOMPARE(labels.size(), expected.size());
         QCOMPARE(QFontInfo(box.font()).family(), QString("Liberation Sans"));
-        for (int k = 0; k < labels.size(); ++k) {
-            QCOMPARE(labels[k]->text(), expected[k]);
-            QVERIFY(labels[k]->wordWrap());
-            QVERIFY2(labels[k]->heightForWidth(labels[k]->width()) <= labels[k]->height(), qPrintable(expected[k]));
+        const QList<QLabel*> labels = box.findChildren<QLabel*>();
+        QCOMPARE(labels.size(), 4);
+        for (const QLabel* label : labels) {
+            QVERIFY(label->wordWrap());
+            QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(label->text()));
         }
         auto* legit = box.findChild<QPushButton*>("legitButton");
-        QCOMPARE(legit->text(), QString("LEGIT"));
-        QVERIFY(legit->fontMetrics().horizontalAdvance("LEGIT") + 6 <= legit->width());
+        QVERIFY(legit->fontMetrics().horizontalAdvance(legit->text()) + 6 <= legit->width());
     }
 
     void helpBoxClosesWithLegitEnterOrEscape() {
@@ -138,7 +124,7 @@ private slots:
 
     // The real boxes, run modally by the buttons of the game window and answered while they block. A
     // mnemonic presses its button visibly, so the click comes a moment later.
-    void chausitAndHelpOpenTheRealBoxesOverTheGameWindowAndSolucionsFollowsItsMnemonic() {
+    void theWindowsButtonsOpenTheRealBoxesOverIt() {
         testing::CListFolder folder;
         folder.WriteLines(9, {"AEILNORST/tolerians"});
         CGameWindow window(folder.Dir(), 2);
@@ -154,13 +140,12 @@ private slots:
             QTest::keyClick(&box, Qt::Key_Return);
         });
         QTest::keyClick(window.windowHandle(), Qt::Key_C, Qt::AltModifier);
-        auto* row1 = window.findChild<QPlainTextEdit*>("row1");
-        QTRY_COMPARE(row1->toPlainText(), QString::fromUtf8("1  Nòu LETRAS"));
+        QTRY_COMPARE(QString::fromLatin1(window.Game().Letters().data(), 9), QString("AEILNORST"));
         QVERIFY((boxPlace.center() - window.geometry().center()).manhattanLength() <= 2);
         QApplication::setActiveWindow(&window);  // the offscreen platform gives no window the focus back
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QTest::keyClick(window.windowHandle(), Qt::Key_S, Qt::AltModifier);
-        QTRY_COMPARE(row1->toPlainText(), QString("9 LETRAS:  tolerians"));
+        QTRY_VERIFY(window.findChild<QPlainTextEdit*>("row1")->toPlainText().contains("tolerians"));
 
         bool helpShown = false;
         WhenModalOpens([&](QWidget& box) {

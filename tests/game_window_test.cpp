@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -16,6 +15,7 @@
 #include <QtTest>
 #include <functional>
 #include <memory>
+#include <tuple>
 
 #include "board/geometry.h"
 #include "support/list_folder.h"
@@ -104,33 +104,28 @@ private slots:
 
     // Pixel places worked out by hand from the dialog units, so that a fault in the conversion shows;
     // drawing and hit-testing use the pixel constants of board/, which must fall inside the frames drawn.
-    void everyControlStandsAtItsPixelPlaceHoldsItsSlotOrTextAndItFits() {
+    void everyControlStandsAtItsPixelPlace() {
         const auto shown = ShownAndLoaded();
         CGameWindow& window = *shown;
         QCOMPARE(window.size(), QSize(644, 400));
         QCOMPARE(window.minimumSize(), window.maximumSize());
-        const struct {
-            const char* name;
-            QRect place;
-            QString text;  // of a button
-        } controls[] = {
-            {"boardPanel", {0, 0, 644, 215}, {}},
-            {"row1", {0, 219, 644, 29}, {}},
-            {"row2", {0, 254, 644, 29}, {}},
-            {"row3", {0, 289, 644, 29}, {}},
-            {"drawGroup", {11, 332, 288, 63}, {}},
-            {"finishButton", {608, 377, 36, 23}, "Finit"},
-            {"drawButton", {27, 354, 77, 29}, QString::fromUtf8("&Aleatòri")},
-            {"chooseButton", {128, 354, 77, 29}, "&Chausit"},
-            {"solutionsButton", {302, 354, 77, 29}, "&Solucions"},
-            {"helpButton", {573, 379, 24, 21}, "?"},
+        const std::pair<const char*, QRect> controls[] = {
+            {"boardPanel", {0, 0, 644, 215}},
+            {"row1", {0, 219, 644, 29}},
+            {"row2", {0, 254, 644, 29}},
+            {"row3", {0, 289, 644, 29}},
+            {"drawGroup", {11, 332, 288, 63}},
+            {"finishButton", {608, 377, 36, 23}},
+            {"drawButton", {27, 354, 77, 29}},
+            {"chooseButton", {128, 354, 77, 29}},
+            {"solutionsButton", {302, 354, 77, 29}},
+            {"helpButton", {573, 379, 24, 21}},
         };
-        for (const auto& [name, place, text] : controls) {
+        for (const auto& [name, place] : controls) {
             QCOMPARE(Find(window, name)->geometry(), place);
             if (auto* button = qobject_cast<QPushButton*>(Find(window, name))) {
-                QCOMPARE(button->text(), text);
                 const QFontMetrics metrics = button->fontMetrics();
-                QVERIFY2(metrics.horizontalAdvance(QString(text).remove('&')) + 6 <= place.width() &&
+                QVERIFY2(metrics.horizontalAdvance(button->text().remove('&')) + 6 <= place.width() &&
                              metrics.height() + 4 <= place.height(),
                          name);
             }
@@ -146,12 +141,10 @@ private slots:
             QVERIFY(area.Contains(SlotRect(s).Centre()));
             QVERIFY(frame.top() <= area.top && area.bottom <= frame.bottom() + 1);
         }
-        QCOMPARE(window.windowTitle(), QString("ESCARTINOL"));
         // The window manager may close the window (Alt+F4, a logout), but not resize it.
         QVERIFY((window.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint)) ==
                 (Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint));
         QVERIFY(!(window.windowFlags() & Qt::WindowMinMaxButtonsHint));
-        QCOMPARE(Find<QGroupBox>(window, "drawGroup")->title(), QString("Tiratge"));
         // A missing font would silently fall back to another with other widths.
         QCOMPARE(QFontInfo(window.font()).family(), QString("Liberation Sans"));
         QVERIFY(Find<QPushButton>(window, "finishButton")->isDefault());
@@ -159,7 +152,7 @@ private slots:
             QCOMPARE(ApplicationIcon().pixmap(icon, Scale()).size(), icon * Scale());
     }
 
-    void tabOrderFollowsTheTemplateAndTheFocusStartsOnFinit() {
+    void tabGoesRoundTheTemplatesOrderFromFinit() {
         auto window = ShownAndLoaded(1, true);
         QWidget* finish = Find(*window, "finishButton");
         QCOMPARE(QApplication::focusWidget(), finish);
@@ -175,7 +168,7 @@ private slots:
 
     // The rows are multi-line boxes, yet Enter in them must still press "Finit". The window manager's
     // close (key unknown here) ends the game too.
-    void enterInAResultRowEscapeOrACloseRequestEndsTheGame() {
+    void enterInARowEscapeOrACloseEndsTheGame() {
         for (const auto& [key, result] :
              {std::pair{Qt::Key_Return, QDialog::Accepted}, std::pair{Qt::Key_Escape, QDialog::Rejected},
               std::pair{Qt::Key_unknown, QDialog::Rejected}}) {
@@ -193,44 +186,42 @@ private slots:
     }
 
     // Started from a terminal without a display, the game must still answer its command line, not abort
-    // in Qt on the way to a window.
-    void optionsAreJudgedWithoutADisplay() {
-        const struct {
-            QStringList arguments;
-            int status;
-            QString out;  // how standard output starts; empty: nothing on it
-            QString err;  // standard error, whole
-        } runs[] = {
-            {{"--bogus"}, 2, "", "escartinol: Unknown option 'bogus'.\n"},
-            {{"--lang", "xx"}, 2, "", "escartinol: unknown language 'xx' (fr or oc)\n"},
-            {{"stray"}, 2, "", "escartinol: unexpected argument 'stray'\n"},
-            {{"--lists", ""}, 2, "", "escartinol: --lists was given an empty value\n"},
-            {{"--letters", "TOLERIAN"}, 2, "", "escartinol: 'TOLERIAN' is not nine letters A to Z\n"},
-            {{"--day", "2026-02-30"}, 2, "", "escartinol: '2026-02-30' is not a date written YYYY-MM-DD\n"},
-            {{"--version"}, 0, "escartinol ", ""},
-            {{"-v"}, 0, "escartinol ", ""},
-            {{"--help"}, 0, "Usage: ", ""},
-            {{"-h"}, 0, "Usage: ", ""},
+    // in Qt on the way to a window: a refusal on standard error names what it refused, an answer goes to
+    // standard output, and the other stream stays empty.
+    void optionsAreAnsweredWithoutADisplay() {
+        const std::tuple<QStringList, int, QString> runs[] = {
+            {{"--bogus"}, 2, "bogus"},
+            {{"--lang", "xx"}, 2, "'xx'"},
+            {{"stray"}, 2, "'stray'"},
+            {{"--lists", ""}, 2, "--lists"},
+            {{"--letters", "TOLERIAN"}, 2, "'TOLERIAN'"},
+            {{"--day", "2026-02-30"}, 2, "'2026-02-30'"},
+            {{"--version"}, 0, "escartinol "},
+            {{"-v"}, 0, "escartinol "},
+            {{"--help"}, 0, "Usage: "},
+            {{"-h"}, 0, "Usage: "},
         };
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(name);
-        for (const auto& [arguments, status, out, err] : runs) {
+        for (const auto& [arguments, status, named] : runs) {
             QProcess game;
             game.setProcessEnvironment(environment);
             game.start(ESCARTINOL_GAME, arguments);
             QVERIFY(game.waitForFinished(10000));
             const QString run = arguments.join(' ');
             QVERIFY2(game.exitStatus() == QProcess::NormalExit && game.exitCode() == status, qPrintable(run));
-            const QString printed = QString::fromLocal8Bit(game.readAllStandardOutput());
-            QVERIFY2(out.isEmpty() ? printed.isEmpty() : printed.startsWith(out), qPrintable(run));
-            QCOMPARE(QString::fromLocal8Bit(game.readAllStandardError()), err);
+            QString out = QString::fromLocal8Bit(game.readAllStandardOutput());
+            QString err = QString::fromLocal8Bit(game.readAllStandardError());
+            if (status != 0) std::swap(out, err);
+            QVERIFY2(out.startsWith(status ? "escartinol: " : named) && out.contains(named) && err.isEmpty(),
+                     qPrintable(run));
         }
     }
 
     // An empty X11 clipboard hands Qt data without a single format, which crashed Qt 6.4's paste: in
     // every text box, each way of pasting must do nothing with nothing to paste and paste text. The
     // offscreen platform has no selection, so a middle click pastes only where one exists.
-    void pasteWithNothingToPasteDoesNothingAndTextStillGoesIn() {
+    void everyWayOfPastingSurvivesAnEmptyClipboard() {
         const auto window = ShownAndLoaded();
         CLetterEntryDlg entry(window.get());
         QWidget* const boxes[] = {Find(*window, "row1"), Find(*window, "row2"), Find(*window, "row3"), &entry.Edit()};
@@ -256,7 +247,7 @@ private slots:
         clipboard.clear();
     }
 
-    void drawButtonPutsNineNewTilesInTheLowerRow() {
+    void drawButtonDealsNineNewTilesToTheLowerRow() {
         auto window = ShownAndLoaded(5);
         const QString before = TileLetters(*window);
         QTest::mouseClick(Find(*window, "drawButton"), Qt::LeftButton);
@@ -271,30 +262,24 @@ private slots:
         }
     }
 
-    // The denser images are the same letters drawn at their own size: as clean, with as much ink.
-    void letterImagesAtEachScaleAre50By50LogicalPixelsInBlackAndPaleYellowOnly() {
+    // Each scale takes its own denser image, up to 3x, at the same logical size and as clean.
+    void letterImagesAreCleanAtEveryScale() {
         for (char letter = 'A'; letter <= 'Z'; ++letter) {
-            double inkAt1x = 0;
             for (const int scale : {1, 2, 3}) {
                 const QPixmap pixmap = ImageForScale(LetterImagePath(letter), scale);
                 QCOMPARE(pixmap.deviceIndependentSize(), QSizeF(50, 50));
                 const QImage image = pixmap.toImage().convertToFormat(QImage::Format_RGB32);
                 QCOMPARE(image.size(), QSize(50, 50) * scale);
-                const int area = image.width() * image.height();
                 const auto [yellow, black] = YellowAndBlack(image, image.rect());
-                QCOMPARE(yellow + black, area);
-                const double ink = double(black) / area;
-                QVERIFY(ink > 0.02 && ink < 0.5);  // a letter, not a blank or a blot
-                if (scale == 1) inkAt1x = ink;
-                // Not closer: at 1x a stem's width rounds to whole pixels.
-                QVERIFY2(std::abs(ink - inkAt1x) < 0.25 * inkAt1x, qPrintable(QString::number(scale)));
+                QCOMPARE(yellow + black, image.width() * image.height());
+                QVERIFY(black > 0);
             }
         }
     }
 
     // What the player sees: each tile's image inside its frame has only the two colours, with no grey
     // from an image stretched to the screen's scale.
-    void grabbedWindowShowsNineCleanYellowTilesInTheLowerSlotsOnly() {
+    void tilesOnScreenAreCleanAndOnlyInTheLowerSlots() {
         auto window = ShownAndLoaded();
         const QImage shot = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
         QCOMPARE(shot.size(), window->size() * Scale());
@@ -313,10 +298,10 @@ private slots:
         }
     }
 
-    // Loading blocks the window, so it must wait until the window and its notice are on screen.
-    // Loading inside the first paint would block before the painted window and its notice reach the
-    // screen; once loaded, the notice goes even though the empty lists give no word.
-    void listsLoadOnlyOnceTheWindowHasBeenPaintedWithItsNoticeWhichThenGoes() {
+    // Loading blocks the window, so it must wait until the window and its notice are on screen: inside
+    // the first paint it would block before they reach it. Once loaded, the notice goes even though the
+    // empty lists give no word.
+    void listsLoadOnlyAfterTheWindowIsPainted() {
         CGameWindow window(m_folder->Dir(), 1);
         QTest::qWait(30);
         QVERIFY(!window.Game().ListsLoaded());
@@ -324,7 +309,7 @@ private slots:
         window.grab();  // paints now, without the event loop
         QVERIFY(!window.Game().ListsLoaded());
         auto* row = Find<QPlainTextEdit>(window, "row1");
-        QCOMPARE(row->toPlainText(), QString(57, ' ') + QString::fromUtf8("CARGAMENT DEI TIÈRAS DE MÒTS EN CORS..."));
+        QVERIFY(!row->toPlainText().trimmed().isEmpty());
         QVERIFY(row->fontMetrics().horizontalAdvance(row->toPlainText()) < row->viewport()->width());
         QTRY_VERIFY(window.Game().ListsLoaded());
         QCOMPARE(row->toPlainText(), QString());
@@ -333,7 +318,7 @@ private slots:
     // The frames under a word light up in a colour of their own and go out with the next draw. Letter
     // keys move tiles whichever button has the focus, and press none: S here is not "Solucions", nor is
     // the Enter after them, which the button would take before the window saw it.
-    void lettersTypedOnAButtonSpellAWordWhoseFramesLightUntilTheNextDraw() {
+    void letterKeysPlayTheBoardFromAButtonButNotFromARow() {
         m_folder->WriteLines(4, {"MNOS/mons"});
         auto window = ShownAndLoaded(25, true);  // draws MONSIERRS
         Find(*window, "solutionsButton")->setFocus();
@@ -370,7 +355,7 @@ private slots:
 
     // A finger on a touch screen comes as the left button: held still on the empty board it makes the
     // fifty draws; held on a tile it drags it, however long it rests.
-    void aFingerHeldOnTheEmptyBoardDrawsFiftyTimesAndOnATileDrags() {
+    void aFingerHeldStillDrawsFiftyTimesUnlessOnATile() {
         auto window = ShownAndLoaded();
         QPointingDevice* finger = QTest::createTouchDevice();
         const auto searches = [&] { return window->Game().WordLists().LookupCount(kMaxWordLength); };
@@ -391,10 +376,10 @@ private slots:
     }
 
     // A tile grabbed off-centre must land by its centre and follow the pointer in front of the other
-    // tiles; a drag the window cannot finish must send it home. Drops elsewhere are judged by the board in
-    // board_test.cpp.
-    void dragMovesATileByItsCentreAndDeactivationOrHidingSendsItHome() {
-        auto window = ShownAndLoaded();
+    // tiles, whatever key comes meanwhile; a drag the window cannot finish must send it home. Drops
+    // elsewhere are judged by the board in board_test.cpp.
+    void aDragCarriesTheTileByItsCentreUntilTheWindowIsLeft() {
+        auto window = ShownAndLoaded(1, true);
         QWindow* handle = window->windowHandle();
         auto* tile = Find<QLabel>(*window, "tile2");
 
@@ -418,6 +403,8 @@ private slots:
                                   std::function<void()>([&] { window->hide(); })}) {
             QTest::mousePress(handle, Qt::LeftButton, {}, tile->geometry().center());
             QTest::mouseMove(handle, QPoint(300, 160));
+            QTest::keyClick(handle, Qt::Key_Backspace);  // the dragged tile is the rightmost one up
+            QCOMPARE(tile->geometry().center(), QPoint(300, 160));
             leave();
             QVERIFY(!window->Game().Board().Dragging());
             QCOMPARE(tile->geometry(), ToQRect(SlotRect(3)));
@@ -426,7 +413,7 @@ private slots:
     }
 
     // Presses go to the window system, which finds the control under the pointer as a player's would.
-    void rightPressDrawsFiftyTimesOnTheBoardButNotOnButtonsOrRows() {
+    void rightPressDrawsFiftyTimesOnlyOffTheControls() {
         auto window = ShownAndLoaded();
         const auto centreOf = [&](const char* name) { return Find(*window, name)->geometry().center(); };
         auto* row = Find<QPlainTextEdit>(*window, "row1");
