@@ -107,12 +107,13 @@ def solve_rows(lang, letters):
 
 
 class PageTest(unittest.TestCase):
-    scale = 1
+    """The page in a desktop's browser; a subclass with phone set runs the same tests on a phone."""
+    scale, size, phone = 1, (1366, 768), False
 
     @classmethod
     def setUpClass(cls):
         cls.server = Server()
-        cls.browser = chromium(cls.scale)
+        cls.browser = chromium(cls.scale, cls.size, cls.phone)
 
     @classmethod
     def tearDownClass(cls):
@@ -170,6 +171,14 @@ class PageTest(unittest.TestCase):
                 pointer.pointer_up()
         actions.perform()
 
+    def count_draws(self, tile):
+        """From now on, window.draws counts the draws: each sets the image of every tile once."""
+        self.browser.execute_script(f"""
+            window.draws = 0;
+            new MutationObserver((records) => {{ window.draws += records.length; }})
+                .observe(document.getElementById('tile{tile}'), {{attributes: true, attributeFilter: ['srcset']}});""")
+        return lambda: self.browser.execute_script("return window.draws")
+
     def type_letters(self, text, confirm=True):
         self.element("chooseButton").click()
         self.wait_for("return document.getElementById('entryBox').open")
@@ -195,7 +204,7 @@ class PlayTest(PageTest):
                 self.element("solutionsButton").click()
                 self.assertEqual(self.rows(), rows[3:], f"{lang} {typed}: Solucions")
 
-    def test_letter_box_refuses_too_few_letters_keeps_the_letters_when_cancelled_and_what_fits(self):
+    def test_letter_box_keeps_the_board_unless_nine_letters_are_confirmed(self):
         self.open()
         self.type_letters("TOLERIANS")
         before = self.rows()
@@ -206,10 +215,11 @@ class PlayTest(PageTest):
         # The letters stay, in the order the search put them in.
         self.assertEqual("".join(t[0] for t in self.tiles()), "AEILNORST")
         self.assertEqual(self.rows(), before)
+        # A typed ß is two S with the cursor after both; a long line keeps what fits.
         self.element("chooseButton").click()
-        ActionChains(self.browser).send_keys("W" * 60).perform()
+        ActionChains(self.browser).send_keys("\u00dfabc" + "W" * 60).perform()
         kept = self.element("entry").get_attribute("value")
-        self.assertTrue(9 <= len(kept) < 60 and set(kept) == {"W"}, kept)
+        self.assertTrue(kept.startswith("SSABCW") and 9 <= len(kept) < 60 and set(kept[5:]) == {"W"}, kept)
         ActionChains(self.browser).send_keys(Keys.ESCAPE).perform()
 
     def test_mouse_and_touch_drags_drop_into_free_slots_only(self):
@@ -228,39 +238,31 @@ class PlayTest(PageTest):
 
     def test_right_click_and_long_press_make_fifty_draws(self):
         self.open()
-        # Each draw sets the image of every tile once.
-        self.browser.execute_script("""
-            window.draws = 0;
-            new MutationObserver((records) => { window.draws += records.length; })
-                .observe(document.getElementById('tile0'), {attributes: true, attributeFilter: ['srcset']});""")
-        draws = lambda: self.browser.execute_script("return window.draws")
+        draws = self.count_draws(0)
         empty = (330, 110)  # between the rows of slots
-        ActionChains(self.browser).move_to_element_with_offset(self.element("window"), 0, 0).context_click().perform()
-        self.wait_for("return window.draws >= 50")
-        self.assertEqual(draws(), 50)
+        if not self.phone:  # which has no right button
+            ActionChains(self.browser).move_to_element_with_offset(self.element("window"), 0, 0).context_click().perform()
+            self.wait_for("return window.draws >= 50")
         self.gesture(interaction.POINTER_TOUCH, ("down", *empty), ("pause", 0.8), ("up",))
         time.sleep(0.3)
-        self.assertEqual(draws(), 100)
+        self.assertEqual(draws(), 50 if self.phone else 100)
 
     def test_a_tile_held_still_then_moved_is_a_drag_and_makes_no_draw(self):
         self.open()
         self.type_letters("TOLERIANS")
-        self.browser.execute_script("""
-            window.draws = 0;
-            new MutationObserver((records) => { window.draws += records.length; })
-                .observe(document.getElementById('tile1'), {attributes: true, attributeFilter: ['srcset']});""")
+        draws = self.count_draws(1)
         self.gesture(interaction.POINTER_TOUCH, ("down", *centre(10)), ("pause", 0.8), ("move", *centre(4)), ("up",))
         time.sleep(0.3)
-        self.assertEqual(self.browser.execute_script("return window.draws"), 0)
+        self.assertEqual(draws(), 0)
         self.assertEqual(self.tiles()[1], ["O", slot_rect(4)])
 
-    def test_the_board_of_the_day_is_kept_in_the_score_and_shared_without_a_word(self):
+    def test_the_board_of_the_day_is_shared_without_a_word(self):
         self.open()
         self.element("dayButton").click()
         self.element("shareButton").click()
         self.wait_for("return document.getElementById('shareBox').open")
         shared = self.browser.execute_script("return document.getElementById('shareText').textContent")
-        self.assertRegex(shared, r"\nJorn \d{4}-\d\d-\d\d\n")
+        self.assertRegex(shared, r"\b\d{4}-\d\d-\d\d\b")
         self.element("shareOkButton").click()
         self.wait_for("return !document.getElementById('shareBox').open")
         self.element("solutionsButton").click()
@@ -269,8 +271,9 @@ class PlayTest(PageTest):
                 self.assertNotIn(word, shared)
         self.assertIn("days 1\n", self.browser.execute_script("return localStorage.getItem('escartinol-score')"))
 
-    def test_help_box_window_keys_and_the_end_of_a_game(self):
+    def test_window_keys_close_the_help_box_show_the_words_and_end_the_game(self):
         self.open()
+        self.type_letters("TOLERIANS")
         self.element("helpButton").click()
         self.wait_for("return document.getElementById('helpBox').open")
         # Enter closes the box, and so does Escape, which ends nothing else.
@@ -282,26 +285,20 @@ class PlayTest(PageTest):
         self.assertNotIn(None, self.tiles())
         # Alt+S shows the words; Escape ends the game, and a new one starts on the lists already read.
         ActionChains(self.browser).key_down(Keys.ALT).send_keys("s").key_up(Keys.ALT).perform()
-        self.assertTrue(self.rows()[0].split()[1] == "LETRAS:", self.rows())
+        self.assertEqual(self.rows(), solve_rows("fr", ["TOLERIANS"])[0][3:])
         ActionChains(self.browser).send_keys(Keys.ESCAPE).perform()
         self.assertEqual(self.tiles(), [None] * 9)
         self.assertEqual(self.rows(), ["", "", ""])
         self.element("newGameButton").click()
         self.assertNotIn(None, self.tiles())
-        self.assertRegex(self.rows()[0], r"^\d+  \S+ LETRAS$")
+        self.assertTrue(self.rows()[0])
 
 
-class PhoneTest(PageTest):
-    """A phone held upright, touch its only pointer: the page fits its width and a finger can play."""
-    scale = 3
-    size = (390, 844)
+class PhoneTest(PlayTest):
+    """A phone held upright, touch its only pointer: the page fits its width and a finger plays the game."""
+    scale, size, phone = 3, (390, 844), True
 
-    @classmethod
-    def setUpClass(cls):
-        cls.server = Server()
-        cls.browser = chromium(cls.scale, cls.size, phone=True)
-
-    def test_whole_board_on_screen_every_control_a_fingers_size_and_a_finger_drags(self):
+    def test_whole_board_on_screen_every_control_a_fingers_size(self):
         self.open()
         seen = self.browser.execute_script("""
             const inside = (r) => r.left >= 0 && r.top >= 0 && r.right <= innerWidth && r.bottom <= innerHeight;
@@ -312,15 +309,12 @@ class PhoneTest(PageTest):
                     [...document.querySelectorAll('a, button, textarea')].filter(shown).filter(small).map((e) => e.id)];""")
         # The page is no wider than the phone: a wider one would be measured at its own width.
         self.assertEqual(seen, [self.size[0], self.size[0], True, []])
-        tile = [t[1] for t in self.tiles()].index(slot_rect(9))
-        self.gesture(interaction.POINTER_TOUCH, ("down", *centre(9)), ("move", *centre(4)), ("up",))
-        self.assertEqual(self.tiles()[tile][1], slot_rect(4))
-        self.assertEqual(self.browser.execute_script("return [scrollX, scrollY, visualViewport.scale]"), [0, 0, 1])
 
 
-class SmallPhoneTest(PhoneTest):
-    scale = 2
-    size = (320, 568)
+class SmallPhoneTest(PageTest):
+    scale, size, phone = 2, (320, 568), True
+    test_whole_board_on_screen_every_control_a_fingers_size = \
+        PhoneTest.test_whole_board_on_screen_every_control_a_fingers_size
 
 
 class KeyboardTest(PageTest):
@@ -392,36 +386,24 @@ class KeyboardTest(PageTest):
 
 
 class OfflineTest(PageTest):
-    def test_offline_a_language_not_yet_visited_says_what_it_needs(self):
-        self.open()
-        self.wait_for("return document.documentElement.dataset.offline === 'ready'")
-        port = self.server.httpd.server_port
-        self.server.stop()
-        self.browser.execute_cdp_cmd("Network.clearBrowserCache", {})
-        offline = {"offline": True, "latency": 0, "downloadThroughput": -1, "uploadThroughput": -1}
-        self.browser.execute_cdp_cmd("Network.emulateNetworkConditions", offline)
-        try:
-            self.open("?lang=oc")
-            # A sentence for the player, not a path of the page's own file system; no error on the console.
-            self.assertNotIn("/", self.rows()[0])
-            self.assertTrue(self.rows()[0].strip())
-        finally:
-            self.browser.execute_cdp_cmd("Network.emulateNetworkConditions", {**offline, "offline": False})
-            self.server.start(port)
-
     def test_second_visit_plays_with_the_server_stopped(self):
-        self.open()
-        self.wait_for("return document.documentElement.dataset.offline === 'ready'")
-        port = self.server.httpd.server_port
-        self.server.stop()
-        # The browser's own cache would hide a service worker that keeps nothing.
-        self.browser.execute_cdp_cmd("Network.clearBrowserCache", {})
-        try:
-            self.open()
-            self.type_letters("TOLERIANS")
-            self.assertEqual(self.rows(), solve_rows("fr", ["TOLERIANS"])[0][:3])
-        finally:
-            self.server.start(port)
+        for query in ("", "?lang=oc"):
+            with self.subTest(query=query):
+                self.open()
+                self.wait_for("return document.documentElement.dataset.offline === 'ready'")
+                port = self.server.httpd.server_port
+                self.server.stop()
+                # The browser's own cache would hide a service worker that keeps nothing.
+                self.browser.execute_cdp_cmd("Network.clearBrowserCache", {})
+                try:
+                    self.open(query)
+                    if query:  # a language not yet visited: a sentence for the player, not a path
+                        self.assertTrue(self.rows()[0].strip() and "/" not in self.rows()[0], self.rows())
+                    else:
+                        self.type_letters("TOLERIANS")
+                        self.assertEqual(self.rows(), solve_rows("fr", ["TOLERIANS"])[0][:3])
+                finally:
+                    self.server.start(port)
 
 
 class CrispTilesTest(PageTest):
