@@ -247,21 +247,6 @@ private slots:
         clipboard.clear();
     }
 
-    void drawButtonDealsNineNewTilesToTheLowerRow() {
-        auto window = ShownAndLoaded(5);
-        const QString before = TileLetters(*window);
-        QTest::mouseClick(Find(*window, "drawButton"), Qt::LeftButton);
-        QString after = TileLetters(*window);
-        QVERIFY(after != before);
-        std::sort(after.begin(), after.end());
-        QCOMPARE(after, QString::fromLatin1(window->Game().Letters().data(), kTileCount));
-        for (int i = 0; i < kTileCount; ++i) {
-            auto* tile = Find<QLabel>(*window, "tile", i);
-            QVERIFY(tile->isVisible());
-            QCOMPARE(tile->geometry(), ToQRect(SlotRect(kFirstLowerSlot + i)));
-        }
-    }
-
     // Each scale takes its own denser image, up to 3x, at the same logical size and as clean.
     void letterImagesAreCleanAtEveryScale() {
         for (char letter = 'A'; letter <= 'Z'; ++letter) {
@@ -277,10 +262,16 @@ private slots:
         }
     }
 
-    // What the player sees: each tile's image inside its frame has only the two colours, with no grey
-    // from an image stretched to the screen's scale.
-    void tilesOnScreenAreCleanAndOnlyInTheLowerSlots() {
-        auto window = ShownAndLoaded();
+    // What the player sees after a draw: nine new letters, each tile's image inside its lower frame in
+    // only the two colours, with no grey from an image stretched to the screen's scale.
+    void aDrawShowsNineCleanTilesInTheLowerSlots() {
+        auto window = ShownAndLoaded(5);
+        const QString before = TileLetters(*window);
+        QTest::mouseClick(Find(*window, "drawButton"), Qt::LeftButton);
+        QString after = TileLetters(*window);
+        QVERIFY(after != before);
+        std::sort(after.begin(), after.end());
+        QCOMPARE(after, QString::fromLatin1(window->Game().Letters().data(), kTileCount));
         const QImage shot = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
         QCOMPARE(shot.size(), window->size() * Scale());
         for (int s = 0; s < kSlotCount; ++s) {
@@ -353,28 +344,6 @@ private slots:
         QCOMPARE(Find(*window, "tile6")->geometry(), ToQRect(SlotRect(1)));
     }
 
-    // A finger on a touch screen comes as the left button: held still on the empty board it makes the
-    // fifty draws; held on a tile it drags it, however long it rests.
-    void aFingerHeldStillDrawsFiftyTimesUnlessOnATile() {
-        auto window = ShownAndLoaded();
-        QPointingDevice* finger = QTest::createTouchDevice();
-        const auto searches = [&] { return window->Game().WordLists().LookupCount(kMaxWordLength); };
-        long before = searches();
-        QTest::touchEvent(window.get(), finger).press(0, QPoint(330, 110));
-        QTest::qWait(kLongPressMilliseconds + 100);
-        QTest::touchEvent(window.get(), finger).release(0, QPoint(330, 110));
-        QCOMPARE(searches() - before, 50L);
-
-        before = searches();
-        const QPoint tile = ToQRect(SlotRect(11)).center();
-        QTest::touchEvent(window.get(), finger).press(0, tile);
-        QTest::qWait(kLongPressMilliseconds + 100);
-        QTest::touchEvent(window.get(), finger).move(0, ToQRect(SlotRect(2)).center());
-        QTest::touchEvent(window.get(), finger).release(0, ToQRect(SlotRect(2)).center());
-        QCOMPARE(searches() - before, 0L);
-        QCOMPARE(Find(*window, "tile2")->geometry(), ToQRect(SlotRect(2)));
-    }
-
     // A tile grabbed off-centre must land by its centre and follow the pointer in front of the other
     // tiles, whatever key comes meanwhile; a drag the window cannot finish must send it home. Drops
     // elsewhere are judged by the board in board_test.cpp.
@@ -412,26 +381,46 @@ private slots:
         }
     }
 
-    // Presses go to the window system, which finds the control under the pointer as a player's would.
-    void rightPressDrawsFiftyTimesOnlyOffTheControls() {
+    // Presses go to the window system, which finds the control under the pointer as a player's would. A
+    // finger comes as the left button: held still on the empty board it draws as the right button does;
+    // held on a tile it drags it, however long it rests.
+    void aRightPressOrAHeldFingerOffTheControlsDrawsFiftyTimes() {
         auto window = ShownAndLoaded();
+        QWindow* handle = window->windowHandle();
+        QPointingDevice* finger = QTest::createTouchDevice();
         const auto centreOf = [&](const char* name) { return Find(*window, name)->geometry().center(); };
         auto* row = Find<QPlainTextEdit>(*window, "row1");
         const QPoint scrollBar = row->mapTo(window.get(), row->verticalScrollBar()->geometry().center());
         // Each search of a draw looks its nine letters up once.
-        const auto searchesOfARightClick = [&](QPoint at) {
+        const auto searchesOf = [&](const std::function<void()>& press) {
             const long before = window->Game().WordLists().LookupCount(kMaxWordLength);
-            QTest::mousePress(window->windowHandle(), Qt::RightButton, {}, at);
-            QTest::mouseRelease(window->windowHandle(), Qt::RightButton, {}, at);
+            press();
             return window->Game().WordLists().LookupCount(kMaxWordLength) - before;
         };
+        const auto rightClick = [&](QPoint at) {
+            return searchesOf([&] {
+                QTest::mousePress(handle, Qt::RightButton, {}, at);
+                QTest::mouseRelease(handle, Qt::RightButton, {}, at);
+            });
+        };
+        const auto heldFinger = [&](QPoint at, QPoint to) {
+            return searchesOf([&] {
+                QTest::touchEvent(window.get(), finger).press(0, at);
+                QTest::qWait(kLongPressMilliseconds + 100);
+                QTest::touchEvent(window.get(), finger).move(0, to);
+                QTest::touchEvent(window.get(), finger).release(0, to);
+            });
+        };
+        QCOMPARE(heldFinger(QPoint(330, 110), QPoint(330, 110)), 50L);
+        QCOMPARE(heldFinger(centreOf("tile2"), ToQRect(SlotRect(2)).center()), 0L);
+        QCOMPARE(Find(*window, "tile2")->geometry(), ToQRect(SlotRect(2)));
         for (const QPoint at :
              {centreOf("tile4"), centreOf("slotFrame0"), QPoint(3, 3), QPoint(15, 345), QPoint(400, 392)})
-            QCOMPARE(searchesOfARightClick(at), 50L);
+            QCOMPARE(rightClick(at), 50L);
         // The row last: its context menu would swallow the next press.
         for (const QPoint at :
              {centreOf("drawButton"), centreOf("helpButton"), centreOf("finishButton"), scrollBar, centreOf("row2")})
-            QCOMPARE(searchesOfARightClick(at), 0L);
+            QCOMPARE(rightClick(at), 0L);
     }
 };
 
