@@ -298,7 +298,7 @@ class PhoneTest(PlayTest):
     """A phone held upright, touch its only pointer: the page fits its width and a finger plays the game."""
     scale, size, phone = 3, (390, 844), True
 
-    def test_whole_board_on_screen_every_control_a_fingers_size(self):
+    def test_the_page_fits_the_phone_with_controls_a_finger_can_hit(self):
         self.open()
         seen = self.browser.execute_script("""
             const inside = (r) => r.left >= 0 && r.top >= 0 && r.right <= innerWidth && r.bottom <= innerHeight;
@@ -313,8 +313,8 @@ class PhoneTest(PlayTest):
 
 class SmallPhoneTest(PageTest):
     scale, size, phone = 2, (320, 568), True
-    test_whole_board_on_screen_every_control_a_fingers_size = \
-        PhoneTest.test_whole_board_on_screen_every_control_a_fingers_size
+    test_the_page_fits_the_phone_with_controls_a_finger_can_hit = \
+        PhoneTest.test_the_page_fits_the_phone_with_controls_a_finger_can_hit
 
 
 class KeyboardTest(PageTest):
@@ -409,7 +409,7 @@ class OfflineTest(PageTest):
 class CrispTilesTest(PageTest):
     """Tiles show only the two colours of their images, at any scale of the window, on any screen."""
 
-    def check_tiles(self):
+    def test_tiles_are_crisp(self):
         self.open()
         colours = set(c for _, c in Image.open(os.path.join(ROOT, "res/letter_A.png")).convert("RGB").getcolors())
         shot = Image.open(__import__("io").BytesIO(self.browser.get_screenshot_as_png())).convert("RGB")
@@ -426,9 +426,6 @@ class CrispTilesTest(PageTest):
             box = [round(v * ratio) + (1 if k < 2 else -1) for k, v in enumerate(image[1:])]
             seen = set(c for _, c in shot.crop(box).getcolors(1 << 16))
             self.assertLessEqual(seen, colours, f"tile {i} blurred at ratio {ratio}")
-
-    def test_tiles_are_crisp(self):
-        self.check_tiles()
 
 
 class CrispTilesOnDenseScreenTest(CrispTilesTest):
