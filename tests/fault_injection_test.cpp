@@ -62,7 +62,7 @@ TEST(UnreadableList, MissingEmptyFolderOrPipeListsLeaveTheOtherLengthsPlayable) 
 }
 
 // Lists written on other systems: bare LF must read like CR LF; bare CR leaves one long line.
-TEST(LineEnds, BareLineFeedsPlayLikeCrLfAndBareCarriageReturnsMakeOneLine) {
+TEST(LineEnds, OnlyALineFeedEndsALine) {
     CListFolder folder;
     folder.Write(6, "AEINST/tisane");  // no final line end
     folder.Write(5, "AEILS/ailes\nEINST/inset\n");
@@ -77,7 +77,7 @@ TEST(LineEnds, BareLineFeedsPlayLikeCrLfAndBareCarriageReturnsMakeOneLine) {
 
 // A megabyte line must neither hang the load nor hide the line after it, and is shown as far as the
 // limit only.
-TEST(LongLine, AMegabyteLineIsShownUpToTheLimitAndTheLineAfterItIsStillFound) {
+TEST(LongLine, AMegabyteLineIsCutAtTheLimit) {
     CListFolder folder;
     constexpr std::size_t kMegabyte = 1 << 20;
     std::string huge = "AAAA";
@@ -95,7 +95,7 @@ TEST(LongLine, AMegabyteLineIsShownUpToTheLimitAndTheLineAfterItIsStillFound) {
 
 // Zero bytes are data like any other inside a line; 0x1A ends the list wherever it stands, mid-word
 // too, and in the first piece the reader takes of a long list, not only in its last.
-TEST(OddBytes, ZeroBytesStayInsideTheirWordsAndAnEndMarkHidesEverythingAfterIt) {
+TEST(OddBytes, AnEndMarkEndsTheListWhereverItStands) {
     CListFolder folder;
     std::string hidden;
     while (hidden.size() < (1 << 20)) hidden += "ABDE/abde\r\n";
@@ -108,7 +108,7 @@ TEST(OddBytes, ZeroBytesStayInsideTheirWordsAndAnEndMarkHidesEverythingAfterIt) 
 }
 
 // Binary search over a list out of order misses keys, but never shows a line twice or loops.
-TEST(KeyOrder, DuplicateKeysShowTheirFirstLineOnceAndLinesOutOfOrderOnlyHideKeys) {
+TEST(KeyOrder, KeysOutOfOrderOnlyHideWords) {
     CListFolder folder;
     folder.WriteLines(4, {"ABCD/abcd", "ABCD/dcba", "ABCE/abce"});
     folder.WriteLines(5, {"ZZZZZ/zzzzz", "ABCDE/abcde", "ABCDF/abcdf", "ABCDG/abcdg"});
@@ -228,7 +228,7 @@ const std::vector<std::string> kRefusedEntries = {"",          "TOLERIAN",     "
                                                   "TOLER1ANS", "TOLER\311ANS", "\xFF\x80\xC0\xE9\xE8\xF2\xFF\x80\xC0",
                                                   "tolerians", "TOLER\0ANS"s,  "TOL\0"s};
 
-TEST(RefusedLetters, EntriesOutsideNineCapitalsKeepThePresentLettersAndTheirRows) {
+TEST(RefusedLetters, ARefusedEntryKeepsTheBoard) {
     CListFolder folder;
     folder.WriteLines(7, {"AEILNRT/ralenti"});
     LoadedGame run(folder);
@@ -245,7 +245,7 @@ TEST(RefusedLetters, EntriesOutsideNineCapitalsKeepThePresentLettersAndTheirRows
 }
 
 // The search itself refuses them too, for callers that bypass the game; shorter entries end in zero bytes.
-TEST(RefusedLetters, SearchGivenLettersOutsideCapitalsLooksNothingUpAndWritesNoRow) {
+TEST(RefusedLetters, TheSearchLooksNoRefusedLettersUp) {
     CListFolder folder;
     folder.WriteLines(4, {"    /abcd", "0000/abcd"});
     CWordLists lists(folder.Dir());
