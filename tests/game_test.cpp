@@ -9,6 +9,7 @@
 #include <map>
 #include <string>
 
+#include "game/draw_table.h"
 #include "support/list_folder.h"
 #include "support/loaded_game.h"
 #include "support/recording_window.h"
@@ -21,6 +22,15 @@ using testing::CRecordingWindow;
 using testing::LoadedGame;
 
 std::string Letters(const CGame& game) { return std::string(game.Letters().begin(), game.Letters().end()); }
+
+// The ends of the table's rows: the commonest letter at the bottom, the rarest at the top, and Z,
+// which owns a row at each end of the rare letters; no value draws a W.
+TEST(DrawTable, EachValueDrawsTheLetterOfItsRow) {
+    for (const auto& [r, letter] :
+         {std::pair{0, 'E'}, {5215, 'E'}, {5216, 'R'}, {kDrawRange - 5, 'K'}, {kDrawRange - 1, 'Z'}})
+        EXPECT_EQ(LetterForDraw(r), letter) << r;
+    for (int r = 0; r < kDrawRange; ++r) ASSERT_NE(LetterForDraw(r), 'W') << r;
+}
 
 // A seeded game draws the letters of French: E about one tile in six, every letter but W, K the
 // rarest. A draw over part of the table, or a table cut short, would miss the rare letters.
