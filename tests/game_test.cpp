@@ -100,20 +100,5 @@ TEST(StartUp, TheLoadingNoticeGivesWayToTheRowsOrTheMissingFolder) {
     EXPECT_EQ(one.window.rowText[0], "");
 }
 
-// Words with a W are found for typed letters only: no draw holds a W. Tiles sent home by a draw are
-// judged in board_test.cpp.
-TEST(Draw, ANewDrawClearsTheOldRows) {
-    CListFolder folder;
-    folder.WriteLines(4, {"AELW/wale"});
-    LoadedGame run(folder, 11u);
-    run.Enter("WALEBBBBB");
-    ASSERT_EQ(run.window.rowText[0], "1  Quatre LETRAS");
-    const long before = run.NineLetterLookups();
-    run.game.DrawRandomLetters();
-    EXPECT_EQ(run.window.rowText, (std::array<std::string, kRowCount>{}));
-    EXPECT_EQ(run.game.RowWords(), (std::array<std::string, kRowCount>{}));
-    EXPECT_EQ(run.NineLetterLookups() - before, 1);
-}
-
 }  // namespace
 }  // namespace escartinol
