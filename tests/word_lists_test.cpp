@@ -84,7 +84,7 @@ TEST(WordListRefresh, ARewriteOfTheSameSizeWithItsOldTimeIsIndexedAgain) {
 // For one search the lists are searched as the mapped bytes they are, not through an index: on
 // sorted lists every key, absent or present however odd its line, must find and fetch what the
 // index gives.
-TEST(MappedLists, EveryKeyFindsAndFetchesWhatTheIndexGivesOnSortedLists) {
+TEST(MappedLists, EveryKeyFetchesWhatTheIndexGivesOnSortedLists) {
     using namespace std::string_literals;
     CListFolder folder;
     // Entries in order: short lines, a key twice, a key without '/', a line over the limit, a zero
