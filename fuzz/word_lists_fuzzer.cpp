@@ -1,15 +1,9 @@
 // libFuzzer target: arbitrary bytes as word lists and typed letters, through the index, the search and the game.
-//
-// Input layout, split on the byte 0x1E:
-//   part 0     a fault byte (how the lists are edited once indexed), then the letters: every nine
-//              bytes are one entry, a shorter tail is an entry of fewer than nine characters
-//   pieces 1..6 the lists of 9 down to 4 letters; a list without a piece is missing
-// Beyond the sanitizers, the index and every fetched line are checked against a plain reading of
-// the same bytes, and the rows must fill from the top. After an edit that changes a list's size
-// or file, the game must search as a fresh load of the lists does; after a rewrite in place to
-// the same size, which the file's times may not show, a fetch may still only give a line that
-// starts a line of the file with its key and '/'. Before the edit, mapped lists that are sorted
-// must search as their index does.
+// Input, split on 0x1E: a fault byte (how the lists are edited once indexed) then the letters, nine bytes an
+// entry; then the lists of 9 down to 4 letters, a missing piece a missing list. The index and every fetched line
+// must match a plain reading of the bytes, the rows fill from the top; sorted lists search mapped as indexed;
+// after an edit the search matches a fresh load's, or for a same-size rewrite the times may miss, fetches give
+// only their key's lines.
 #include <algorithm>
 #include <array>
 #include <cstdint>

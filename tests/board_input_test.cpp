@@ -58,26 +58,12 @@ TEST(LongPress, OnlyAFingerHeldStillOnTheEmptyBoardMakesTheFiftyDraws) {
         CGame& game = run.game;
         const long before = run.NineLetterLookups();
         for (const PointerStep& step : steps) {
-            switch (step.kind) {
-                case S::kDown:
-                    game.PointerDown(1, step.at, step.press);
-                    break;
-                case S::kMove:
-                    game.PointerMove(1, step.at);
-                    break;
-                case S::kUp:
-                    game.PointerUp(1);
-                    break;
-                case S::kLost:
-                    game.PointerLost(1);
-                    break;
-                case S::kLeave:
-                    game.CancelDrag();
-                    break;
-                case S::kElapse:
-                    game.LongPressElapsed();
-                    break;
-            }
+            if (step.kind == S::kDown) game.PointerDown(1, step.at, step.press);
+            if (step.kind == S::kMove) game.PointerMove(1, step.at);
+            if (step.kind == S::kUp) game.PointerUp(1);
+            if (step.kind == S::kLost) game.PointerLost(1);
+            if (step.kind == S::kLeave) game.CancelDrag();
+            if (step.kind == S::kElapse) game.LongPressElapsed();
         }
         EXPECT_EQ(run.NineLetterLookups() - before, draws) << name;
         EXPECT_EQ(game.Board().Dragging(), dragging) << name;
@@ -135,20 +121,15 @@ protected:
 
 // The name each kind of focus has in these tests; keys to the same control keep one name.
 const char* ControlOf(KeyFocus focus) {
-    switch (focus) {
-        case KeyFocus::kFinishButton:
-            return "finishButton";
-        case KeyFocus::kOtherButton:
-            return "drawButton";
-        case KeyFocus::kResultRow:
-            return "row1";
-        default:
-            return "";
-    }
+    using enum KeyFocus;
+    return focus == kFinishButton  ? "finishButton"
+           : focus == kOtherButton ? "drawButton"
+           : focus == kResultRow   ? "row1"
+                                   : "";
 }
 
 // Keys meant for the board move tiles and nothing else; a row and a shortcut keep theirs.
-TEST_F(KeysTest, LettersAndBackspaceOutsideTheRowsAreBoardPlay) {
+TEST_F(KeysTest, BoardKeysOutsideTheRowsMoveTiles) {
     const struct {
         Key key;
         const char* text;
@@ -183,7 +164,7 @@ TEST_F(KeysTest, LettersAndBackspaceOutsideTheRowsAreBoardPlay) {
 // Enter presses the focused button and ends the game elsewhere, Escape ends it anywhere, as on the
 // desktop; but right after keys played on the board neither ends anything until a key comes to
 // another control.
-TEST_F(KeysTest, EnterAndEscapeEndTheGameButNeverRightAfterBoardKeys) {
+TEST_F(KeysTest, EndKeysWaitForAnotherControlAfterBoardPlay) {
     using enum KeyOutcome;
     const struct {
         KeyFocus focus;

@@ -118,7 +118,7 @@ TEST_F(BoardDrag, ATileLandsInTheFreeSlotUnderItsCentreOrGoesHome) {
 }
 
 // Outside every tile: beside the first, on the right edge of the last (outside), and between the rows.
-TEST_F(BoardDrag, APressOutsideEveryTileStartsNoDragAndOneWithoutAMoveLeavesTheTileInPlace) {
+TEST_F(BoardDrag, APressWithoutADragMovesNoTile) {
     window.calls = 0;
     for (const Point p : {Point{28, 160}, Point{SlotRect(17).right, 160}, Point{300, 100}}) {
         Press(p);
@@ -135,7 +135,7 @@ TEST_F(BoardDrag, APressOutsideEveryTileStartsNoDragAndOneWithoutAMoveLeavesTheT
 
 // A draw while the left button is held re-homes the dragged tile; the drag must carry on from there.
 // Tile 7, left in the upper row, must be shown at home with its new letter, not where it stood.
-TEST_F(BoardDrag, ADrawInMidDragShowsEveryTileHomeAndMovesTheDraggedOneFromItsNewHome) {
+TEST_F(BoardDrag, ADrawInMidDragCarriesTheDragOnFromTheNewHome) {
     const std::vector<std::function<void()>> draws = {[&] { game.DrawRandomLetters(); }, [&] { game.RepeatedDraw(); },
                                                       [&] { game.ApplyLetterEntry("ABCDEFGHI"); }};
     for (const auto& draw : draws) {
@@ -155,7 +155,7 @@ TEST_F(BoardDrag, ADrawInMidDragShowsEveryTileHomeAndMovesTheDraggedOneFromItsNe
 }
 
 // A window deactivated mid-drag gets no release: the tile must not stay afloat.
-TEST_F(BoardDrag, ACancelledDragSendsTheTileHomeAndEndsTheDrag) {
+TEST_F(BoardDrag, ACancelledDragSendsTheTileHome) {
     Press(SlotRect(15).Centre());
     MoveTo({100, 50});
     game.CancelDrag();
@@ -181,7 +181,7 @@ TEST_F(BoardDrag, APressDuringADragWhoseReleaseWasMissedSendsTheOldTileHome) {
 // Keys pick the leftmost tile of their letter by where it stands in the lower row, not by its number:
 // tile 4, sent back left of tile 2, is the N taken. A key with no tile (Z, or B once every tile is
 // up) touches nothing; Backspace on an empty upper row neither.
-TEST_F(BoardDrag, KeysRaiseTheLeftmostTileOfTheirLetterAndBackspaceLowersTheRightmost) {
+TEST_F(BoardDrag, KeysPickTilesByWhereTheyStand) {
     game.ApplyLetterEntry("BANANASXY");
     for (const char key : {'N', 'n'}) game.TypeLetter(key);
     ASSERT_EQ(Layout(), "24....... 01.3.5678");

@@ -33,7 +33,7 @@ protected:
     CGame& game = run.game;
 };
 
-TEST_F(CommandsTest, SolutionsShowTheWordsBehindTheCountsTwiceAlikeAndNothingWithoutWords) {
+TEST_F(CommandsTest, SolutionsShowTheWordsBehindTheCounts) {
     run.Enter("TOLERIANS");
     EXPECT_EQ(window.rowText[0], "1  N\xF2u LETRAS");
     EXPECT_EQ(window.rowText[1], "2  Cinc LETRAS");
@@ -52,7 +52,7 @@ TEST_F(CommandsTest, SolutionsShowTheWordsBehindTheCountsTwiceAlikeAndNothingWit
 
 // The rows of the old letters are gone while the box is open; the tiles keep the typed order, and the
 // search sorts only the letters.
-TEST_F(CommandsTest, ChosenLettersStandInTheLowerRowAsTypedAndAreSearched) {
+TEST_F(CommandsTest, ChosenLettersStandAsTyped) {
     run.Enter("TOLERIANS");
     game.ShowSolutions();
     const long before = run.NineLetterLookups();
@@ -69,7 +69,7 @@ TEST_F(CommandsTest, ChosenLettersStandInTheLowerRowAsTypedAndAreSearched) {
     EXPECT_EQ(window.TileLetters(), "ABCDEFGHI");
 }
 
-TEST_F(CommandsTest, RightPressRunsFiftyDrawsAndSearchesAndShowsTheLastOnly) {
+TEST_F(CommandsTest, RightPressShowsTheLastOfFiftyDraws) {
     const long before = run.NineLetterLookups();
     game.RepeatedDraw();
     EXPECT_EQ(run.NineLetterLookups() - before, 50);
@@ -103,7 +103,8 @@ TEST(WordLight, TheUpperRowLightsWhileItsFirstTilesSpellAWord) {
         for (const char key : keys) key == '<' ? game.TakeBackLetter() : game.TypeLetter(key);
         return window.litLength;
     };
-    EXPECT_EQ(typed("TORS"), 4);
+    EXPECT_EQ(typed("ROTS"), 4);
+    EXPECT_EQ(typed("<<<<TORS"), 4);
     EXPECT_EQ(typed("X"), 0);
     EXPECT_EQ(typed("<"), 4);
     EXPECT_EQ(typed("<"), 0);
@@ -123,7 +124,7 @@ TEST(WordLight, TheUpperRowLightsWhileItsFirstTilesSpellAWord) {
 
 // Words found as they are spelt: the three longest lengths count, each word once per draw, and a
 // hint gives one more letter of a longest word not found yet.
-TEST(FoundWords, ALitWordOfACountedLengthIsFoundOnceAndShownApartInSolucions) {
+TEST(FoundWords, ALitWordOfACountedLengthIsFoundOnce) {
     CListFolder folder;
     folder.WriteLines(9, {"AEILNORST/tolerians"});
     folder.WriteLines(8, {"AEILNORT/relation"});
@@ -162,7 +163,7 @@ TEST(FoundWords, ALitWordOfACountedLengthIsFoundOnceAndShownApartInSolucions) {
 }
 
 // A board named by a link or the command line: nine letters of either case, nothing else.
-TEST(NamedBoard, NineLettersOfEitherCaseNameABoardAndTheGameStartsWithThem) {
+TEST(NamedBoard, OnlyNineLettersOfEitherCaseNameABoard) {
     EXPECT_EQ(NamedLetters("toleRians"), "TOLERIANS");
     for (const char* name : {"TOLERIAN", "TOLERIANSS", "TOLERIAN5", "TOL\xC3\x89RIAN"})
         EXPECT_EQ(NamedLetters(name), std::nullopt) << name;
@@ -173,7 +174,7 @@ TEST(NamedBoard, NineLettersOfEitherCaseNameABoardAndTheGameStartsWithThem) {
 }
 
 // The board of a date is the same wherever and whenever it is asked for, and the next day's is another.
-TEST(DayBoard, EachDateHasItsBoardOfNineCapitalsAndTheNextDayAnother) {
+TEST(DayBoard, EachDateHasItsOwnBoard) {
     for (const char* lang : {"fr", "oc"}) {
         EXPECT_EQ(DayBoard(lang, 2026, 12, 9), DayBoard(lang, 2026, 12, 9));
         EXPECT_NE(DayBoard(lang, 2026, 12, 9), DayBoard(lang, 2026, 12, 10));
@@ -189,16 +190,23 @@ TEST(DayBoard, EachDateHasItsBoardOfNineCapitalsAndTheNextDayAnother) {
         EXPECT_FALSE(ReadDate(date, year, month, day)) << date;
 }
 
-// The days of the score: a day counts once, a run goes on only from the day before, and a file
-// that is not whole starts afresh.
-TEST(DayScore, DaysRunsAndCompletionsAreCountedOnceAndADamagedFileIsAFreshStart) {
+// The days of the score: a day counts once, and a run goes on only from the day before.
+Score PlayedDays() {
     Score score;
     for (const long day : {100, 100, 101, 102, 104, 105}) score.Played(day);
     score.Completed(105);
     score.Completed(105);
+    return score;
+}
+
+TEST(DayScore, EachDayCountsOnce) {
+    const Score score = PlayedDays();
     EXPECT_EQ(std::tuple(score.daysPlayed, score.run, score.boardsCompleted), std::tuple(5L, 2L, 1L));
-    const std::string text = ScoreText(score);
-    EXPECT_EQ(ReadScore(text), score);
+}
+
+TEST(DayScore, ADamagedFileIsAFreshStart) {
+    const std::string text = ScoreText(PlayedDays());
+    EXPECT_EQ(ReadScore(text), PlayedDays());
     for (const std::string& damaged : {text.substr(0, text.size() - 3), text + "x", std::string("days 5\n"),
                                        std::string("\0", 1), std::string(text).replace(text.find("run 2"), 5, "run 9")})
         EXPECT_EQ(ReadScore(damaged), Score{}) << damaged;

@@ -13,7 +13,7 @@ const std::string kReplacement = "\xEF\xBF\xBD";  // U+FFFD
 
 // A wrong entry in the table would still come back as itself, so the block where cp1252 is not
 // Latin-1 is pinned character by character as well.
-TEST(Cp1252, EveryDefinedByteComesBackAsItselfAndTheUndefinedOnesAsReplacements) {
+TEST(Cp1252, EveryByteMapsToItsOwnCharacter) {
     std::string high;
     for (int byte = 0x80; byte < 0xA0; ++byte) high += static_cast<char>(byte);
     EXPECT_EQ(Cp1252ToUtf8(high), "€" + kReplacement + "‚ƒ„…†‡ˆ‰Š‹Œ" + kReplacement + "Ž" + kReplacement +
@@ -29,7 +29,7 @@ TEST(Cp1252, EveryDefinedByteComesBackAsItselfAndTheUndefinedOnesAsReplacements)
 }
 
 // A word typed or read from a file must be refused whole rather than turned into other letters.
-TEST(Cp1252, MalformedUtf8AndCharactersCp1252LacksAreRefusedOrShownAsQuestionMarks) {
+TEST(Cp1252, Utf8WithoutACp1252FormIsRefused) {
     for (const char* text : {
              "\x80", "\xC3", "ab\xE9", "\xFF",                           // stray, cut short, Latin-1, never UTF-8
              "\xC0\xAF", "\xE0\x80\xAF", "\xF0\x80\x80\xAF",             // overlong forms

@@ -61,61 +61,54 @@ TEST(UnreadableList, MissingEmptyFolderOrPipeListsLeaveTheOtherLengthsPlayable) 
     EXPECT_EQ(run.game.RowWords()[1], "4 LETRAS:  aile  ");
 }
 
-// Lists written on other systems: bare LF must read like CR LF; bare CR leaves one long line.
-TEST(LineEnds, BareLineFeedsPlayLikeCrLfAndBareCarriageReturnsMakeOneLine) {
-    CListFolder folder;
-    folder.Write(6, "AEINST/tisane");  // no final line end
-    folder.Write(5, "AEILS/ailes\nEINST/inset\n");
-    folder.Write(4, "AEIL/aile\rAILS/lias\rEINT/tien");
-    LoadedGame run(folder);
-    run.Enter("TOLERIANS");
-    EXPECT_EQ(run.window.rowText, (Rows{"1" + kSix, "2" + kFive, "3" + kFour}));
-    // The words are cut by length, so the CRs fall between them.
-    EXPECT_EQ(run.game.RowWords(),
-              (Rows{"6 LETRAS:  tisane  ", "5 LETRAS:  ailes  inset  ", "4 LETRAS:  aile  lias  tien  "}));
-}
-
-// A megabyte line must neither hang the load nor hide the line after it, and is shown as far as the
-// limit only.
-TEST(LongLine, AMegabyteLineIsShownUpToTheLimitAndTheLineAfterItIsStillFound) {
-    CListFolder folder;
-    constexpr std::size_t kMegabyte = 1 << 20;
-    std::string huge = "AAAA";
-    while (huge.size() + 5 <= kMegabyte) huge += "/aaaa";
-    huge.resize(kMegabyte, 'a');
-    folder.WriteLines(4, {huge, "AABC/abca"});
-    LoadedGame run(folder);
-    run.Enter("AAAABCQQQ");
-    // 253 characters: the key, 49 whole words and a cut "aaa"; then the next line's word.
-    EXPECT_EQ(run.window.rowText[0], "51" + kFour);
-    std::string words = "4 LETRAS:  ";
-    for (int word = 0; word < 49; ++word) words += "aaaa  ";
-    EXPECT_EQ(run.game.RowWords()[0], words + "aaa  abca  ");
-}
-
-// Zero bytes are data like any other inside a line; 0x1A ends the list wherever it stands, mid-word
-// too, and in the first piece the reader takes of a long list, not only in its last.
-TEST(OddBytes, ZeroBytesStayInsideTheirWordsAndAnEndMarkHidesEverythingAfterIt) {
-    CListFolder folder;
-    std::string hidden;
+// Lists written on other systems or damaged, read once: what the rows show for TOLERIANS or ABCDEFGQQ.
+TEST(ListBytes, OddListsShowWhatTheirLinesHold) {
+    std::string megabyte = "AAAA", hidden;
+    while (megabyte.size() + 5 <= 1 << 20) megabyte += "/aaaa";
+    megabyte.resize(1 << 20, 'a');
+    std::string manyAaaa;  // 253 characters: the key, 49 whole words and a cut "aaa"
+    for (int word = 0; word < 49; ++word) manyAaaa += "aaaa  ";
     while (hidden.size() < (1 << 20)) hidden += "ABDE/abde\r\n";
-    folder.Write(4, "AB\0D/ab\0d\r\nABCD/ab\0c/abcd\r\nABCE/ab\032ce\r\n"s + hidden);
-    LoadedGame run(folder);
-
-    run.Enter("ABCDEQQQQ");
-    EXPECT_EQ(run.window.rowText, (Rows{"3" + kFour, "", ""}));
-    EXPECT_EQ(run.game.RowWords()[0], "4 LETRAS:  ab\0c  abcd  ab  "s);
-}
-
-// Binary search over a list out of order misses keys, but never shows a line twice or loops.
-TEST(KeyOrder, DuplicateKeysShowTheirFirstLineOnceAndLinesOutOfOrderOnlyHideKeys) {
-    CListFolder folder;
-    folder.WriteLines(4, {"ABCD/abcd", "ABCD/dcba", "ABCE/abce"});
-    folder.WriteLines(5, {"ZZZZZ/zzzzz", "ABCDE/abcde", "ABCDF/abcdf", "ABCDG/abcdg"});
-    LoadedGame run(folder);
-    run.Enter("ABCDEFGQQ");
-    EXPECT_EQ(run.window.rowText, (Rows{"2" + kFive, "2" + kFour, ""}));
-    EXPECT_EQ(run.game.RowWords(), (Rows{"5 LETRAS:  abcdf  abcdg  ", "4 LETRAS:  abcd  abce  ", ""}));
+    const struct {
+        const char* name;
+        std::vector<std::pair<int, std::string>> lists;
+        const char* entry;
+        Rows labels, words;
+    } cases[] = {
+        // Bare LF reads like CR LF; bare CR leaves one long line, cut by length so the CRs fall between words.
+        {"line ends",
+         {{6, "AEINST/tisane"}, {5, "AEILS/ailes\nEINST/inset\n"}, {4, "AEIL/aile\rAILS/lias\rEINT/tien"}},
+         "TOLERIANS",
+         {"1" + kSix, "2" + kFive, "3" + kFour},
+         {"6 LETRAS:  tisane  ", "5 LETRAS:  ailes  inset  ", "4 LETRAS:  aile  lias  tien  "}},
+        // A megabyte line neither hangs the load nor hides the line after it.
+        {"megabyte line",
+         {{4, megabyte + "\r\nAABC/abca\r\n"}},
+         "AAAABCQQQ",
+         {"51" + kFour, "", ""},
+         {"4 LETRAS:  " + manyAaaa + "aaa  abca  ", "", ""}},
+        // Zero bytes are data; 0x1A ends the list mid-word too, and in the first piece read of a long list.
+        {"odd bytes",
+         {{4, "AB\0D/ab\0d\r\nABCD/ab\0c/abcd\r\nABCE/ab\032ce\r\n"s + hidden}},
+         "ABCDEQQQQ",
+         {"3" + kFour, "", ""},
+         {"4 LETRAS:  ab\0c  abcd  ab  "s, "", ""}},
+        // Binary search over a list out of order misses keys, but never shows a line twice or loops.
+        {"key order",
+         {{4, "ABCD/abcd\r\nABCD/dcba\r\nABCE/abce\r\n"},
+          {5, "ZZZZZ/zzzzz\r\nABCDE/abcde\r\nABCDF/abcdf\r\nABCDG/abcdg\r\n"}},
+         "ABCDEFGQQ",
+         {"2" + kFive, "2" + kFour, ""},
+         {"5 LETRAS:  abcdf  abcdg  ", "4 LETRAS:  abcd  abce  ", ""}},
+    };
+    for (const auto& c : cases) {
+        CListFolder folder;
+        for (const auto& [n, bytes] : c.lists) folder.Write(n, bytes);
+        LoadedGame run(folder);
+        run.Enter(c.entry);
+        EXPECT_EQ(run.window.rowText, c.labels) << c.name;
+        EXPECT_EQ(run.game.RowWords(), c.words) << c.name;
+    }
 }
 
 // The files are read again at every hit: what is gone since the load must drop only its own hits.
@@ -228,7 +221,7 @@ const std::vector<std::string> kRefusedEntries = {"",          "TOLERIAN",     "
                                                   "TOLER1ANS", "TOLER\311ANS", "\xFF\x80\xC0\xE9\xE8\xF2\xFF\x80\xC0",
                                                   "tolerians", "TOLER\0ANS"s,  "TOL\0"s};
 
-TEST(RefusedLetters, EntriesOutsideNineCapitalsKeepThePresentLettersAndTheirRows) {
+TEST(RefusedLetters, ARefusedEntryKeepsTheBoard) {
     CListFolder folder;
     folder.WriteLines(7, {"AEILNRT/ralenti"});
     LoadedGame run(folder);
@@ -245,7 +238,7 @@ TEST(RefusedLetters, EntriesOutsideNineCapitalsKeepThePresentLettersAndTheirRows
 }
 
 // The search itself refuses them too, for callers that bypass the game; shorter entries end in zero bytes.
-TEST(RefusedLetters, SearchGivenLettersOutsideCapitalsLooksNothingUpAndWritesNoRow) {
+TEST(RefusedLetters, TheSearchLooksNoRefusedLettersUp) {
     CListFolder folder;
     folder.WriteLines(4, {"    /abcd", "0000/abcd"});
     CWordLists lists(folder.Dir());

@@ -23,28 +23,18 @@ using testing::LoadedGame;
 
 std::string Letters(const CGame& game) { return std::string(game.Letters().begin(), game.Letters().end()); }
 
-void ExpectTilesInLowerRow(const CGame& game, const CRecordingWindow& window) {
-    for (int i = 0; i < kTileCount; ++i) {
-        EXPECT_EQ(game.Board().TileSlot(i), i + kFirstLowerSlot) << i;
-        EXPECT_EQ(window.tileRect[i], SlotRect(i + kFirstLowerSlot)) << i;
-        EXPECT_TRUE(window.tileShown[i]) << i;
-    }
-    for (int s = 0; s < kSlotCount; ++s) EXPECT_EQ(game.Board().SlotTaken(s), s >= kFirstLowerSlot) << s;
-}
-
-// The ends of the table: the commonest letter at the bottom, the rarest at the top, and Z, which
-// owns a row at each end of the rare letters; no value draws a W.
-TEST(DrawTable, EachEndDrawsItsLetterAndNoValueDrawsW) {
-    EXPECT_EQ(LetterForDraw(0), 'E');
-    EXPECT_EQ(LetterForDraw(kDrawRange - 5), 'K');
-    EXPECT_EQ(LetterForDraw(kDrawRange - 4), 'Z');
-    EXPECT_EQ(LetterForDraw(kDrawRange - 1), 'Z');
+// The ends of the table's rows: the commonest letter at the bottom, the rarest at the top, and Z,
+// which owns a row at each end of the rare letters; no value draws a W.
+TEST(DrawTable, EachValueDrawsTheLetterOfItsRow) {
+    for (const auto& [r, letter] :
+         {std::pair{0, 'E'}, {5215, 'E'}, {5216, 'R'}, {kDrawRange - 5, 'K'}, {kDrawRange - 1, 'Z'}})
+        EXPECT_EQ(LetterForDraw(r), letter) << r;
     for (int r = 0; r < kDrawRange; ++r) ASSERT_NE(LetterForDraw(r), 'W') << r;
 }
 
 // A seeded game draws the letters of French: E about one tile in six, every letter but W, K the
 // rarest. A draw over part of the table, or a table cut short, would miss the rare letters.
-TEST(Draw, ASeededRunDrawsEveryLetterButWWithEAboutOneTileInSix) {
+TEST(Draw, ASeededRunDrawsTheLettersOfFrench) {
     CRecordingWindow window;
     CGame game(window, {}, 21u);
     game.Start();
@@ -64,7 +54,7 @@ TEST(Draw, ASeededRunDrawsEveryLetterButWWithEAboutOneTileInSix) {
 }
 
 // The window must come up with letters and the notice before any list is read, which blocks.
-TEST(StartUp, ShowsADrawAndTheNoticeThenLoadsAndSearchesWhenAsked) {
+TEST(StartUp, ListsAreReadOnlyWhenAsked) {
     CListFolder folder;
     CRecordingWindow window;
     CGame game(window, folder.Dir(), 7u);
@@ -72,7 +62,8 @@ TEST(StartUp, ShowsADrawAndTheNoticeThenLoadsAndSearchesWhenAsked) {
     EXPECT_EQ(window.rowText[0], kLoadingNotice);
     EXPECT_FALSE(game.ListsLoaded());
     EXPECT_EQ(game.WordLists().KeyCount(9), 0);
-    ExpectTilesInLowerRow(game, window);
+    for (int i = 0; i < kTileCount; ++i)
+        EXPECT_TRUE(window.tileShown[i] && game.Board().TileSlot(i) == i + kFirstLowerSlot);
     EXPECT_EQ(window.TileLetters(), Letters(game));
     // A fixed seed makes a draw repeatable, which tests and the solver rely on.
     CRecordingWindow twinWindow;
@@ -97,7 +88,7 @@ TEST(StartUp, ShowsADrawAndTheNoticeThenLoadsAndSearchesWhenAsked) {
 
 // The loading notice must not outlive the loading. Started from a menu, nobody reads standard error:
 // with no list at all, row 1 says where they were looked for, in the rows' cp1252.
-TEST(StartUp, TheNoticeEndsWithTheLoadingWordsOrNotAndMissingListsAreNamedByFolder) {
+TEST(StartUp, TheLoadingNoticeGivesWayToTheRowsOrTheMissingFolder) {
     CListFolder folder;
     const std::string dir = folder.Dir() + "/t\xC3\xA8ras \xE2\x82\xAC";  // "tèras €" in UTF-8
     std::filesystem::create_directory(dir);
@@ -107,21 +98,6 @@ TEST(StartUp, TheNoticeEndsWithTheLoadingWordsOrNotAndMissingListsAreNamedByFold
     std::ofstream(dir + "/" + ListFileName(4)) << "";
     LoadedGame one(dir);
     EXPECT_EQ(one.window.rowText[0], "");
-}
-
-// Words with a W are found for typed letters only: no draw holds a W. Tiles sent home by a draw are
-// judged in board_test.cpp.
-TEST(Draw, EmptiesTheRowsOfThePreviousLettersAndSearchesOnce) {
-    CListFolder folder;
-    folder.WriteLines(4, {"AELW/wale"});
-    LoadedGame run(folder, 11u);
-    run.Enter("WALEBBBBB");
-    ASSERT_EQ(run.window.rowText[0], "1  Quatre LETRAS");
-    const long before = run.NineLetterLookups();
-    run.game.DrawRandomLetters();
-    EXPECT_EQ(run.window.rowText, (std::array<std::string, kRowCount>{}));
-    EXPECT_EQ(run.game.RowWords(), (std::array<std::string, kRowCount>{}));
-    EXPECT_EQ(run.NineLetterLookups() - before, 1);
 }
 
 }  // namespace

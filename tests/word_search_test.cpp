@@ -50,37 +50,27 @@ long DistinctKeys(const std::string& nine, int n) {
     return static_cast<long>(keys.size());
 }
 
-void WriteWorkedExample(const CListFolder& folder) {
-    folder.WriteLines(7, {"AEILNRT/ralenti/reliant", "AILNORS/lorains"});
-    folder.WriteLines(6, {"AEINST/tisane/satine"});
-}
-
-// With no nine- or eight-letter words the seven letters take the first row, not the third; with
-// row 3 free every shorter list is consulted, each key once.
-TEST(WordSearch, WorkedExampleFillsSevenThenSixAndLooksEveryKeyUpOnce) {
-    CListFolder folder;
-    WriteWorkedExample(folder);
-    Searcher searcher(folder);
-    const SearchResult result = searcher.Search("TOLERIANS");
-    EXPECT_EQ(std::string(result.letters.begin(), result.letters.end()), "AEILNORST");
-    EXPECT_EQ(Labels(result), (Rows{"3" + kSeven, "2" + kSix, ""}));
-    EXPECT_EQ(Words(result), (Rows{"7 LETRAS:  ralenti  reliant  lorains  ", "6 LETRAS:  tisane  satine  ", ""}));
-    for (int n = kMinWordLength; n <= kMaxWordLength; ++n)
-        EXPECT_EQ(searcher.lists.LookupCount(n), DistinctKeys("TOLERIANS", n)) << n;
-}
-
-TEST(WordSearch, WorkedExampleWithNineAndEightLettersStopsAfterSeven) {
-    CListFolder folder;
-    WriteWorkedExample(folder);
-    folder.WriteLines(9, {"AEILNORST/relations"});
-    folder.WriteLines(8, {"AEILNORS/ailerons", "EILNORST/liserons"});
-    Searcher searcher(folder);
-    const SearchResult result = searcher.Search("TOLERIANS");
-    EXPECT_EQ(Labels(result), (Rows{"1  N\xF2u LETRAS", "2  Vu\350ch LETRAS", "3" + kSeven}));
-    // Nine letters end with their last word; the key without A comes before the key without T.
-    EXPECT_EQ(Words(result), (Rows{"9 LETRAS:  relations", "8 LETRAS:  liserons  ailerons  ",
-                                   "7 LETRAS:  ralenti  reliant  lorains  "}));
-    for (int n = kMinWordLength; n <= 6; ++n) EXPECT_EQ(searcher.lists.LookupCount(n), 0) << n;
+// Rows take the longest lengths with words, from the top; with row 3 still free every shorter list is
+// consulted, each key once, and none once the three rows are taken. Nine letters end with their last
+// word; the key without A comes before the key without T.
+TEST(WordSearch, TheLongestLengthsWithWordsTakeTheRows) {
+    const Rows seven = {"3" + kSeven, "7 LETRAS:  ralenti  reliant  lorains  "};
+    for (const bool longer : {false, true}) {
+        CListFolder folder;
+        folder.WriteLines(7, {"AEILNRT/ralenti/reliant", "AILNORS/lorains"});
+        folder.WriteLines(6, {"AEINST/tisane/satine"});
+        if (longer) folder.WriteLines(9, {"AEILNORST/relations"});
+        if (longer) folder.WriteLines(8, {"AEILNORS/ailerons", "EILNORST/liserons"});
+        Searcher searcher(folder);
+        const SearchResult result = searcher.Search("TOLERIANS");
+        EXPECT_EQ(std::string(result.letters.begin(), result.letters.end()), "AEILNORST");
+        EXPECT_EQ(Labels(result),
+                  (longer ? Rows{"1  N\xF2u LETRAS", "2  Vu\350ch LETRAS", seven[0]} : Rows{seven[0], "2" + kSix, ""}));
+        EXPECT_EQ(Words(result), (longer ? Rows{"9 LETRAS:  relations", "8 LETRAS:  liserons  ailerons  ", seven[1]}
+                                         : Rows{seven[1], "6 LETRAS:  tisane  satine  ", ""}));
+        for (int n = kMinWordLength; n <= kMaxWordLength; ++n)
+            EXPECT_EQ(searcher.lists.LookupCount(n), longer && n <= 6 ? 0 : DistinctKeys("TOLERIANS", n)) << n;
+    }
 }
 
 TEST(WordSearch, RepeatedLettersMakeEachKeyOnce) {
