@@ -33,7 +33,7 @@ bool DiffersByOneRun(const std::string& original, const std::string& edited) {
 const std::string kTwoLines = "ABCD/abcd\r\nEFGH/fegh\r\n";
 
 // Where a word goes between other keys is settled by the round trip below, which must stay sound.
-TEST(ListEditor, AddKeepsTheFilesOwnEndingAndSortsAccentedKeys) {
+TEST(ListEditor, AddKeepsTheFilesOwnEnding) {
     EXPECT_EQ(Added(kTwoLines, "\xE9t\xE9s"), "ABCD/abcd\r\nEEST/\xE9t\xE9s\r\nEFGH/fegh\r\n");  // étés
     // No line end after the last line, or a final 0x1A.
     EXPECT_EQ(Added("ABCD/abcd", "zzzz"), "ABCD/abcd\r\nZZZZ/zzzz");
@@ -50,7 +50,7 @@ TEST(ListEditor, RemoveTakesOutAWordFromAnyPlaceInItsLine) {
     EXPECT_EQ(Removed("ABCD/abcd/bacd/abcd\r\nEFGH/fegh", "abcd"), "ABCD/bacd\r\nEFGH/fegh");
 }
 
-TEST(ListEditor, AddThenRemoveRestoresEveryByteAndKeepsTheListSound) {
+TEST(ListEditor, RemoveUndoesAddToTheByte) {
     for (const std::string& list :
          {std::string(), kTwoLines, std::string("ABCD/abcd/bacd\r\nEFGH/fegh"), kTwoLines + "\x1A"}) {
         for (const char* word : {"aaaa", "bacd", "dcba", "cdef", "fgeh", "zzzz"}) {
@@ -63,7 +63,7 @@ TEST(ListEditor, AddThenRemoveRestoresEveryByteAndKeepsTheListSound) {
     }
 }
 
-TEST(ListEditor, PresentAndAbsentWordsChangeNothing) {
+TEST(ListEditor, AnEditWithNothingToDoChangesNothing) {
     std::string bytes = kTwoLines;
     EXPECT_EQ(AddWordToList(bytes, "abcd"), WordEdit::kAlreadyThere);
     EXPECT_EQ(RemoveWordFromList(bytes, "dcba"), WordEdit::kNotThere);  // its key's line lacks it
@@ -74,7 +74,7 @@ TEST(ListEditor, PresentAndAbsentWordsChangeNothing) {
 // The game reads 253 characters of a line. A line of k words of n letters is n + k(n + 1) long,
 // which is never 253 itself: add must fill a line to the longest length up to 253 and refuse the
 // word that would take it past, changing nothing. Four letters have too few anagrams to fill one.
-TEST(ListEditor, AddFillsALineUpTo253CharactersAndRefusesTheWordBeyond) {
+TEST(ListEditor, AddFillsALineUpTo253Characters) {
     const std::pair<int, std::size_t> longest[] = {{5, 251}, {6, 251}, {7, 247}, {8, 251}, {9, 249}};
     for (const auto& [n, length] : longest) {
         std::string word = std::string("abcdefghi").substr(0, n);
@@ -88,7 +88,7 @@ TEST(ListEditor, AddFillsALineUpTo253CharactersAndRefusesTheWordBeyond) {
     }
 }
 
-TEST(ListEditor, WordsThatNoListCanHoldAreRefusedWithAReason) {
+TEST(ListEditor, AWordNoListCanHoldIsRefused) {
     for (const char* word : {"chien", "\xE9t\xE9s", "abcdefghi"}) EXPECT_EQ(ListWordProblem(word), "") << word;
     EXPECT_EQ(ListWordProblem("Chien"), "has capitals; list words are in lower case");
     EXPECT_EQ(ListWordProblem("\xC9t\xE9s"), "has capitals; list words are in lower case");  // Étés
