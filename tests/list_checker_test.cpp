@@ -81,6 +81,12 @@ TEST(ListChecker, OrderIsJudgedAgainstTheLastGoodKey) {
     EXPECT_EQ(Breaks(5, "ABCDE/abcd/abcdef/abced\r\n"), (Found{{Kind::kWordLength, 1}, {Kind::kWordLength, 1}}));
 }
 
+TEST(ListChecker, ARepeatedKeyNamesTheLineItWasFirstOn) {
+    std::string what;
+    CheckListBytes(4, "ABCD/abcd\r\nABCE/abce\r\nABCE/bace\r\n", [&](const ListBreak& brk) { what = brk.what; });
+    EXPECT_EQ(what, "key is already on line 2");
+}
+
 // The player must see what is wrong without the checker holding a huge line in memory.
 TEST(ListChecker, AHugeLineIsReportedOnceWithAShortExcerpt) {
     const std::string line = "ABCD/" + std::string(1 << 20, 'a');
