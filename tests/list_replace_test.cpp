@@ -71,7 +71,8 @@ TEST(ListsEdit, TheNextEditorSettlesAKilledEdit) {
 }
 
 // A journal or a file found in the folder is data anyone who may write there could have made: an
-// editor obeys only what it would have written itself, and removes only its own new files.
+// editor obeys only what it would have written itself, and removes only its own new files. (The
+// fuzzer plants journals of other shapes.)
 TEST(ListsEdit, AnEditorTrustsOnlyWhatAnEditorWrites) {
     CListFolder folder;
     folder.WriteLines(6, {"AEINST/tisane"});
@@ -80,10 +81,7 @@ TEST(ListsEdit, AnEditorTrustsOnlyWhatAnEditorWrites) {
     const std::string journal = folder.Dir() + "/.escartinol-lists.journal";
     const std::string add = kLists + " add --lists " + folder.Dir() + " tisane";
     const std::string planted[] = {
-        std::string("escartinol-lists journal\n") + evil + '\0' + important + '\0',
-        "escartinol-lists journal 2\n../" + ListFileName(6) + " abc123\n",
         "escartinol-lists journal 2\n" + important + " -\n",
-        "escartinol-lists journal 2\n" + ListFileName(6) + " " + std::string(20 << 20, 'x') + "\n",
         // A target that is no plain file refuses the whole journal, before its first line is obeyed.
         "escartinol-lists journal 2\n" + ListFileName(6) + " def456\nescartinol-words.txt def456\n",
     };

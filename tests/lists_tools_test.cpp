@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "lists/word_record.h"
 #include "support/list_folder.h"
 #include "support/run_command.h"
 
@@ -233,21 +232,6 @@ TEST(PlayerCopy, UpdateKeepsEveryLineOfARecordEditedByHand) {
     EXPECT_EQ(huge.status, 2);
     EXPECT_EQ(huge.out.find('\n'), huge.out.size() - 1) << huge.out;
     EXPECT_EQ(std::filesystem::file_size(record), 9u << 20);
-}
-
-// The record as written reads back to the words it was read with, however odd its lines.
-TEST(PlayerCopy, TheRecordWrittenReadsBackToTheSameWords) {
-    CListFolder folder;
-    const std::string path = folder.Dir() + "/escartinol-words.txt";
-    for (const char* bytes : {"+chien\r\r\n", "# installed: \n\xEF\xBB\xBF+chien\n"}) {
-        std::ofstream(path, std::ios::binary) << bytes;
-        CWordRecord record;
-        CWordRecord again;
-        ASSERT_EQ(record.Read(folder.Dir()), "");
-        std::ofstream(path, std::ios::binary | std::ios::trunc) << record.Text();
-        ASSERT_EQ(again.Read(folder.Dir()), "");
-        EXPECT_EQ(again.Words(), record.Words()) << bytes;
-    }
 }
 
 // A copy made before records were kept: the words it holds that the new installed lists lack are the
