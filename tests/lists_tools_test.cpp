@@ -241,8 +241,9 @@ TEST(PlayerCopy, ACopyWithoutARecordKeepsTheWordsOnlyItHolds) {
     std::filesystem::create_directories(player.copy);
     std::ofstream(player.copy + "/DEF_5L.txt", std::ios::binary) << "CEHIN/chine/niche\r\n";
     player.Install(5, "CEHIN/chien/chine\r\n");
-    // A newer package is newer even where its build kept older times.
-    RunCommand("touch -d 2001-01-01 " + player.installed + "/DEF_5L.txt");
+    // A newer package is newer even where its build kept times older than the copy.
+    RunCommand("touch -d 2005-01-01 " + player.copy + "/DEF_5L.txt; touch -d 2001-01-01 " + player.installed +
+               "/DEF_5L.txt");
     EXPECT_NE(RunCommand(player.lists + " check --lang fr", "&1").out.find("escartinol-lists update takes them in"),
               std::string::npos);
     EXPECT_EQ(RunCommand(player.lists + " update --lang fr").status, 0);
