@@ -61,7 +61,7 @@ TEST(ListsEdit, TheNextEditorSettlesAKilledEdit) {
     folder.WriteLines(6, {"AEINST/tisane"});
     pid = StartStopped("written", add);
     ASSERT_GT(pid, 0);
-    // An editor held back by the lock says why it waits.
+    // An editor held back by the lock says why it waits (and so shows that editors take turns).
     EXPECT_NE(RunCommand("timeout 1 " + nextEditor, "&1").out.find("waiting for another edit"), std::string::npos);
     EXPECT_EQ(EndStopped(pid, SIGKILL), SIGKILL);
     EXPECT_GT(EntryCount(folder.Dir()), static_cast<std::size_t>(kListCount));

@@ -6,7 +6,6 @@
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <vector>
 
 #include "support/list_folder.h"
 #include "support/run_command.h"
@@ -279,37 +278,6 @@ TEST(ListsEdit, ARefusedEditChangesNoFile) {
     folder.WriteLines(8, {"AABBCCDD/abcdabcd/abcdabcd/dcbadcba"});
     EXPECT_EQ(RunCommand(kLists + " remove --lists " + folder.Dir() + " abcdabcd").status, 0);
     EXPECT_EQ(folder.Read(8), "AABBCCDD/dcbadcba\r\n");
-}
-
-// Editors started together on one folder take turns: every word that one of them reports added
-// is in the list afterwards. The list is large enough that edits without turns would overlap.
-TEST(ListsEdit, EditorsRunningAtOnceLoseNoWordTheyReportAdded) {
-    CListFolder folder;
-    std::string list;
-    std::string key(9, 'A');
-    for (int line = 0; line < 40000; ++line) {
-        std::string word = key;
-        for (char& c : word) c = static_cast<char>(c + 32);
-        list += key + "/" + word + "\r\n";
-        // The next nine letters in alphabetical order, as keys are sorted.
-        int at = 8;
-        while (key[at] == 'Z') --at;
-        ++key[at];
-        std::fill(key.begin() + at + 1, key.end(), key[at]);
-    }
-    folder.Write(9, list);
-    const std::vector<std::string> words = {"baaaaaaaa", "aabaaaaaa", "abcdefghi", "jklmnopqr",
-                                            "stuvwxyza", "mmmmmmmmm", "zyxwvutsr", "zzzzzzzzz"};
-    std::string editors;
-    for (const std::string& word : words) editors += kLists + " add --lists " + folder.Dir() + " " + word + " & ";
-    const std::string reported = RunCommand("{ " + editors + "wait; }").out;
-    const std::string after = folder.Read(9);
-    for (const std::string& word : words) {
-        EXPECT_NE(reported.find("added '" + word + "'"), std::string::npos) << word;
-        EXPECT_TRUE(after.find("/" + word + "/") != std::string::npos ||
-                    after.find("/" + word + "\r") != std::string::npos)
-            << word;
-    }
 }
 
 }  // namespace
