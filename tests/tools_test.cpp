@@ -84,7 +84,9 @@ TEST(Tools, ABadCommandLineIsRefusedInOneLine) {
         EXPECT_TRUE(outcome.out.starts_with(start)) << command << ": " << outcome.out;
     }
     // Without a command there is nothing to do: the summary, on standard error.
-    EXPECT_EQ(RunCommand(kLists, "&1").status, 2);
+    const Outcome bare = RunCommand(kLists, "&1");
+    EXPECT_EQ(bare.status, 2);
+    EXPECT_NE(bare.out.find("usage: escartinol-lists build"), std::string::npos);
     for (const std::string& tool : {kSolve, kLists}) {
         for (const char* version : {" --version", " -v"})
             EXPECT_NE(RunCommand(tool + version).out.find(ESCARTINOL_VERSION), std::string::npos) << tool << version;
