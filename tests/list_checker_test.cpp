@@ -26,7 +26,7 @@ Found Breaks(int n, std::string_view bytes) {
 
 const std::string kSound = "ABCD/abcd/bacd\r\nEEST/\xE9t\xE9s\r\nEFGH/fegh";
 
-TEST(ListChecker, SoundListsPassWithOrWithoutALastLineEndOrAFinalEndMark) {
+TEST(ListChecker, SoundListsPass) {
     for (const std::string& bytes : {std::string(), kSound, kSound + "\r\n", kSound + "\x1A", kSound + "\r\n\x1A"})
         EXPECT_EQ(Breaks(4, bytes), Found{}) << bytes;
     EXPECT_EQ(CheckListBytes(4, kSound, {}), (ListTally{.lines = 3, .words = 4}));
@@ -73,12 +73,18 @@ TEST(ListChecker, AWordWrittenTwiceWithinTheCharactersTheGameReadsIsReported) {
     EXPECT_EQ(Breaks(9, line), (Found{{Kind::kWordLength, 1}, {Kind::kDuplicateWord, 1}, {Kind::kLineTooLong, 1}}));
 }
 
-TEST(ListChecker, OrderIsJudgedAgainstTheLastGoodKeyAndEveryWordIsChecked) {
+TEST(ListChecker, OrderIsJudgedAgainstTheLastGoodKey) {
     // A bad key between two good ones neither hides nor invents an order break.
     EXPECT_EQ(Breaks(4, "ABCD/abcd\r\nabcd/abcd\r\nABCE/abce\r\n"), (Found{{Kind::kBadKey, 2}}));
     EXPECT_EQ(Breaks(4, "ABCE/abce\r\nabcd/abcd\r\nABCD/abcd\r\n"),
               (Found{{Kind::kBadKey, 2}, {Kind::kOutOfOrder, 3}}));
     EXPECT_EQ(Breaks(5, "ABCDE/abcd/abcdef/abced\r\n"), (Found{{Kind::kWordLength, 1}, {Kind::kWordLength, 1}}));
+}
+
+TEST(ListChecker, ARepeatedKeyNamesTheLineItWasFirstOn) {
+    std::string what;
+    CheckListBytes(4, "ABCD/abcd\r\nABCE/abce\r\nABCE/bace\r\n", [&](const ListBreak& brk) { what = brk.what; });
+    EXPECT_EQ(what, "key is already on line 2");
 }
 
 // The player must see what is wrong without the checker holding a huge line in memory.
@@ -93,7 +99,7 @@ TEST(ListChecker, AHugeLineIsReportedOnceWithAShortExcerpt) {
     EXPECT_TRUE(found[1].textCut);
 }
 
-TEST(ListChecker, AMissingFileOrAFolderInItsPlaceIsOneBreakForTheWholeFile) {
+TEST(ListChecker, AnUnreadableFileIsOneBreak) {
     testing::CListFolder folder;
     std::filesystem::remove(folder.File(6));
     std::filesystem::remove(folder.File(7));

@@ -47,7 +47,7 @@ std::vector<std::string> Dirs(const std::vector<ListPlace>& places) {
 }
 
 // The base-directory rules: unset, empty or relative values fall back to their defaults.
-TEST_F(PlacesTest, PlacesFollowTheXdgRulesAndTheProgramsOwnFolder) {
+TEST_F(PlacesTest, PlacesFollowTheXdgRules) {
     const std::optional<std::string> unset;
     const struct {
         std::optional<std::string> dataHome, home, dataDirs;

@@ -1,5 +1,6 @@
 // What list edits leave when killed, linked, run as root, short of space or faster than the clock.
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -33,7 +34,7 @@ std::size_t EntryCount(const std::string& dir) {
         [](const fs::directory_entry& entry) { return entry.path().filename() != ".escartinol-lists.lock"; }));
 }
 
-TEST(ListsEdit, AnEditKilledBetweenItsRenamesIsFinishedByTheNextEditorAndOneKilledBeforeIsUndone) {
+TEST(ListsEdit, TheNextEditorSettlesAKilledEdit) {
     CListFolder folder;
     folder.WriteLines(5, {"CEHIN/chien"});
     folder.WriteLines(6, {"AEINST/tisane"});
@@ -60,6 +61,8 @@ TEST(ListsEdit, AnEditKilledBetweenItsRenamesIsFinishedByTheNextEditorAndOneKill
     folder.WriteLines(6, {"AEINST/tisane"});
     pid = StartStopped("written", add);
     ASSERT_GT(pid, 0);
+    // An editor held back by the lock says why it waits (and so shows that editors take turns).
+    EXPECT_NE(RunCommand("timeout 1 " + nextEditor, "&1").out.find("waiting for another edit"), std::string::npos);
     EXPECT_EQ(EndStopped(pid, SIGKILL), SIGKILL);
     EXPECT_GT(EntryCount(folder.Dir()), static_cast<std::size_t>(kListCount));
     EXPECT_EQ(RunCommand(nextEditor).status, 0);
@@ -68,8 +71,9 @@ TEST(ListsEdit, AnEditKilledBetweenItsRenamesIsFinishedByTheNextEditorAndOneKill
 }
 
 // A journal or a file found in the folder is data anyone who may write there could have made: an
-// editor obeys only what it would have written itself, and removes only its own new files.
-TEST(ListsEdit, WhatAnEditorFindsInTheFolderIsTrustedOnlyWhenItIsExactlyWhatAnEditorWrites) {
+// editor obeys only what it would have written itself, and removes only its own new files. (The
+// fuzzer plants journals of other shapes.)
+TEST(ListsEdit, AnEditorTrustsOnlyWhatAnEditorWrites) {
     CListFolder folder;
     folder.WriteLines(6, {"AEINST/tisane"});
     const std::string evil = folder.Dir() + "/evil";
@@ -77,10 +81,7 @@ TEST(ListsEdit, WhatAnEditorFindsInTheFolderIsTrustedOnlyWhenItIsExactlyWhatAnEd
     const std::string journal = folder.Dir() + "/.escartinol-lists.journal";
     const std::string add = kLists + " add --lists " + folder.Dir() + " tisane";
     const std::string planted[] = {
-        std::string("escartinol-lists journal\n") + evil + '\0' + important + '\0',
-        "escartinol-lists journal 2\n../" + ListFileName(6) + " abc123\n",
         "escartinol-lists journal 2\n" + important + " -\n",
-        "escartinol-lists journal 2\n" + ListFileName(6) + " " + std::string(20 << 20, 'x') + "\n",
         // A target that is no plain file refuses the whole journal, before its first line is obeyed.
         "escartinol-lists journal 2\n" + ListFileName(6) + " def456\nescartinol-words.txt def456\n",
     };
@@ -107,15 +108,16 @@ TEST(ListsEdit, WhatAnEditorFindsInTheFolderIsTrustedOnlyWhenItIsExactlyWhatAnEd
     fs::copy_file(folder.File(6), kept[0]);
     fs::copy_file(folder.File(6), kept[1]);
     fs::create_directory(kept[2]);
-    const std::string stray = folder.File(5) + ".escartinol-new-Zz0123";
-    std::ofstream(stray) << "left by a killed editor";
+    const std::string strays[] = {folder.File(5) + ".escartinol-new-Zz0123",
+                                  folder.Dir() + "/escartinol-words.txt.escartinol-new-Zz0123"};
+    for (const std::string& path : strays) std::ofstream(path) << "left by a killed editor";
     EXPECT_EQ(RunCommand(add).status, 0);
     for (const std::string& path : kept) EXPECT_TRUE(fs::exists(path)) << path;
-    EXPECT_FALSE(fs::exists(stray));
+    for (const std::string& path : strays) EXPECT_FALSE(fs::exists(path)) << path;
 }
 
 // The file size limit stands for a full disk: the second list cannot be written.
-TEST(ListsEdit, AWriteFailingInTheMiddleOfAnEditOfTwoListsLeavesBothAsTheyWere) {
+TEST(ListsEdit, AFailedWriteLeavesEveryListAsItWas) {
     CListFolder folder;
     folder.WriteLines(5, {"CEHIN/chien"});
     std::string nine;
@@ -132,7 +134,7 @@ TEST(ListsEdit, AWriteFailingInTheMiddleOfAnEditOfTwoListsLeavesBothAsTheyWere) 
     EXPECT_EQ(EntryCount(folder.Dir()), static_cast<std::size_t>(kListCount));
 }
 
-TEST(ListsEdit, ALinkedListGetsTheWordAtItsTargetAndKeepsItsLinkWhileALinkToADeviceIsRefused) {
+TEST(ListsEdit, ALinkedListIsEditedAtItsTarget) {
     CListFolder folder;
     CListFolder shared;
     shared.WriteLines(6, {"AEINST/tisane"});
@@ -153,21 +155,26 @@ TEST(ListsEdit, ALinkedListGetsTheWordAtItsTargetAndKeepsItsLinkWhileALinkToADev
 }
 
 // sudo in a player's folder: every file it leaves must still be the player's to replace.
-TEST(ListsEdit, RootEditingAPlayersFolderLeavesEveryFileThePlayersWithItsMode) {
+TEST(ListsEdit, RootLeavesEveryFileToThePlayer) {
     if (::geteuid() != 0) GTEST_SKIP() << "needs root, to edit a folder that another user owns";
     CListFolder folder;
     folder.WriteLines(6, {"AEINST/tisane"});
     fs::permissions(folder.File(6), fs::perms{0640});
     fs::remove(folder.File(5));
-    const uid_t player = 65534;  // nobody
-    ASSERT_EQ(RunCommand("chown -R 65534:65534 " + folder.Dir()).status, 0);
+    // A user whose group has another number than the user, so that one cannot pass for the other.
+    const struct passwd* games = ::getpwnam("games");
+    if (!games || games->pw_uid == games->pw_gid) GTEST_SKIP() << "needs a user whose gid is not its uid";
+    const uid_t player = games->pw_uid;
+    const gid_t group = games->pw_gid;
+    ASSERT_EQ(
+        RunCommand("chown -R " + std::to_string(player) + ":" + std::to_string(group) + " " + folder.Dir()).status, 0);
     EXPECT_EQ(RunCommand("umask 022; exec " + kLists + " add --lists " + folder.Dir() + " satine niche").status, 0);
     EXPECT_EQ(EntryCount(folder.Dir()), static_cast<std::size_t>(kListCount));
     for (int n = kMinWordLength; n <= kMaxWordLength; ++n) {
         struct stat status {};
         ASSERT_EQ(::stat(folder.File(n).c_str(), &status), 0);
         EXPECT_EQ(status.st_uid, player) << n;
-        EXPECT_EQ(status.st_gid, player) << n;
+        EXPECT_EQ(status.st_gid, group) << n;
     }
     EXPECT_EQ(folder.Read(5), "CEHIN/niche\r\n");  // made, as the game plays a missing list as empty
     EXPECT_EQ(static_cast<unsigned>(fs::status(folder.File(5)).permissions()), 0644u);
@@ -187,7 +194,7 @@ TEST(ListsEdit, RootEditingAPlayersFolderLeavesEveryFileThePlayersWithItsMode) {
 // sudo keeps the player's HOME, and anyone may write a sticky folder such as /tmp: a link planted
 // there must not lead root's writes into root's own files, and a user who may only read a folder
 // must not hold its editors back.
-TEST(ListsEdit, RootWritesThroughNoLinkAnotherUserPlantedAndNoReaderHoldsItBack) {
+TEST(ListsEdit, RootWritesThroughNoPlantedLink) {
     if (::geteuid() != 0) GTEST_SKIP() << "needs root, and another user";
     const std::string nobody = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
     CListFolder player;
@@ -226,7 +233,7 @@ TEST(ListsEdit, RootWritesThroughNoLinkAnotherUserPlantedAndNoReaderHoldsItBack)
 }
 
 // A typo in --from, a compressed file, a device or a pipe must not empty the player's lists.
-TEST(ListsBuild, ASourceThatIsNoWordFileOrATargetThatIsNoListIsRefusedBeforeAnyListIsTouched) {
+TEST(ListsBuild, ABadSourceOrTargetTouchesNoList) {
     CListFolder folder;
     folder.WriteLines(9, {"AEILNORST/relations"});
     folder.WriteLines(6, {"AEINST/tisane"});
@@ -258,7 +265,7 @@ TEST(ListsBuild, ASourceThatIsNoWordFileOrATargetThatIsNoListIsRefusedBeforeAnyL
 
 // Where times are whole seconds and the inode of a replaced list is soon reused, an edit must
 // still leave a stamp that no reader already holds, or the game never sees it.
-TEST(ListsEdit, EditsWithinOneSecondEachLeaveALaterTimeAndTheGameSeesTheLast) {
+TEST(ListsEdit, EveryEditWithinOneSecondLeavesALaterTime) {
     testing::CCoarseClockFolder coarse;
     if (!coarse.Skipped().empty()) GTEST_SKIP() << coarse.Skipped();
     const std::string list = coarse.Dir() + "/" + ListFileName(6);

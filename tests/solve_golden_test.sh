@@ -1,9 +1,6 @@
 #!/usr/bin/env bash
-# escartinol-solve --rows over fixed draws must print, byte for byte, the rows it printed when the
-# expected file was made, so that a tidying of the game or the search changes nothing a player sees.
-# The lists are built here from a small word file of ours, so that no update of a system dictionary
-# can move the expected rows. The words are every word of the French lists that the draws show; the
-# draws fill one, two or three rows from nine letters down to four, with accents, and none at all.
+# escartinol-solve --rows over fixed draws must print, byte for byte, the rows it printed before, from
+# lists built here of a word file of ours, so that no update of a system dictionary moves them.
 # Arguments: escartinol-lists, escartinol-solve, the word file, the draws, the expected rows.
 set -euo pipefail
 lists_tool=$1 solve=$2 words=$3 draws=$4 expected=$5
