@@ -29,10 +29,21 @@ namespace {
 
 constexpr const char* kScoreKey = "escartinol-score";
 
+// Where the player is.
+struct LocalDate {
+    int year;
+    unsigned month;
+    unsigned day;
+};
+
+LocalDate Now() {
+    const val now = val::global("Date").new_();
+    return {now.call<int>("getFullYear"), now.call<unsigned>("getMonth") + 1, now.call<unsigned>("getDate")};
+}
+
 long Today() {
-    const val today = val::global("Date").new_();
-    return DaysFromCivil(today.call<int>("getFullYear"), today.call<unsigned>("getMonth") + 1,
-                         today.call<unsigned>("getDate"));
+    const LocalDate today = Now();
+    return DaysFromCivil(today.year, today.month, today.day);
 }
 
 }  // namespace
@@ -57,8 +68,8 @@ void CWebGame::PlayDay(int year, unsigned month, unsigned day) {
 }
 
 void CWebGame::PlayToday() {
-    const val today = val::global("Date").new_();
-    PlayDay(today.call<int>("getFullYear"), today.call<unsigned>("getMonth") + 1, today.call<unsigned>("getDate"));
+    const LocalDate today = Now();
+    PlayDay(today.year, today.month, today.day);
 }
 
 void CWebGame::NoteProgress() {
