@@ -20,6 +20,14 @@ struct AltKey {
 constexpr AltKey kAltKeys[] = {{"KeyA", "drawButton"}, {"KeyS", "solutionsButton"}, {"KeyC", "chooseButton"},
                                {"KeyI", "hintButton"}, {"KeyJ", "dayButton"},       {"KeyP", "shareButton"}};
 
+// A focused control is scrolled into view, which on a small phone held sideways pushes the board
+// off the screen; the page's controls are all in view already.
+void Focus(const val& element) {
+    val options = val::object();
+    options.set("preventScroll", true);
+    element.call<void>("focus", options);
+}
+
 bool Is(const val& object, const char* type) { return object.instanceof (val::global(type)); }
 
 // Some keys come without a name (a browser's autofill sends such); they are no key of the game's.
@@ -50,6 +58,8 @@ CPageInput::CPageInput(CWebGame& game)
     Listen(PageElement("finishButton"), "click", [this](const val&) { Finish(); });
     Listen(m_newGameButton, "click", [this](const val&) { StartNewGame(); });
     Listen(val::global("document"), "keydown", [this](const val& event) { OnKeyDown(event); });
+    // As on the desktop, the game starts with the focus on Finit.
+    Focus(PageElement("finishButton"));
 }
 
 void CPageInput::OnKeyDown(const val& event) {
@@ -106,7 +116,7 @@ void CPageInput::Finish() {
     m_game.End();
     for (val& button : m_buttons) button.set("disabled", true);
     m_newGameButton.set("hidden", false);
-    m_newGameButton.call<void>("focus");
+    Focus(m_newGameButton);
 }
 
 void CPageInput::StartNewGame() {
@@ -115,7 +125,7 @@ void CPageInput::StartNewGame() {
     for (val& button : m_buttons) button.set("disabled", false);
     m_game.Start();
     m_game.LoadLists();
-    PageElement("finishButton").call<void>("focus");
+    Focus(PageElement("finishButton"));
 }
 
 }  // namespace escartinol
