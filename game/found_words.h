@@ -23,6 +23,8 @@ public:
 
     // The row's count label, then the words of its length found so far; the label alone when none is.
     std::string RowText(int row) const;
+    // The row's words as the search wrote them, e.g. "7 LETRAS:  ralenti  reliant  "; empty for none.
+    const std::string& Words(int row) const { return m_rows[row].text; }
     // What Solucions shows: the row's words, the found ones in capitals.
     std::string SolutionText(int row) const;
     // Found against the total of the three rows, and the hints used; empty before any row has words.

@@ -46,10 +46,7 @@ void CGame::LoadLists() {
 }
 
 void CGame::ClearRows() {
-    for (int row = 0; row < kRowCount; ++row) {
-        m_rowWords[row].clear();
-        m_view.SetRowText(row, m_rowWords[row]);
-    }
+    for (int row = 0; row < kRowCount; ++row) m_view.SetRowText(row, {});
     m_view.SetProgressText({});
 }
 
@@ -93,7 +90,6 @@ void CGame::SearchWords() {
     // A row the search left empty keeps its text: the notice of lists not found stays in row 1.
     for (int row = 0; row < kRowCount; ++row) {
         if (result.rows[row].words.empty()) continue;
-        m_rowWords[row] = std::move(result.rows[row].words);
         m_view.SetRowText(row, m_found.RowText(row));
     }
     m_view.SetProgressText(m_found.ProgressText());

@@ -102,8 +102,10 @@ public:
     bool ListsLoaded() const { return m_listsLoaded; }
     // The letters on show, in alphabetical order once searched; the tiles keep the drawn order.
     const std::array<char, kTileCount>& Letters() const { return m_letters; }
-    // What Solucions shows in each row.
-    const std::array<std::string, kRowCount>& RowWords() const { return m_rowWords; }
+    // The words behind each row's count, as Solucions shows them when none is found.
+    std::array<std::string, kRowCount> RowWords() const {
+        return {m_found.Words(0), m_found.Words(1), m_found.Words(2)};
+    }
     const CTileBoard& Board() const { return m_board; }
     const CFoundWords& Found() const { return m_found; }
     const CWordLists& WordLists() const { return m_wordLists; }
@@ -127,7 +129,6 @@ private:
     std::array<char, kTileCount> m_letters{};
     // The letter each tile shows, in the drawn order.
     std::array<char, kTileCount> m_tileLetters{};
-    std::array<std::string, kRowCount> m_rowWords;
     CFoundWords m_found;
     // The letters whose words m_found counts: a search of the same letters keeps what was found.
     std::array<char, kTileCount> m_foundLetters{};
