@@ -1,12 +1,13 @@
-// Tiles dragged and keys played on the board through the game, the slots checked against the window.
+// The board through the game: the long press, tiles dragged, keys played, and the letter box's text.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <tuple>
 #include <utility>
 
-#include "game/game.h"
-#include "support/recording_window.h"
+#include "game/letter_entry_rule.h"
+#include "support/loaded_game.h"
 
 namespace escartinol {
 namespace {
@@ -41,9 +42,7 @@ protected:
         const Point grab{home.left + 2, home.top + 3},
             to{grab.x + centre.x - home.Centre().x, grab.y + centre.y - home.Centre().y};
         game.Press(grab);
-        game.Drag({(grab.x + to.x) / 2, (grab.y + to.y) / 2});
         game.Drag(to);
-        EXPECT_EQ(window.tileRect[tile], home.Offset(to.x - grab.x, to.y - grab.y));
         game.Release();
     }
 };
@@ -67,11 +66,21 @@ TEST_F(BoardDrag, ATileLandsInTheFreeSlotUnderItsCentreOrGoesHome) {
     }
 }
 
-TEST_F(BoardDrag, APressOffTheTilesPicksNoneUp) {
-    for (const Point p : {Point{28, 160}, Point{SlotRect(17).right, 160}, Point{300, 100}}) {
-        game.Press(p);
-        EXPECT_FALSE(board.Dragging()) << p.x;
-    }
+// While one finger drags, a second neither takes the drag over nor drops it; the first one's loss ends it.
+TEST_F(BoardDrag, ASecondFingerDuringADragIsIgnored) {
+    game.PointerDown(1, SlotRect(9).Centre(), PressKind::kTouch);
+    game.PointerDown(2, SlotRect(10).Centre(), PressKind::kTouch);
+    game.PointerMove(2, SlotRect(5).Centre());
+    game.PointerUp(2);
+    game.PointerLost(2);
+    EXPECT_EQ(board.DraggedTile(), 0);
+    game.PointerMove(1, SlotRect(2).Centre());
+    game.PointerUp(1);
+    EXPECT_EQ(board.TileSlot(0), 2);
+    game.PointerDown(1, SlotRect(10).Centre(), PressKind::kMainButton);
+    game.PointerMove(1, SlotRect(4).Centre());
+    game.PointerLost(1);
+    EXPECT_EQ(Layout(), "..0...... .12345678");
 }
 
 // A draw mid-drag sends every tile home, shown there; the drag carries on from the tile's new home.
@@ -89,12 +98,8 @@ TEST_F(BoardDrag, ADrawInMidDragCarriesTheDragOnFromTheNewHome) {
     EXPECT_EQ(Layout(), "....4.... 0123.5678");  // above the new home, not the old one
 }
 
-TEST_F(BoardDrag, ADragThatGetsNoReleaseSendsTheTileHome) {
-    game.Press(SlotRect(15).Centre());
-    game.Drag({100, 50});
-    game.CancelDrag();
-    EXPECT_FALSE(board.Dragging());
-    EXPECT_EQ(Layout(), kStartLayout);
+// A press whose release was missed: the tile must not stay afloat.
+TEST_F(BoardDrag, APressDuringADragSendsTheDraggedTileHome) {
     game.Press(SlotRect(9).Centre());
     game.Drag({100, 50});
     game.Press(SlotRect(10).Centre());
@@ -130,12 +135,9 @@ TEST_F(BoardKeys, BoardKeysOutsideTheRowsMoveTiles) {
         EXPECT_EQ(Press(key, focus, text), outcome) << text << int(key);
         EXPECT_EQ(UpperTiles(), upper) << text << int(key);
     }
-    EXPECT_EQ(Press(kText, kBoard, "n", true), kPassOn);
-    EXPECT_EQ(UpperTiles(), 2u);
 }
 
-// Enter presses the focused button, else ends the game, as Escape does; right after board play neither
-// ends anything until a key comes to another control.
+// Enter presses the focused button, else ends the game as Escape does; not after board play on that control.
 TEST_F(BoardKeys, EndKeysWaitForAnotherControlAfterBoardPlay) {
     const std::pair<KeyFocus, KeyOutcome> places[] = {
         {kFinishButton, kEndGame}, {kOtherButton, kPassOn}, {kResultRow, kEndGame}, {kBoard, kEndGame}};
@@ -164,8 +166,7 @@ TEST_F(BoardKeys, KeysDuringADragWaitForIt) {
     EXPECT_EQ(board.TileSlot(1), 10);
 }
 
-// A key takes the leftmost tile of its letter in the lower row: tile 4, sent back left of tile 2, is
-// the N taken. A key without a tile, or Backspace without one up, moves none.
+// A key takes the leftmost tile of its letter in the lower row: tile 4, sent back left of tile 2, for N.
 TEST_F(BoardKeys, KeysPickTilesByWhereTheyStand) {
     game.ApplyLetterEntry("BANANASXY");
     const auto typed = [&](const std::string& keys) {
@@ -173,10 +174,70 @@ TEST_F(BoardKeys, KeysPickTilesByWhereTheyStand) {
         return Layout();
     };
     EXPECT_EQ(typed("Nn"), "24....... 01.3.5678");
-    EXPECT_EQ(typed("<<"), "......... 014325678");
-    EXPECT_EQ(typed("N"), "4........ 01.325678");
+    EXPECT_EQ(typed("<<N"), "4........ 01.325678");
     EXPECT_EQ(typed("ZBAAASXYNB"), "401356782 .........");
     EXPECT_EQ(typed("<<<<<<<<<<"), "......... 287653104");
+}
+
+constexpr Point kEmptyBoard{28, 160};  // beside the first tile, which a pick-up by columns would take
+
+// Steps: down off the tiles by finger (t), main (m) or other (r) button, or finger on a tile (T); a wobble in y,
+// in the slop unless measured from x (w); past it, back (o); on (v); up (u), lost (l), window left (x); time (e).
+TEST(LongPress, OnlyAFingerHeldStillOnTheEmptyBoardMakesTheFiftyDraws) {
+    const std::pair<const char*, long> cases[] = {{"te", 50}, {"twe", 50}, {"toe", 0}, {"tue", 0}, {"tle", 0},
+                                                  {"txe", 0}, {"Tev", 0},  {"me", 0},  {"r", 50}};
+    testing::CListFolder folder;
+    folder.WriteLines(9, {"AEILNORST/tolerians"});
+    const Point tile = SlotRect(11).Centre();
+    for (const auto& [script, draws] : cases) {
+        testing::LoadedGame run(folder.Dir());
+        CGame& game = run.game;
+        const long before = run.NineLetterLookups();
+        for (const char step : std::string(script)) {
+            using enum PressKind;
+            if (const auto down = std::string("tmrT").find(step); down != std::string::npos)
+                game.PointerDown(1, step == 'T' ? tile : kEmptyBoard,
+                                 std::array{kTouch, kMainButton, kOtherButton, kTouch}[down]);
+            if (step == 'w') game.PointerMove(1, {28, 161}), game.PointerMove(1, {33, 165});
+            if (step == 'o') game.PointerMove(1, {28, 169}), game.PointerMove(1, kEmptyBoard);
+            if (step == 'v') game.PointerMove(1, {tile.x + 30, tile.y});
+            if (step == 'u') game.PointerUp(1);
+            if (step == 'l') game.PointerLost(1);
+            if (step == 'x') game.CancelDrag();
+            if (step == 'e') game.LongPressElapsed();
+        }
+        EXPECT_EQ(run.NineLetterLookups() - before, draws) << script;
+        EXPECT_EQ(game.Board().Dragging(), script[0] == 'T') << script;
+    }
+}
+
+TEST(KeyLetter, AKeysTextRaisesItsLetterOfEitherCaseAccentsAside) {
+    const std::pair<const char*, char> keys[] = {
+        {"a", 'A'},        {"A", 'A'},        {"z", 'Z'},        {"Z", 'Z'},        {"m", 'M'}, {"\xC3\xA9", 'E'},
+        {"\xC3\x89", 'E'}, {"\xC3\xA7", 'C'}, {"\xC5\xB8", 'Y'}, {"\xC5\xA0", 'S'}, {"1", 0},   {" ", 0},
+        {"", 0},           {"ab", 0},         {"\xC3\x97", 0},   {"\xC3\x9F", 0},   {"@", 0},   {"[", 0},
+    };
+    for (const auto& [text, letter] : keys) EXPECT_EQ(BoardLetterOfKey(text), letter) << text;
+}
+
+// The box holds 9 code units; an input lands at the cursor.
+TEST(LetterBox, InputsComeOutInCapitalsCutBeforeTheCursorToWhatFits) {
+    const auto fits = [](const std::u16string& text) { return text.size() <= 9; };
+    const std::tuple<const char*, std::u16string, int, std::u16string, std::optional<EntryText>> cases[] = {
+        {"lower case", u"", 0, u"tolerians", EntryText{u"TOLERIANS", 9}},
+        {"cp1252 letters", u"", 0, u"\u00E9\u00FF\u0153\u0161\u00F7", EntryText{u"\u00C9\u0178\u0152\u0160\u00F7", 5}},
+        {"sharp s", u"A", 1, u"\u00DF", EntryText{u"ASS", 3}},
+        {"sharp s after the cursor", u"\u00DFB", 0, u"a", EntryText{u"ASSB", 1}},
+        {"paste at the end", u"AB", 2, u"cdefghijklm", EntryText{u"ABCDEFGHI", 9}},
+        {"paste inside", u"ABXY", 2, u"cdefgh", EntryText{u"ABCDEFGXY", 7}},
+        {"half an emoji", u"ABCDEF", 6, u"\U0001F600\U0001F600", EntryText{u"ABCDEF\U0001F600", 8}},
+        {"nothing fits", u"ABCDEFGHI", 9, u"J", EntryText{u"ABCDEFGHI", 9}},
+        {"not even what was there", u"ABCDEFGHIJ", 0, u"k", std::nullopt},
+    };
+    for (const auto& [name, before, cursor, input, shown] : cases) {
+        const std::u16string typed = before.substr(0, cursor) + input + before.substr(cursor);
+        EXPECT_EQ(FitEntry(typed, cursor + static_cast<int>(input.size()), fits), shown) << name;
+    }
 }
 
 }  // namespace

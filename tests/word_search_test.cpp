@@ -1,9 +1,10 @@
-// The search, through the game: which keys it looks up, and what each row's label and word text receive.
+// The search through the game, and the lists packed for the page, which files lines under their words' keys.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "support/loaded_game.h"
+#include "web/list_pack.h"
 
 namespace escartinol {
 namespace {
@@ -21,8 +22,7 @@ Counts Lookups(LoadedGame& run, const std::string& nine) {
     return counts;
 }
 
-// Rows take the longest lengths with words, from the top; with row 3 free every shorter list is looked
-// at, each distinct key once (C(9, n) of nine letters), and none once the three rows are taken.
+// The longest lengths with words, from the top; each key once (C(9, n)), no shorter list once the rows are full.
 TEST(WordSearch, TheLongestLengthsWithWordsTakeTheRows) {
     const std::string seven = "7 LETRAS:  ralenti  reliant  lorains  ";
     for (const bool longer : {false, true}) {
@@ -65,8 +65,7 @@ TEST(WordSearch, AKeyAddedToAnyListSinceTheLoadIsFound) {
     }
 }
 
-// Every word but the last of a line is cut to its key's length; nothing after the slash is one empty
-// word; a line whose first letters make a key but no slash follows is no line of that key.
+// Words but a line's last are cut to the key's length; "ABCE/" is one empty word, "ACDEZ/" no key's line.
 TEST(WordSearch, WordsAreCutToTheirLengthButTheLastKeepsTheRestOfTheLine) {
     CListFolder folder;
     folder.WriteLines(4, {"ABCD/abcdef/bcda", "ABCE/", "ABDE/abde/", "ACDEZ/acdez"});
@@ -74,6 +73,17 @@ TEST(WordSearch, WordsAreCutToTheirLengthButTheLastKeepsTheRestOfTheLine) {
     run.Enter("ABCDEZZZZ");
     EXPECT_EQ(run.window.rowText[0], "5  Quatre LETRAS");
     EXPECT_EQ(run.game.RowWords()[0], "4 LETRAS:  abcd  bcda    abde    ");
+}
+
+// étel files under EELT, before ELOV; refused: a key its word does not give, no key, no last line end.
+TEST(ListPack, OnlyListsThatUnpackingGivesBackArePacked) {
+    const char* fours[] = {"AELT/tale\r\nEELT/\xE9tel\r\nELOV/love/vole\r\n", "ABCD/tale\r\n", "tale\r\n", "AELT/tale"};
+    for (const char* four : fours) {
+        const ListTexts lists = {"AEILNORST/relations/talerions\r\n", "", "", "", "", four};
+        const std::optional<std::string> packed = PackLists(lists);
+        EXPECT_EQ(packed.has_value(), four == fours[0]) << four;
+        EXPECT_EQ(packed ? UnpackLists(*packed) : lists, lists);
+    }
 }
 
 }  // namespace
