@@ -12,8 +12,7 @@
 namespace escartinol {
 namespace {
 
-// Every accented letter a list may hold, each under its own letter: a letter left out of the fold
-// would drop its words from the lists.
+// Every accented letter a list may hold, under its own: a letter left out would drop its words.
 TEST(ListFormat, KeysFoldAccents) {
     EXPECT_EQ(KeyOfWord("\xE0\xE1\xE2\xE3\xE4\xE5\xE7\xE8\xE9\xEA\xEB\xEC\xED\xEE\xEF\xF1\xF2\xF3\xF4\xF5\xF6\xF8"
                         "\xF9\xFA\xFB\xFC\xFD\xFF\x9A\x9E"),

@@ -18,14 +18,10 @@ Found Breaks(int n, std::string_view bytes) {
     return found;
 }
 
-// One line of each kind, so that a break missed or put on the wrong line shows; a sound list, with or
-// without its last line end and the old end-of-file mark, has none.
+// One line of each kind, so that a break missed or put on the wrong line shows; a sound list has none.
 TEST(ListChecker, FindsEachBreakOnItsLine) {
     const std::string sound = "ABCD/abcd/bacd\r\nEEST/\xE9t\xE9s\r\nEFGH/fegh";
-    const struct {
-        std::string bytes;
-        Found expected;
-    } cases[] = {
+    const std::pair<std::string, Found> cases[] = {
         {"ABCD/abcd\r\nABCd/abcd\r\n", {{Kind::kBadKey, 2}}},
         {"ABCDE/abcde\r\n", {{Kind::kBadKey, 1}, {Kind::kWordLength, 1}}},
         {"BACD/abcd\r\n", {{Kind::kBadKey, 1}}},
@@ -55,7 +51,7 @@ TEST(ListChecker, FindsEachBreakOnItsLine) {
         {"ABCD/abcd\r\nABCE/abce\x1A\r\nABCF/abcf", {{Kind::kWordLength, 2}, {Kind::kEndOfFileMark, 2}}},
         {"ABCD/abcd\r\nABCE/ab\0e\r\n"s, {{Kind::kZeroByte, 2}}},
     };
-    for (const auto& c : cases) EXPECT_EQ(Breaks(4, c.bytes), c.expected) << c.bytes;
+    for (const auto& [bytes, expected] : cases) EXPECT_EQ(Breaks(4, bytes), expected) << bytes;
     for (const std::string& bytes : {""s, sound, sound + "\r\n", sound + "\x1A", sound + "\r\n\x1A"})
         EXPECT_EQ(Breaks(4, bytes), Found{}) << bytes;
 }

@@ -11,8 +11,7 @@
 namespace escartinol {
 namespace {
 
-// With or without a last line end or a final 0x1A, a word goes where the list stays sound, and what add
-// wrote, remove takes away to the byte.
+// Whatever the list's last line end, what add wrote (keeping it sound), remove takes away to the byte.
 TEST(ListEditor, RemoveUndoesAddToTheByte) {
     const std::string two = "ABCD/abcd\r\nEFGH/fegh\r\n";
     for (const std::string& list :
@@ -27,8 +26,7 @@ TEST(ListEditor, RemoveUndoesAddToTheByte) {
     }
 }
 
-// A line of k words of n letters is n + k(n + 1) long, never 253 itself: add fills a line to the longest
-// length within 253 and refuses the word that would pass it, changing nothing.
+// A line of k words of n letters, n + k(n + 1) long, is filled to the most within 253 characters.
 TEST(ListEditor, AddFillsALineUpTo253Characters) {
     const std::pair<int, std::size_t> longest[] = {{5, 251}, {6, 251}, {7, 247}, {8, 251}, {9, 249}};
     for (const auto& [n, length] : longest) {
