@@ -41,8 +41,7 @@ TEST(ListBuilder, CutsLinesAtTheLastWordWithin253Characters) {
         for (const char* a : {"a", "\xE0", "\xE2"}) builder.Add(std::string(four).replace(four.find('a'), 1, a));
     } while (std::next_permutation(four.begin(), four.end()));
     EXPECT_EQ(builder.Lines(4).at(0).size(), 249u);
-    ASSERT_EQ(builder.CutLines().size(), 1u);
-    EXPECT_EQ(builder.CutLines()[0].wordsLeftOut, 72u - 49u);
+    EXPECT_EQ(builder.CutLines().at(0).wordsLeftOut, 72u - 49u);
 }
 
 }  // namespace

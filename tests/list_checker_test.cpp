@@ -8,7 +8,6 @@
 namespace escartinol {
 namespace {
 
-using namespace std::string_literals;
 using Kind = ListBreakKind;
 using Found = std::vector<std::pair<Kind, std::int64_t>>;  // kind and line of each break, in order
 
@@ -49,10 +48,10 @@ TEST(ListChecker, FindsEachBreakOnItsLine) {
         {"ABCD/abcd\rbacd\r\n", {{Kind::kWordLength, 1}, {Kind::kLineEnd, 1}}},
         {"ABCD/abcd\r\nABCE/abce\r", {{Kind::kWordLength, 2}, {Kind::kLineEnd, 2}}},  // the game reads "abce\r"
         {"ABCD/abcd\r\nABCE/abce\x1A\r\nABCF/abcf", {{Kind::kWordLength, 2}, {Kind::kEndOfFileMark, 2}}},
-        {"ABCD/abcd\r\nABCE/ab\0e\r\n"s, {{Kind::kZeroByte, 2}}},
+        {"ABCD/abcd\r\nABCE/ab" + std::string(1, '\0') + "e\r\n", {{Kind::kZeroByte, 2}}},
     };
     for (const auto& [bytes, expected] : cases) EXPECT_EQ(Breaks(4, bytes), expected) << bytes;
-    for (const std::string& bytes : {""s, sound, sound + "\r\n", sound + "\x1A", sound + "\r\n\x1A"})
+    for (const std::string& bytes : {std::string(), sound, sound + "\r\n", sound + "\x1A", sound + "\r\n\x1A"})
         EXPECT_EQ(Breaks(4, bytes), Found{}) << bytes;
 }
 
