@@ -125,8 +125,8 @@ TEST_F(ListsCommand, UpdateKeepsThePlayersWords) {
     Install({{5, "CEHIN/chien\r\n"}, {6, "AEINST/tisane\r\n"}});
     ASSERT_EQ(Lists("add --lang fr niche talons").status, 0);
     ASSERT_EQ(Lists("remove --lang fr tisane talons").status, 0);
-    ASSERT_EQ(Lists("add salons", copy).status, 0);  // inside the copy, without --lists
     Install({{5, "CEHIN/chien/chine\r\nEFOSU/oeufs\r\n"}, {6, "AEINST/tisane/satine\r\n"}});
+    ASSERT_EQ(Lists("add salons", copy).status, 0);  // inside the copy, without --lists; after the package
     EXPECT_TRUE(ToldOfNewLists());
     Lists("update --lang fr");
     EXPECT_EQ(Copy(5) + Copy(6), "CEHIN/chien/chine/niche\r\nEFOSU/oeufs\r\nAEINST/satine\r\nALNOSS/salons\r\n");
