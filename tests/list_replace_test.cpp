@@ -48,10 +48,8 @@ protected:
 };
 using ListBuild = ListReplace;
 
-// Killed among its renames, the journal of bare names has the next editor finish the edit, even in the
-// folder moved since; killed before, the new files go. Either way that editor removes the regular
-// files of exactly the new files' names, the record's included, and an editor held back meanwhile
-// says why it waits.
+// Killed among its renames, the journal of bare names has the next editor finish the edit, even in a
+// moved folder; killed before, the new files go: the regular files of exactly their names, the record's too.
 TEST_F(ListReplace, TheNextEditorSettlesAKilledEdit) {
     const std::string stray = folder.Dir() + "/escartinol-words.txt.escartinol-new-Zz0123";
     const std::string kept[] = {folder.File(6) + ".backup", folder.Dir() + "/escartinol-words.txt.backup",
