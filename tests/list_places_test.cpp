@@ -3,13 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <map>
-#include <optional>
-#include <string>
-#include <vector>
 
 #include "support/list_folder.h"
 
@@ -17,110 +14,82 @@ namespace escartinol {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::CListFolder;
+using Environment = std::array<std::optional<std::string>, 3>;  // XDG_DATA_HOME, HOME, XDG_DATA_DIRS; none unset
 
-// Sets the XDG variables and HOME for one test and gives the old ones back afterwards.
-class PlacesTest : public ::testing::Test {
+// Sets the environment for one test, and gives the old one back.
+class ListPlacesTest : public ::testing::Test {
 protected:
-    void SetEnvironment(const std::map<std::string, std::optional<std::string>>& values) {
-        for (const auto& [name, value] : values) {
-            if (!m_saved.contains(name)) {
-                const char* old = std::getenv(name.c_str());
-                m_saved[name] = old ? std::optional<std::string>(old) : std::nullopt;
-            }
-            value ? setenv(name.c_str(), value->c_str(), 1) : unsetenv(name.c_str());
-        }
+    static constexpr const char* kNames[] = {"XDG_DATA_HOME", "HOME", "XDG_DATA_DIRS"};
+    static void Set(const Environment& values) {
+        for (int i = 0; i < 3; ++i) values[i] ? setenv(kNames[i], values[i]->c_str(), 1) : unsetenv(kNames[i]);
     }
-    void TearDown() override {
-        for (const auto& [name, value] : m_saved)
-            value ? setenv(name.c_str(), value->c_str(), 1) : unsetenv(name.c_str());
+    void SetUp() override {
+        for (int i = 0; i < 3; ++i)
+            if (const char* old = std::getenv(kNames[i])) m_saved[i] = old;
     }
-
-private:
-    std::map<std::string, std::optional<std::string>> m_saved;
+    void TearDown() override { Set(m_saved); }
+    Environment m_saved;
 };
 
-std::vector<std::string> Dirs(const std::vector<ListPlace>& places) {
-    std::vector<std::string> dirs;
-    for (const ListPlace& place : places) dirs.push_back(place.dir);
-    return dirs;
+// Each place as its folder, the player's own marked.
+std::vector<std::string> Shown(const std::vector<ListPlace>& places) {
+    std::vector<std::string> shown;
+    for (const auto& [dir, kind] : places) shown.push_back((kind == ListPlaceKind::kPlayer ? "player " : "") + dir);
+    return shown;
 }
 
 // The base-directory rules: unset, empty or relative values fall back to their defaults.
-TEST_F(PlacesTest, PlacesFollowTheXdgRules) {
-    const std::optional<std::string> unset;
+TEST_F(ListPlacesTest, PlacesFollowTheXdgRules) {
     const struct {
-        std::optional<std::string> dataHome, home, dataDirs;
+        Environment environment;
         std::string programDir;
-        std::vector<std::string> dirs;
+        std::vector<std::string> data;  // each place's data folder, which holds escartinol/lists/LANG
     } cases[] = {
-        {"/d/home",
-         "/h",
-         "/a:/b/",
-         "/opt/esc/games",
-         {"/d/home/escartinol/lists/oc", "/opt/esc/share/escartinol/lists/oc", "/a/escartinol/lists/oc",
-          "/b/escartinol/lists/oc"}},
-        {"relative",
-         "/h",
-         "",
-         "",
-         {"/h/.local/share/escartinol/lists/oc", "/usr/local/share/escartinol/lists/oc",
-          "/usr/share/escartinol/lists/oc"}},
-        {unset, unset, "rel::/a", "/usr/games", {"/usr/share/escartinol/lists/oc", "/a/escartinol/lists/oc"}},
+        {{"/d/home", "/h", "/a:/b/"}, "/opt/esc/games", {"player /d/home", "/opt/esc/share", "/a", "/b"}},
+        {{"relative", "/h", ""}, "", {"player /h/.local/share", "/usr/local/share", "/usr/share"}},
+        {{std::nullopt, std::nullopt, "rel::/a"}, "/usr/games", {"/usr/share", "/a"}},
     };
-    for (const auto& [dataHome, home, dataDirs, programDir, dirs] : cases) {
-        SetEnvironment({{"XDG_DATA_HOME", dataHome}, {"HOME", home}, {"XDG_DATA_DIRS", dataDirs}});
-        const auto places = ListPlaces("oc", programDir);
-        EXPECT_EQ(Dirs(places), dirs) << programDir;
-        EXPECT_EQ(places.back().kind, ListPlaceKind::kInstalled);
+    for (const auto& c : cases) {
+        Set(c.environment);
+        std::vector<std::string> expected;
+        for (const std::string& data : c.data) expected.push_back(data + "/escartinol/lists/oc");
+        EXPECT_EQ(Shown(ListPlaces("oc", c.programDir)), expected);
         // Without a language asked for, the current folder comes first, then the French places.
-        const auto unasked = ListPlaces(std::nullopt, programDir);
-        EXPECT_EQ(unasked.front().kind, ListPlaceKind::kCurrentFolder);
-        EXPECT_EQ(unasked.size(), dirs.size() + 1);
-        EXPECT_NE(unasked.back().dir.find("/lists/fr"), std::string::npos);
+        std::vector<std::string> unasked = Shown(ListPlaces("fr", c.programDir));
+        unasked.insert(unasked.begin(), "");
+        EXPECT_EQ(Shown(ListPlaces(std::nullopt, c.programDir)), unasked);
     }
     EXPECT_TRUE(IsListLanguage("fr") && IsListLanguage("oc"));
     EXPECT_FALSE(IsListLanguage("") || IsListLanguage("FR") || IsListLanguage("fr/../oc"));
 }
 
-// Each place is passed over once it holds none of the six lists, an empty folder included;
-// with none left, the caller is told where the installed lists belong. Lists in the current
-// folder are played only when no language was asked for.
-TEST_F(PlacesTest, TheFirstPlaceHoldingAnyListWins) {
-    CListFolder root;
-    const fs::path base = root.Dir();
-    const fs::path here = base / "here";
-    const auto lists = [&](const fs::path& data) { return (data / "escartinol/lists/fr").string(); };
-    const std::string player = lists(base / "home/.local/share");
-    const std::string besideProgram = lists(base / "opt/share");
-    const std::string empty = lists(base / "empty");
-    const std::string system = lists(base / "system");
-    for (const std::string& dir : {player, besideProgram, empty, system}) fs::create_directories(dir);
-    fs::create_directories(here);
-    for (const std::string& dir : {here.string(), player, besideProgram, system})
-        std::ofstream(fs::path(dir) / ListFileName(5), std::ios::binary) << "CEHIN/chien\r\n";
-    SetEnvironment({{"XDG_DATA_HOME", std::nullopt},
-                    {"HOME", (base / "home").string()},
-                    {"XDG_DATA_DIRS", (base / "empty").string() + ":" + (base / "system").string()}});
-    const fs::path started = fs::current_path();
-    fs::current_path(here);
-
-    const std::pair<std::string, ListPlaceKind> order[] = {{"", ListPlaceKind::kCurrentFolder},
-                                                           {player, ListPlaceKind::kPlayer},
-                                                           {besideProgram, ListPlaceKind::kInstalled},
-                                                           {system, ListPlaceKind::kInstalled}};
-    EXPECT_EQ(FindLists("fr", (base / "opt/games").string()).place.dir, player);
-    for (const auto& [dir, kind] : order) {
-        const FoundLists found = FindLists(std::nullopt, (base / "opt/games").string());
-        EXPECT_TRUE(found.found) << dir;
-        EXPECT_EQ(found.place.dir, dir);
-        EXPECT_EQ(found.place.kind, kind) << dir;
-        fs::remove(fs::path(dir.empty() ? here.string() : dir) / ListFileName(5));
+// Each place is passed over once it holds none of the six lists, an empty folder included; with none
+// left, the caller is told where the installed lists belong. Lists in the current folder are played
+// only when no language was asked for.
+TEST_F(ListPlacesTest, TheFirstPlaceHoldingAnyListWins) {
+    testing::CListFolder root;
+    const std::string base = root.Dir(), programDir = base + "/opt/games";
+    const auto lists = [&](const std::string& data) { return base + data + "/escartinol/lists/fr"; };
+    // In the order they are tried, without the empty one, which is tried before the last.
+    const std::string held[] = {base + "/here", lists("/home/.local/share"), lists("/opt/share"), lists("/system")};
+    fs::create_directories(lists("/empty"));
+    for (const std::string& dir : held) {
+        fs::create_directories(dir);
+        std::ofstream(dir + "/" + ListFileName(5)) << "CEHIN/chien\r\n";
     }
-    const FoundLists none = FindLists(std::nullopt, (base / "opt/games").string());
+    Set({std::nullopt, base + "/home", base + "/empty:" + base + "/system"});
+    const fs::path started = fs::current_path();
+    fs::current_path(held[0]);
+    EXPECT_EQ(FindLists("fr", programDir).place.dir, held[1]);
+    for (const std::string& dir : held) {
+        const FoundLists found = FindLists(std::nullopt, programDir);
+        EXPECT_TRUE(found.found && found.place.dir == (dir == held[0] ? "" : dir)) << dir;
+        fs::remove(dir + "/" + ListFileName(5));
+    }
+    const FoundLists none = FindLists(std::nullopt, programDir);
     fs::current_path(started);
     EXPECT_FALSE(none.found);
-    EXPECT_EQ(none.place.dir, besideProgram);
+    EXPECT_EQ(none.place.dir, held[2]);
 }
 
 }  // namespace
