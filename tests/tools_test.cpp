@@ -65,7 +65,7 @@ TEST(Tools, ABadCommandLineIsRefusedInOneLine) {
     CListFolder folder;
     const std::string absent = folder.Dir() + "/absent";
     const std::string solve = kSolve + " --lists " + folder.Dir() + " ", lists = kLists + " ";
-    const std::pair<std::string, const char*> refused[] = {
+    const std::pair<std::string, std::string> refused[] = {
         {kSolve + " --lang xx TOLERIANS", "solve: unknown language 'xx'"},
         {kSolve + " --lists " + absent + " TOLERIANS", "solve: "},
         {solve + "--bogus TOLERIANS", "solve: unknown option '--bogus'"},
@@ -74,6 +74,7 @@ TEST(Tools, ABadCommandLineIsRefusedInOneLine) {
         {kSolve + " --lists '' TOLERIANS", "solve: --lists was given an empty value"},
         {solve + "TOLERIANS AEINSTXXX", "solve: expected one set"},
         {solve + "--rows=yes TOLERIANS", "solve: --rows takes no value"},
+        {solve + std::string(70, 'A'), "solve: '" + std::string(64, 'A') + "... (70 bytes)' is not nine letters"},
         {lists + "add --lang=es mot", "lists add: unknown language 'es'"},
         {lists + "check --lists " + absent, "lists check: "},
         {lists + "check --l " + folder.Dir(), "lists check: ambiguous option '--l'"},
@@ -86,7 +87,7 @@ TEST(Tools, ABadCommandLineIsRefusedInOneLine) {
         const Outcome outcome = RunCommand("{ " + command + " 2>&1 >/dev/null; }");  // standard error only
         EXPECT_EQ(outcome.status, 2) << command;
         EXPECT_EQ(std::count(outcome.out.begin(), outcome.out.end(), '\n'), 1) << command << ": " << outcome.out;
-        EXPECT_TRUE(outcome.out.starts_with("escartinol-" + std::string(start))) << command << ": " << outcome.out;
+        EXPECT_TRUE(outcome.out.starts_with("escartinol-" + start)) << command << ": " << outcome.out;
     }
     // Without a command there is nothing to do: the summary, on standard error.
     const Outcome bare = RunCommand(kLists, "&1");
