@@ -84,20 +84,18 @@ private slots:
     }
 
     // Pixels from the dialog units, halves rounded up; captions whole, in a smaller font where need be.
-    void theWindowHasItsFixedSizeFontAndWholeCaptions() {
+    void theWindowIsLaidOutFromItsDialogUnits() {
         const auto window = ShownAndLoaded();
         QVERIFY(window->minimumSize() == QSize(644, 400) && window->maximumSize() == QSize(644, 400));
         for (const QPushButton* button : window->findChildren<QPushButton*>()) {
             const QFontMetrics font = button->fontMetrics();
-            QVERIFY2(font.horizontalAdvance(button->text().remove('&')) + 6 <= button->width() &&
-                         font.height() + 4 <= button->height(),
+            QVERIFY2(font.horizontalAdvance(button->text().remove('&')) + 6 <= button->width(),
                      qPrintable(button->text()));
         }
         // The window manager may close the window (Alt+F4, a logout), but not resize it.
         const Qt::WindowFlags flags = window->windowFlags();
         QVERIFY(flags & Qt::WindowCloseButtonHint && !(flags & Qt::WindowMinMaxButtonsHint));
-        // A missing font would silently fall back to another with other widths.
-        QCOMPARE(QFontInfo(window->font()).family(), QString("Liberation Sans"));
+        QCOMPARE(QFontInfo(window->font()).family(), QString("Liberation Sans"));  // not one of other widths
         QCOMPARE(ApplicationIcon().pixmap(QSize(32, 32), Scale()).size(), QSize(32, 32) * Scale());
     }
 
@@ -219,6 +217,7 @@ private slots:
         QCOMPARE(tile->geometry(), Slot(3));
         QEvent deactivate(QEvent::WindowDeactivate);
         for (const bool hide : {false, true}) {  // another window raised, or this one hidden: no release comes
+            if (hide) QApplication::setActiveWindow(nullptr);  // hidden while inactive, it is not deactivated
             QTest::mousePress(handle, Qt::LeftButton, {}, tile->geometry().center());
             QTest::mouseMove(handle, QPoint(300, 160));
             QTest::keyClick(handle, Qt::Key_Backspace);  // the dragged tile is the rightmost one up
@@ -247,7 +246,6 @@ private slots:
         QCOMPARE(draws(true, QPoint(330, 110), QPoint(330, 112)), 50L);
         QCOMPARE(draws(true, QPoint(330, 110), QPoint(330, 130)), 0L);
         QCOMPARE(draws(true, centreOf("tile2"), Slot(2).center()), 0L);
-        QCOMPARE(Tile(*window, 2)->geometry(), Slot(2));
         for (const QPoint at : {centreOf("tile4"), centreOf("slotFrame0"), QPoint(15, 345)})  // pictures, frames, group
             QCOMPARE(draws(false, at, {}), 50L);
         QCOMPARE(draws(false, centreOf("drawButton"), {}), 0L);
@@ -255,7 +253,7 @@ private slots:
 
     // Chausit and the help button run their boxes modally over the window, the help texts within their places.
     void theWindowsButtonsOpenTheirBoxes() {
-        m_folder->WriteLines(9, {"AEILNORST/tolerians"});
+        m_folder->WriteLines(9, {"AEILNORST/t\x9Clrians"});  // a word of cp1252, with its œ
         auto window = ShownAndLoaded(2);
         WhenModalOpens([](QWidget& box) {
             QTest::keyClicks(qApp->focusWidget(), "tolerians");  // the box takes typing at once
@@ -264,7 +262,7 @@ private slots:
         QTest::mouseClick(Find(*window, "chooseButton"), Qt::LeftButton);  // back once the box is closed
         QCOMPARE(TileLetters(*window), QString("TOLERIANS"));
         QTest::mouseClick(Find(*window, "solutionsButton"), Qt::LeftButton);
-        QVERIFY(Find<QPlainTextEdit>(*window, "row1")->toPlainText().contains("tolerians"));
+        QVERIFY(Find<QPlainTextEdit>(*window, "row1")->toPlainText().contains("tœlrians"));
         int fitting = 0;
         WhenModalOpens([&](QWidget& box) {
             for (const QLabel* text : qobject_cast<CHelpDlg*>(&box)->findChildren<QLabel*>())
@@ -276,7 +274,7 @@ private slots:
     }
 
     // Today's board counts once a day in the score file, again once found, here after a hint; Partejar shares it.
-    void todaysBoardCountsInTheScorePartejarShares() {
+    void todaysBoardCountsInTheScoreThatPartejarShares() {
         const QDate today = QDate::currentDate();
         const long day = DaysFromCivil(today.year(), unsigned(today.month()), unsigned(today.day()));
         const Score before{.daysPlayed = 1, .run = 1, .lastPlayed = day - 1};  // played yesterday
@@ -286,6 +284,8 @@ private slots:
         std::sort(key.begin(), key.end());
         m_folder->WriteLines(9, {key + "/" + QString::fromStdString(word).toLower().toStdString()});
         const auto window = ShownAndLoaded(1, true);
+        window->PlayDay(today.addDays(-1));
+        QCOMPARE(SavedScore().daysPlayed, 1L);  // another day's board counts in no score
         QTest::mouseClick(Find(*window, "dayButton"), Qt::LeftButton);
         QVERIFY(TileLetters(*window).toStdString() == word && window->Game().DayOnShow() == day);
         QVERIFY(SavedScore().daysPlayed == 2 && SavedScore().run == 2 && SavedScore().boardsCompleted == 0);
