@@ -1,12 +1,10 @@
 // What both fuzz targets share: an abort that libFuzzer reports, the input's parts, files and a private folder.
 #pragma once
 
-#include <stdlib.h>
+#include <unistd.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -33,14 +31,6 @@ inline std::vector<std::string_view> SplitParts(const std::uint8_t* data, std::s
     }
 }
 
-// The first byte of part, taken off it; 0 when there is none.
-inline unsigned char TakeByte(std::string_view& part) {
-    if (part.empty()) return 0;
-    const auto byte = static_cast<unsigned char>(part[0]);
-    part.remove_prefix(1);
-    return byte;
-}
-
 inline void WriteFile(const fs::path& path, std::string_view bytes) {
     std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), std::streamsize(bytes.size()));
 }
@@ -50,21 +40,11 @@ inline std::string ReadFile(const fs::path& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-// One folder per process under $TMPDIR, removed at exit: the fuzzer may run several side by side.
-inline const fs::path& ScratchFolder(const std::string& prefix) {
-    static const struct Folder {
-        fs::path path;
-        ~Folder() {
-            std::error_code ignored;
-            fs::remove_all(path, ignored);
-        }
-    } folder{[&] {
-        const char* base = std::getenv("TMPDIR");
-        std::string pattern = std::string(base && *base ? base : "/tmp") + "/" + prefix + "-XXXXXX";
-        Require(::mkdtemp(pattern.data()) != nullptr);
-        return fs::path(pattern);
-    }()};
-    return folder.path;
+// One folder per process, made again if swept away; fuzz/run.sh removes its TMPDIR, as libFuzzer cleans nothing.
+inline fs::path ScratchFolder() {
+    const fs::path folder = fs::temp_directory_path() / ("escartinol-fuzz-" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    return folder;
 }
 
 }  // namespace escartinol::fuzzing
