@@ -165,8 +165,7 @@ TEST(ListChangedAfterIndexing, AListReadBetweenTwoWritesOfOneSecondIsReadAgainAf
 
 // What the entry box lets through unchecked: none of it may reach a tile image or the rows.
 TEST(RefusedLetters, ARefusedEntryChangesNoTileNorRow) {
-    CListFolder folder;
-    folder.WriteLines(7, {"AEILNRT/ralenti"});
+    const CListFolder folder{{7, {"AEILNRT/ralenti"}}};
     testing::LoadedGame run(folder);
     run.Enter("TOLERIANS");
     const auto rows = run.window.rowText;
