@@ -186,8 +186,7 @@ constexpr Point kEmptyBoard{28, 160};  // beside the first tile, which a pick-up
 TEST(LongPress, OnlyAFingerHeldStillOnTheEmptyBoardMakesTheFiftyDraws) {
     const std::pair<const char*, long> cases[] = {{"te", 50}, {"twe", 50}, {"toe", 0}, {"tue", 0}, {"tle", 0},
                                                   {"txe", 0}, {"Tev", 0},  {"me", 0},  {"r", 50}};
-    testing::CListFolder folder;
-    folder.WriteLines(9, {"AEILNORST/tolerians"});
+    const testing::CListFolder folder{{9, {"AEILNORST/tolerians"}}};
     const Point tile = SlotRect(11).Centre();
     for (const auto& [script, draws] : cases) {
         testing::LoadedGame run(folder.Dir());

@@ -1,11 +1,10 @@
-// Building lists from a plain word file: which words are taken, how they are keyed and ordered.
+// How a word is keyed and how long a line grows; which words a build takes is tools_test.cpp's.
 #include "lists/list_builder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
-#include <vector>
 
 #include "words/list_format.h"
 
@@ -18,19 +17,6 @@ TEST(ListFormat, KeysFoldAccents) {
                         "\xF9\xFA\xFB\xFC\xFD\xFF\x9A\x9E"),
               "AAAAAACEEEEIIIINOOOOOOSUUUUYYZ");
     for (const char* word : {"Paris", "aujourd'hui", "porte-cl\xE9"}) EXPECT_EQ(KeyOfWord(word), "") << word;
-}
-
-// Words taken once each, œ and æ spelt out, under their keys in the order they came.
-TEST(ListBuilder, GroupsAnagramsInSourceOrder) {
-    CListBuilder builder;
-    for (const char* word :
-         {"chien", "niche", "chine", "niche", "Chine", "abc", "abcdefghij", "a2bc", "\x9Cuvre", "v\x9Cu", "\xE6gyrine"})
-        builder.Add(word);
-    EXPECT_EQ(builder.Lines(5), (std::vector<std::string>{"CEHIN/chien/niche/chine"}));
-    EXPECT_EQ(builder.Lines(4), (std::vector<std::string>{"EOUV/voeu"}));
-    EXPECT_EQ(builder.Lines(6), (std::vector<std::string>{"EEORUV/oeuvre"}));
-    EXPECT_EQ(builder.Lines(8), (std::vector<std::string>{"AEEGINRY/aegyrine"}));
-    EXPECT_EQ(builder.WordCount(), 6u);
 }
 
 // A line holds at most 253 characters: 49 words of 4 letters make 249, and a 50th would make 254.

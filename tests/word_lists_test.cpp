@@ -77,46 +77,5 @@ TEST(WordListRefresh, ARewriteOfTheSameSizeWithItsOldTimeIsIndexedAgain) {
     EXPECT_GE(lists.FindListKey(4, "EFGI"), 0);
 }
 
-// For one search the lists are searched as the mapped bytes they are: on sorted lists every key, absent
-// or present however odd its line, must find and fetch what the index gives.
-TEST(MappedLists, EveryKeyFetchesWhatTheIndexGivesOnSortedLists) {
-    using namespace std::string_literals;
-    CListFolder folder;
-    // Short lines, a key twice, a key without '/', a line over the limit, a zero byte, a last line with
-    // a CR and no LF; an end mark; no line end; a key among lines denser than the index allots room for.
-    folder.Write(4, "AB\r\nABC\r\nABCD/abcd/dcba\r\nABCD/dcba\r\nABCDE\r\nABCE/" + std::string(300, 'e') +
-                        "\r\nABD\0/x\r\nABDE/abde\r"s);
-    folder.Write(5, "ABCDE/abcde\nABCDF/abcdf\x1A\r\nABCDG/abcdg\r\n");
-    folder.Write(6, "ABCDEF/fedcba");
-    std::string dense = "AAAA\r\nAAAA\r\nAAAA\r\nAAAA\r\nAAAA\r\nABCDEFGH/abcdefgh\r\n";
-    for (int line = 0; line < 20; ++line) dense += "ZZZ\n";
-    folder.Write(8, dense);
-    std::filesystem::remove(folder.File(7));
-    std::filesystem::create_directory(folder.File(7));
-    CWordLists indexed(folder.Dir());
-    indexed.LoadWordLists();
-    CWordLists mapped(folder.Dir(), ListHolding::kMapped);
-    std::vector<std::string> missing;
-    mapped.LoadWordLists([&missing](const std::string& path) { missing.push_back(path); });
-    EXPECT_EQ(missing, std::vector<std::string>{folder.File(7)});
-    EXPECT_EQ(mapped.KeyCount(4), 0);  // no index was built
-    for (int n = kMinWordLength; n <= kMaxWordLength; ++n) {
-        std::vector<std::string> keys = {std::string(n, 'A'), std::string(n, 'Z')};
-        for (std::int32_t i = 0; i < indexed.KeyCount(n); ++i) keys.emplace_back(indexed.KeyEntry(n, i));
-        for (const std::string& key : keys) {
-            const std::int32_t atIndex = indexed.FindListKey(n, key.c_str());
-            const std::int32_t atMapped = mapped.FindListKey(n, key.c_str());
-            ASSERT_EQ(atMapped >= 0, atIndex >= 0) << n << ' ' << key;
-            std::string fromIndex = "stale", fromMapped = "stale";
-            EXPECT_EQ(mapped.FetchListLine(n, atMapped, fromMapped), indexed.FetchListLine(n, atIndex, fromIndex));
-            EXPECT_EQ(fromMapped, fromIndex) << n << ' ' << key;
-        }
-    }
-    std::string line;
-    EXPECT_TRUE(mapped.FetchListLine(4, mapped.FindListKey(4, "ABCE"), line));
-    EXPECT_EQ(line.size(), 253u);
-    EXPECT_FALSE(mapped.FetchListLine(4, mapped.FindListKey(4, "ABCD") + 5, line));  // "abcd/dcba", mid-line
-}
-
 }  // namespace
 }  // namespace escartinol

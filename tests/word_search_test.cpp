@@ -45,9 +45,7 @@ TEST(WordSearch, TheLongestLengthsWithWordsTakeTheRows) {
 
 // A repeated letter makes each key once; keys come largest first, so the key without an A leads.
 TEST(WordSearch, RepeatedLettersMakeEachKeyOnce) {
-    CListFolder folder;
-    folder.WriteLines(8, {"AABCDEFG/aabcdefg", "ABCDEFGH/abcdefgh"});
-    folder.WriteLines(5, {"AABCD/aabcd"});
+    const CListFolder folder{{8, {"AABCDEFG/aabcdefg", "ABCDEFGH/abcdefgh"}}, {5, {"AABCD/aabcd"}}};
     LoadedGame run(folder);
     EXPECT_EQ(Lookups(run, "EEEEEEEEE"), (Counts{1, 1, 1, 1, 1, 1}));
     EXPECT_EQ(Lookups(run, "HGFEDCBAA"), (Counts{91, 91, 63, 29, 8, 1}));
@@ -67,8 +65,7 @@ TEST(WordSearch, AKeyAddedToAnyListSinceTheLoadIsFound) {
 
 // Words but a line's last are cut to the key's length; "ABCE/" is one empty word, "ACDEZ/" no key's line.
 TEST(WordSearch, WordsAreCutToTheirLengthButTheLastKeepsTheRestOfTheLine) {
-    CListFolder folder;
-    folder.WriteLines(4, {"ABCD/abcdef/bcda", "ABCE/", "ABDE/abde/", "ACDEZ/acdez"});
+    const CListFolder folder{{4, {"ABCD/abcdef/bcda", "ABCE/", "ABDE/abde/", "ACDEZ/acdez"}}};
     LoadedGame run(folder);
     run.Enter("ABCDEZZZZ");
     EXPECT_EQ(run.window.rowText[0], "5  Quatre LETRAS");

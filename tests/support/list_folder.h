@@ -5,14 +5,24 @@
 
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "words/list_format.h"
 #include "words/word_lists.h"
 
 namespace escartinol::testing {
+
+// The exact bytes of a file, empty when there is none.
+inline std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+using ListLines = std::initializer_list<std::pair<int, std::vector<std::string>>>;
 
 class CListFolder {
 public:
@@ -24,6 +34,10 @@ public:
         std::filesystem::create_directories(m_path);
         for (int n = kMinWordLength; n <= kMaxWordLength; ++n) Write(n, "");
     }
+    // With the lines of these lists, each ended by CR LF; the others empty.
+    explicit CListFolder(ListLines lists) : CListFolder() {
+        for (const auto& [n, lines] : lists) WriteLines(n, lines);
+    }
     ~CListFolder() { std::filesystem::remove_all(m_path); }
     CListFolder(const CListFolder&) = delete;
     CListFolder& operator=(const CListFolder&) = delete;
@@ -31,10 +45,7 @@ public:
     std::string Dir() const { return m_path.string(); }
     std::string File(int n) const { return (m_path / ListFileName(n)).string(); }
     // The exact bytes of list n as they are now.
-    std::string Read(int n) const {
-        std::ifstream in(File(n), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
+    std::string Read(int n) const { return ReadFile(File(n)); }
 
     // Writes the exact bytes of list n.
     void Write(int n, const std::string& bytes) const {

@@ -1,4 +1,4 @@
-// A fake window that keeps what the game shows and counts the calls.
+// A fake window that keeps what the game shows.
 #pragma once
 
 #include <array>
@@ -10,7 +10,6 @@ namespace escartinol::testing {
 
 class CRecordingWindow : public IGameView {
 public:
-    int calls = 0;  // of any kind, for tests that judge whether the window was touched at all
     std::array<std::string, kRowCount> rowText;
     std::array<Rect, kTileCount> tileRect{};
     std::array<bool, kTileCount> tileShown{};
@@ -19,16 +18,15 @@ public:
     std::string progress;
 
     void ShowTile(int tile, char letter, const Rect& r) override {
-        ++calls;
         tileShown[tile] = true;
         tileLetter[tile] = letter;
         tileRect[tile] = r;
     }
-    void HideTile(int tile) override { ++calls, tileShown[tile] = false; }
-    void MoveTile(int tile, const Rect& r) override { ++calls, tileRect[tile] = r; }
-    void SetRowText(int row, const std::string& text) override { ++calls, rowText[row] = text; }
-    void LightWord(int length) override { ++calls, litLength = length; }
-    void SetProgressText(const std::string& text) override { ++calls, progress = text; }
+    void HideTile(int tile) override { tileShown[tile] = false; }
+    void MoveTile(int tile, const Rect& r) override { tileRect[tile] = r; }
+    void SetRowText(int row, const std::string& text) override { rowText[row] = text; }
+    void LightWord(int length) override { litLength = length; }
+    void SetProgressText(const std::string& text) override { progress = text; }
 
     std::string TileLetters() const { return std::string(tileLetter.begin(), tileLetter.end()); }
 };
