@@ -1,9 +1,15 @@
-// The checker must name every line that would hide words from the search, and nothing in a sound list.
-#include "lists/list_checker.h"
-
+// The lists library's own rules: the checker names every line that would hide words from the search
+// and nothing in a sound list; word edits touch only their own line and keep the list sound; keys
+// fold accents and a built line stops within 253 characters. Which words a build takes is tools_test.cpp's.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+
+#include "lists/list_builder.h"
+#include "lists/list_checker.h"
+#include "lists/list_editor.h"
+#include "words/list_format.h"
 
 namespace escartinol {
 namespace {
@@ -53,6 +59,53 @@ TEST(ListChecker, FindsEachBreakOnItsLine) {
     for (const auto& [bytes, expected] : cases) EXPECT_EQ(Breaks(4, bytes), expected) << bytes;
     for (const std::string& bytes : {std::string(), sound, sound + "\r\n", sound + "\x1A", sound + "\r\n\x1A"})
         EXPECT_EQ(Breaks(4, bytes), Found{}) << bytes;
+}
+
+// Whatever the list's last line end, what add wrote (keeping it sound), remove takes away to the byte.
+TEST(ListEditor, RemoveUndoesAddToTheByte) {
+    const std::string two = "ABCD/abcd\r\nEFGH/fegh\r\n";
+    for (const std::string& list :
+         {std::string(), two, two + "\x1A", std::string("ABCD/abcd/bacd\r\nEFGH/fegh"), std::string("ABCD/abcd\x1A")}) {
+        for (const char* word : {"aaaa", "bacd", "dcba", "cdef", "\xE9t\xE9s", "fgeh", "zzzz"}) {
+            std::string edited = list;
+            if (AddWordToList(edited, word) != WordEdit::kDone) continue;
+            EXPECT_EQ(CheckListBytes(4, edited, {}).breaks, 0) << edited;
+            EXPECT_EQ(RemoveWordFromList(edited, word), WordEdit::kDone) << list << " + " << word;
+            EXPECT_EQ(edited, list) << list << " + " << word;
+        }
+    }
+}
+
+// A line of k words of n letters, n + k(n + 1) long, is filled to the most within 253 characters.
+TEST(ListEditor, AddFillsALineUpTo253Characters) {
+    const std::pair<int, std::size_t> longest[] = {{5, 251}, {6, 251}, {7, 247}, {8, 251}, {9, 249}};
+    for (const auto& [n, length] : longest) {
+        std::string word = std::string("abcdefghi").substr(0, n), bytes;
+        while (AddWordToList(bytes, word) == WordEdit::kDone) std::next_permutation(word.begin(), word.end());
+        EXPECT_EQ(bytes.size(), length + 2) << n;
+        const std::string full = bytes;
+        EXPECT_EQ(AddWordToList(bytes, word), WordEdit::kLineFull) << n;
+        EXPECT_EQ(bytes, full) << n;
+    }
+}
+
+// Every accented letter a list may hold, under its own: a letter left out would drop its words.
+TEST(ListFormat, KeysFoldAccents) {
+    EXPECT_EQ(KeyOfWord("\xE0\xE1\xE2\xE3\xE4\xE5\xE7\xE8\xE9\xEA\xEB\xEC\xED\xEE\xEF\xF1\xF2\xF3\xF4\xF5\xF6\xF8"
+                        "\xF9\xFA\xFB\xFC\xFD\xFF\x9A\x9E"),
+              "AAAAAACEEEEIIIINOOOOOOSUUUUYYZ");
+    for (const char* word : {"Paris", "aujourd'hui", "porte-cl\xE9"}) EXPECT_EQ(KeyOfWord(word), "") << word;
+}
+
+// A line holds at most 253 characters: 49 words of 4 letters make 249, and a 50th would make 254.
+TEST(ListBuilder, CutsLinesAtTheLastWordWithin253Characters) {
+    CListBuilder builder;
+    std::string four = "abcd";
+    do {  // with a, à or â: 72 words of one key
+        for (const char* a : {"a", "\xE0", "\xE2"}) builder.Add(std::string(four).replace(four.find('a'), 1, a));
+    } while (std::next_permutation(four.begin(), four.end()));
+    EXPECT_EQ(builder.Lines(4).at(0).size(), 249u);
+    EXPECT_EQ(builder.CutLines().at(0).wordsLeftOut, 72u - 49u);
 }
 
 }  // namespace
