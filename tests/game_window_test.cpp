@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/game_options.h"
 #include "board/geometry.h"
 #include "game/day_boards.h"
 #include "support/list_folder.h"
@@ -199,6 +200,16 @@ private slots:
         QTest::keyClick(handle, Qt::Key_Z);
         QTest::keyClick(handle, Qt::Key_A);
         QVERIFY(Tile(*window, 0)->geometry() == Slot(0) && Tile(*window, 6)->geometry() == Slot(1));
+        QTest::keyClick(handle, Qt::Key_Backspace);  // on the board, the last letter typed goes back down
+        QVERIFY(Tile(*window, 0)->geometry() == Slot(0) && Tile(*window, 6)->y() == Slot(kTileCount).y());
+    }
+
+    // --day names its date as written: year, month, day.
+    void theDayOptionNamesItsDate() {
+        CGameOptions options;
+        const QStringList arguments = {"escartinol", "--day", "2026-03-12", "--lists",
+                                       QString::fromStdString(m_folder->Dir())};
+        QVERIFY(!options.ReadAfterWindow(arguments, QString()) && options.Day() == QDate(2026, 3, 12));
     }
 
     // A tile follows the pointer in front of the others, whatever key comes, until the window loses it.

@@ -105,12 +105,13 @@ TEST_F(ListsCommand, ARefusedEditChangesNoFile) {
 
 // A copy freezes the installed lists, so only a change makes one; an add behind a reset makes it whole.
 TEST_F(ListsCommand, OnlyAnEditThatChangesAListMakesTheCopy) {
-    Install({{5, "CEHIN/chien\r\n"}, {6, "AEINST/tisane\r\n"}});
+    Install({{4, "EFGH/fegh\r\n"}, {5, "CEHIN/chien\r\n"}, {6, "AEINST/tisane\r\n"}});
     fs::create_directories(copy);
     EXPECT_EQ(Lists("add --lang fr chien").status + Lists("remove --lang fr chine").status, 0);
     EXPECT_FALSE(fs::exists(copy + "/DEF_5L.txt"));
     EXPECT_EQ(Lists("add niche \xC5\x93uvre relations --lists " + copy).status, 0);  // œuvre: the lists spell oeuvre
     EXPECT_EQ(Copy(5) + Copy(6), "CEHIN/chien/niche\r\nAEINST/tisane\r\nEEORUV/oeuvre\r\n");
+    EXPECT_EQ(Copy(4), "EFGH/fegh\r\n");  // a copy is whole, or the game would read it alone
 }
 
 // A newer package reaches the player with their words, added or removed, kept in copy and record.

@@ -60,6 +60,7 @@ TEST(Tools, ABadCommandLineIsRefusedInOneLine) {
         {lists + "add --lang=es mot", "lists add: unknown language 'es'"},
         {lists + "check --lists " + absent, "lists check: "},
         {lists + "check --l " + folder.Dir(), "lists check: ambiguous option '--l'"},
+        {lists + "check " + folder.Dir() + " " + folder.Dir(), "lists check: expected at most one folder"},
         // A control character typed or pasted is shown escaped, never sent to the terminal.
         {lists + "add --lists " + folder.Dir() + " \"$(printf 'mo\\033[2Jt')\"", "lists add: 'mo\\x1B[2Jt'"},
         {lists + "frobnicate", "lists: unknown command 'frobnicate'"},
