@@ -211,7 +211,7 @@ class DesktopTest(PageTest):
     def test_letter_keys_and_backspace_play_the_board_outside_the_rows(self):
         self.open("?letras=TOLERIANS")
         rows = self.rows()
-        self.keys("relation")
+        self.keys("r\u00e9lation")  # é raises its E
         self.assertEqual(self.board()[:9], "relation.")
         self.keys(Keys.BACKSPACE)
         self.assertEqual(self.board()[:9], "RELATIO..")
