@@ -89,7 +89,12 @@ class PageTest(unittest.TestCase):
         """Slots 0..17's letters, '.' for no whole tile; in a lit frame, a letter in lower case and no letter '_'."""
         tiles, lit = self.js("""[Object.fromEntries([...document.querySelectorAll('.tile:not([hidden])')].map((t) =>
             [[t.offsetLeft, t.offsetTop, t.offsetWidth, t.offsetHeight].join(), t.alt])),
-            [...document.querySelectorAll('.slot')].map((s) => s.classList.contains('lit'))]""")
+            [...document.querySelectorAll('.slot')].map((s) => {  // lit: not drawn as a slot that is not
+                const plain = s.parentNode.appendChild(document.createElement('div'));
+                plain.className = 'slot';
+                const [a, b] = [s, plain].map((e) => getComputedStyle(e).backgroundColor);
+                plain.remove();
+                return a !== b; })]""")
         letters = [tiles.get("%d,%d,55,55" % slot_at(s), ".") for s in range(18)]
         return "".join(letter.lower().replace(".", "_") if lit[s] else letter for s, letter in enumerate(letters))
 
