@@ -150,8 +150,6 @@ TEST_F(CommandsTest, TheShareTextTellsTheResultWithoutAWord) {
     EXPECT_EQ(game.ShareText("oc", Score{}),
               "ESCARTINOL (oc)\nLetras AEILNORST\n9 letras: 0 sus 1\n7 letras: 1 sus 2\n5 letras: 0 sus 2\n"
               "Indicis: 1\n");
-    EXPECT_TRUE(game.ShareText("oc", Score{3, 1, 2, kDay, kDay})
-                    .ends_with("\nIndicis: 1\nJorns jogats: 3, acabats: 1, de seguida: 2\n"));
 }
 
 // The board of the day is the day's until another draw or entry; a language without boards has none.
