@@ -52,17 +52,6 @@ TEST(WordSearch, RepeatedLettersMakeEachKeyOnce) {
     EXPECT_EQ(run.game.RowWords(), (Rows{"8 LETRAS:  abcdefgh  aabcdefg  ", "5 LETRAS:  aabcd  ", ""}));
 }
 
-// The player may add words while the game runs: each length looks at its list before searching it.
-TEST(WordSearch, AKeyAddedToAnyListSinceTheLoadIsFound) {
-    for (int n = kMinWordLength; n <= kMaxWordLength; ++n) {
-        CListFolder folder;
-        LoadedGame run(folder);
-        folder.WriteLines(n, {std::string("ABCDEFGHI").substr(0, n) + "/" + std::string(n, 'w')});
-        run.Enter("ABCDEFGHI");
-        EXPECT_EQ(run.window.rowText[0], "1" + std::string(CountLabelSuffix(n))) << n;
-    }
-}
-
 // Words but a line's last are cut to the key's length; "ABCE/" is one empty word, "ACDEZ/" no key's line.
 TEST(WordSearch, WordsAreCutToTheirLengthButTheLastKeepsTheRestOfTheLine) {
     const CListFolder folder{{4, {"ABCD/abcdef/bcda", "ABCE/", "ABDE/abde/", "ACDEZ/acdez"}}};
