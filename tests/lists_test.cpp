@@ -1,12 +1,11 @@
 // The lists library's own rules: the checker names every line that would hide words from the search
 // and nothing in a sound list; word edits touch only their own line and keep the list sound; keys
-// fold accents and a built line stops within 253 characters. Which words a build takes is tools_test.cpp's.
+// fold accents. Which words a build takes, and where it cuts a line, is tools_test.cpp's.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 
-#include "lists/list_builder.h"
 #include "lists/list_checker.h"
 #include "lists/list_editor.h"
 #include "words/list_format.h"
@@ -95,17 +94,6 @@ TEST(ListFormat, KeysFoldAccents) {
                         "\xF9\xFA\xFB\xFC\xFD\xFF\x9A\x9E"),
               "AAAAAACEEEEIIIINOOOOOOSUUUUYYZ");
     for (const char* word : {"Paris", "aujourd'hui", "porte-cl\xE9"}) EXPECT_EQ(KeyOfWord(word), "") << word;
-}
-
-// A line holds at most 253 characters: 49 words of 4 letters make 249, and a 50th would make 254.
-TEST(ListBuilder, CutsLinesAtTheLastWordWithin253Characters) {
-    CListBuilder builder;
-    std::string four = "abcd";
-    do {  // with a, à or â: 72 words of one key
-        for (const char* a : {"a", "\xE0", "\xE2"}) builder.Add(std::string(four).replace(four.find('a'), 1, a));
-    } while (std::next_permutation(four.begin(), four.end()));
-    EXPECT_EQ(builder.Lines(4).at(0).size(), 249u);
-    EXPECT_EQ(builder.CutLines().at(0).wordsLeftOut, 72u - 49u);
 }
 
 }  // namespace
