@@ -207,9 +207,9 @@ private slots:
     // --day names its date as written: year, month, day.
     void theDayOptionNamesItsDate() {
         CGameOptions options;
-        const QStringList arguments = {"escartinol", "--day", "2026-03-12", "--lists",
+        const QStringList arguments = {"escartinol", "--day", "2028-02-29", "--lists",
                                        QString::fromStdString(m_folder->Dir())};
-        QVERIFY(!options.ReadAfterWindow(arguments, QString()) && options.Day() == QDate(2026, 3, 12));
+        QVERIFY(!options.ReadAfterWindow(arguments, QString()) && options.Day() == QDate(2028, 2, 29));
     }
 
     // A tile follows the pointer in front of the others, whatever key comes, until the window loses it.
