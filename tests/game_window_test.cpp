@@ -241,7 +241,7 @@ private slots:
         }
     }
 
-    // A finger held still on the empty board draws as the right button does; moved at once, or on a tile, not.
+    // A finger held still on the empty board draws as the right button does; on a tile, not (the slop is core-tested).
     void aRightPressOrAHeldFingerOffTheControlsDrawsFiftyTimes() {
         auto window = ShownAndLoaded();
         QPointingDevice* device = QTest::createTouchDevice();
@@ -257,7 +257,6 @@ private slots:
         };
         const auto centreOf = [&](const char* name) { return Find(*window, name)->geometry().center(); };
         QCOMPARE(draws(true, QPoint(330, 110), QPoint(330, 112)), 50L);
-        QCOMPARE(draws(true, QPoint(330, 110), QPoint(330, 130)), 0L);
         QCOMPARE(draws(true, centreOf("tile2"), centreOf("tile2")), 0L);
         for (const QPoint at : {centreOf("tile4"), centreOf("slotFrame0"), QPoint(15, 345)})  // pictures, frames, group
             QCOMPARE(draws(false, at, {}), 50L);
