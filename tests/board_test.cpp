@@ -199,13 +199,11 @@ TEST(KeyLetter, AKeysTextRaisesItsLetterOfEitherCaseAccentsAside) {
     for (const auto& [text, letter] : keys) EXPECT_EQ(BoardLetterOfKey(text), letter) << text;
 }
 
-// The box holds 9 code units; an input lands at the cursor.
+// The box holds 9 code units; an input lands at the cursor. Typing ASCII and ß is the dialog box test's.
 TEST(LetterBox, InputsComeOutInCapitalsCutBeforeTheCursorToWhatFits) {
     const auto fits = [](const std::u16string& text) { return text.size() <= 9; };
     const std::tuple<const char*, std::u16string, int, std::u16string, std::optional<EntryText>> cases[] = {
-        {"lower case", u"", 0, u"tolerians", EntryText{u"TOLERIANS", 9}},
         {"cp1252 letters", u"", 0, u"\u00E9\u00FF\u0153\u0161\u00F7", EntryText{u"\u00C9\u0178\u0152\u0160\u00F7", 5}},
-        {"sharp s", u"A", 1, u"\u00DF", EntryText{u"ASS", 3}},
         {"sharp s after the cursor", u"\u00DFB", 0, u"a", EntryText{u"ASSB", 1}},
         {"paste at the end", u"AB", 2, u"cdefghijklm", EntryText{u"ABCDEFGHI", 9}},
         {"paste inside", u"ABXY", 2, u"cdefgh", EntryText{u"ABCDEFGXY", 7}},
