@@ -25,7 +25,6 @@ struct LoadedGame {
         rowTextDuringEntry = window.rowText;
         game.ApplyLetterEntry(ok ? std::optional(text) : std::nullopt);
     }
-    std::string Letters() const { return std::string(game.Letters().begin(), game.Letters().end()); }
     // How often the search looked nine letters up: once per search of a draw.
     long NineLetterLookups() const { return game.WordLists().LookupCount(kMaxWordLength); }
 
