@@ -40,7 +40,6 @@ TEST(StartUp, ListsAreReadOnlyWhenAsked) {
     testing::CRecordingWindow window;
     CGame game(window, folder.Dir(), 7u);
     game.Start();
-    EXPECT_EQ(window.rowText[0], kLoadingNotice);
     EXPECT_EQ(std::count(window.tileShown.begin(), window.tileShown.end(), true), kTileCount);
     game.RepeatedDraw();
     game.ApplyLetterEntry("TOLERIANS");
