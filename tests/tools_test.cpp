@@ -58,7 +58,7 @@ TEST(Tools, ABadCommandLineIsRefusedInOneLine) {
         {solve + "--rows=yes TOLERIANS", "solve: --rows takes no value"},
         {solve + std::string(70, 'A'), "solve: '" + std::string(64, 'A') + "... (70 bytes)' is not nine letters"},
         {lists + "add --lang=es mot", "lists add: unknown language 'es'"},
-        {lists + "check --lists " + absent, "lists check: "},
+        {lists + "check " + absent, "lists check: "},
         {lists + "check --l " + folder.Dir(), "lists check: ambiguous option '--l'"},
         {lists + "check " + folder.Dir() + " " + folder.Dir(), "lists check: expected at most one folder"},
         // A control character typed or pasted is shown escaped, never sent to the terminal.
