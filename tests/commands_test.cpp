@@ -70,7 +70,7 @@ protected:
                                 {7, {"AEILNRT/latrine/ratline"}},
                                 {5, {"AELST/stela/t\xE8sla"}},  // tèsla
                                 {4, {"ORST/rots/torsade"}}};
-    testing::LoadedGame run{folder};
+    testing::LoadedGame run{folder.Dir()};
     testing::CRecordingWindow& window = run.window;
     CGame& game = run.game;
 

@@ -166,7 +166,7 @@ TEST(ListChangedAfterIndexing, AListReadBetweenTwoWritesOfOneSecondIsReadAgainAf
 // What the entry box lets through unchecked: none of it may reach a tile image or the rows.
 TEST(RefusedLetters, ARefusedEntryChangesNoTileNorRow) {
     const CListFolder folder{{7, {"AEILNRT/ralenti"}}};
-    testing::LoadedGame run(folder);
+    testing::LoadedGame run(folder.Dir());
     run.Enter("TOLERIANS");
     const auto rows = run.window.rowText;
     ASSERT_EQ(rows[0].substr(0, 2), "1 ");

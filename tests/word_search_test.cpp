@@ -31,7 +31,7 @@ TEST(WordSearch, TheLongestLengthsWithWordsTakeTheRows) {
         folder.WriteLines(6, {"AEINST/tisane/satine"});
         if (longer) folder.WriteLines(9, {"AEILNORST/relations"});
         if (longer) folder.WriteLines(8, {"AEILNORS/ailerons", "EILNORST/liserons"});
-        LoadedGame run(folder);
+        LoadedGame run(folder.Dir());
         EXPECT_EQ(Lookups(run, "TOLERIANS"), (longer ? Counts{0, 0, 0, 36, 9, 1} : Counts{126, 126, 84, 36, 9, 1}));
         EXPECT_EQ(run.window.rowText, (longer ? Rows{"1  N\xF2u LETRAS",
                                                      "2  Vu\xE8"
@@ -46,7 +46,7 @@ TEST(WordSearch, TheLongestLengthsWithWordsTakeTheRows) {
 // A repeated letter makes each key once; keys come largest first, so the key without an A leads.
 TEST(WordSearch, RepeatedLettersMakeEachKeyOnce) {
     const CListFolder folder{{8, {"AABCDEFG/aabcdefg", "ABCDEFGH/abcdefgh"}}, {5, {"AABCD/aabcd"}}};
-    LoadedGame run(folder);
+    LoadedGame run(folder.Dir());
     EXPECT_EQ(Lookups(run, "EEEEEEEEE"), (Counts{1, 1, 1, 1, 1, 1}));
     EXPECT_EQ(Lookups(run, "HGFEDCBAA"), (Counts{91, 91, 63, 29, 8, 1}));
     EXPECT_EQ(run.game.RowWords(), (Rows{"8 LETRAS:  abcdefgh  aabcdefg  ", "5 LETRAS:  aabcd  ", ""}));
@@ -55,7 +55,7 @@ TEST(WordSearch, RepeatedLettersMakeEachKeyOnce) {
 // Words but a line's last are cut to the key's length; "ABCE/" is one empty word, "ACDEZ/" no key's line.
 TEST(WordSearch, WordsAreCutToTheirLengthButTheLastKeepsTheRestOfTheLine) {
     const CListFolder folder{{4, {"ABCD/abcdef/bcda", "ABCE/", "ABDE/abde/", "ACDEZ/acdez"}}};
-    LoadedGame run(folder);
+    LoadedGame run(folder.Dir());
     run.Enter("ABCDEZZZZ");
     EXPECT_EQ(run.window.rowText[0], "5  Quatre LETRAS");
     EXPECT_EQ(run.game.RowWords()[0], "4 LETRAS:  abcd  bcda    abde    ");

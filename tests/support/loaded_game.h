@@ -13,7 +13,6 @@
 namespace escartinol::testing {
 
 struct LoadedGame {
-    explicit LoadedGame(const CListFolder& folder, std::uint32_t seed = 9u) : LoadedGame(folder.Dir(), seed) {}
     explicit LoadedGame(const std::string& dir, std::uint32_t seed = 9u, ListHolding holding = ListHolding::kIndexed)
         : game(window, dir, seed, holding) {
         game.Start();
