@@ -13,7 +13,6 @@
 #include <string>
 #include <thread>
 #include <tuple>
-#include <vector>
 
 #include "support/coarse_clock_folder.h"
 #include "support/list_folder.h"
