@@ -175,6 +175,7 @@ TEST(DayBoard, EachDateHasItsOwnBoard) {
         for (const std::string_view board : DayBoards(lang)) EXPECT_TRUE(NamedLetters(board)) << board;
     }
     EXPECT_NE(DayBoard("fr", 2026, 12, 9), DayBoard("oc", 2026, 12, 9));
+    EXPECT_EQ(DaysFromCivil(2028, 3, 1) - DaysFromCivil(2028, 2, 29), 1);  // February counts in its year
     int year = 0;
     unsigned month = 0, day = 0;
     for (const char* date : {"2026-02-29", "2026-13-01", "2026-1-01", "2026-01-32", "2026/01/01", "20260101xx"})
